@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+// Size fitting shared by the engine's resize and the thumbnails.
+namespace IQImageUtils {
+
+// Fits size into the box without enlarging. The outputs get the fitted width and height;
+// the result is 1.0 when the size already fits, else the ratio less 0.001.
+double fitSizeInRect(const QSize &size, const QRect &box, double *width = nullptr,
+                     double *height = nullptr);
+
+// Scales width and height in place so that both fit the target, enlarging when the target
+// is larger. Returns the ratio, or 0.0 (nothing changed) when a side is 0.
+double scaleToFit(int *width, int *height, int targetWidth, int targetHeight);
+
+// Scales width and height in place so that both cover the target; without enlarge a size
+// that would grow is left alone (result 1.0). Returns the ratio, or 0.0 when a side is 0.
+double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, bool enlarge);
+
+} // namespace IQImageUtils

@@ -1,0 +1,202 @@
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "BrvTest.h"
+#include "IQFileUtils.h"
+
+class tst_FileUtils : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    void writeText(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(BrvTest::loadEnglishTranslation());
+        QVERIFY(BrvTest::gradientImage(8, 8).save(path("photo.png")));
+        QVERIFY(BrvTest::gradientImage(8, 8).save(path("photo.jpg")));
+        // A PNG whose name says JPEG.
+        QVERIFY(BrvTest::gradientImage(8, 8).save(path("misnamed.jpg"), "PNG"));
+        writeText("notes.txt", "just some words\n");
+        writeText("fake.png", "this is no picture at all\n");
+    }
+
+    void suffixTests_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("heic");
+        QTest::addColumn<bool>("raw");
+        QTest::newRow("heic") << "a.heic" << true << false;
+        QTest::newRow("upper HEIC") << "IMG_1.HEIC" << true << false;
+        QTest::newRow("Heifs") << "x/y/burst.Heifs" << true << false;
+        QTest::newRow("heics") << "b.heics" << true << false;
+        QTest::newRow("heif") << "c.heif" << true << false;
+        QTest::newRow("heic.jpg") << "d.heic.jpg" << false << false;
+        QTest::newRow("no suffix") << "heic" << false << false;
+        QTest::newRow("nef") << "e.NEF" << false << true;
+        QTest::newRow("cr3") << "f.cr3" << false << true;
+        QTest::newRow("dng") << "g.dng" << false << true;
+        QTest::newRow("jpg") << "h.jpg" << false << false;
+    }
+    void suffixTests()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, heic);
+        QFETCH(bool, raw);
+        QCOMPARE(IQFileUtils::isHeic(name), heic);
+        QCOMPARE(IQFileUtils::isRaw(name), raw);
+    }
+
+    void isSupported_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("supported");
+        QTest::newRow("png") << "photo.png" << true;
+        QTest::newRow("jpeg") << "photo.jpg" << true;
+        QTest::newRow("png named jpg") << "misnamed.jpg" << true;
+        QTest::newRow("text") << "notes.txt" << false;
+        QTest::newRow("missing file with an image name") << "absent.png" << true;
+    }
+    void isSupported()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, supported);
+        QCOMPARE(IQFileUtils::isSupported(path(name)), supported);
+    }
+
+    void textNamedPngFollowsTheMimeDatabase()
+    {
+        // Name and content disagree: the settled type decides, whatever it is.
+        const QString settled = QMimeDatabase().mimeTypeForFile(path("fake.png")).name();
+        bool listed = false;
+        for (const QByteArray &mime : QImageReader::supportedMimeTypes())
+            listed = listed || settled == QString::fromLatin1(mime);
+        QCOMPARE(IQFileUtils::isSupported(path("fake.png")), listed);
+    }
+
+    void imageFileFilter_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("formats");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("none") << QList<QByteArray>() << "All Images ()";
+        QTest::newRow("jpeg adds jpg")
+            << QList<QByteArray>{"jpeg", "png"} << "All Images (*.jpeg *.jpg *.png )";
+        QTest::newRow("left out")
+            << QList<QByteArray>{"bmp", "heic", "HEIF", "tiff", "svg", "ico", "xpm", "tga", "gif"}
+            << "All Images (*.bmp *.gif )";
+        QTest::newRow("lower-cased") << QList<QByteArray>{"WEBP"} << "All Images (*.webp )";
+        QTest::newRow("jpg alone") << QList<QByteArray>{"jpg"} << "All Images (*.jpg )";
+    }
+    void imageFileFilter()
+    {
+        QFETCH(QList<QByteArray>, formats);
+        QFETCH(QString, filter);
+        QCOMPARE(IQFileUtils::imageFileFilter(formats), filter);
+    }
+
+    void installedFormatsFilter()
+    {
+        const QString filter = IQFileUtils::imageFileFilter(QImageReader::supportedImageFormats());
+        QVERIFY(filter.startsWith("All Images (*."));
+        QVERIFY(filter.contains("*.jpg "));
+        QVERIFY(filter.contains("*.webp "));
+        QVERIFY(!filter.contains("heic"));
+        QVERIFY(filter.endsWith(" )"));
+    }
+
+    void mimeList()
+    {
+        QCOMPARE(IQFileUtils::buildMimeList(),
+                 QStringList({"image/jpeg", "image/png", "image/bmp"}));
+        QVERIFY(IQFileUtils::isListedMimeType("IMAGE/PNG"));
+        QVERIFY(!IQFileUtils::isListedMimeType("image/gif"));
+        QCOMPARE(IQFileUtils::openFileFilter(), QStringLiteral("(*.jpg *.jpeg *.png *.bmp )"));
+    }
+
+    void uniqueFilePath()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path();
+        QCOMPARE(IQFileUtils::uniqueFilePath("a.b.png", folder), folder + "/a.b.png");
+        QFile(folder + "/a.b.png").open(QIODevice::WriteOnly);
+        QCOMPARE(IQFileUtils::uniqueFilePath("a.b.png", folder), folder + "/a.b_1.png");
+        QFile(folder + "/a.b_1.png").open(QIODevice::WriteOnly);
+        QCOMPARE(IQFileUtils::uniqueFilePath("a.b.png", folder), folder + "/a.b_2.png");
+        // A name with "%1" in it is kept as it is.
+        QFile(folder + "/50%1.jpg").open(QIODevice::WriteOnly);
+        QCOMPARE(IQFileUtils::uniqueFilePath("50%1.jpg", folder), folder + "/50%1_1.jpg");
+    }
+
+    void folderDialog()
+    {
+        QString chosen = QStringLiteral("untouched");
+        QString title;
+        bool directoryMode = false;
+        BrvTest::answerNextModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            title = dialog->windowTitle();
+            directoryMode = dialog->fileMode() == QFileDialog::Directory
+                            && dialog->testOption(QFileDialog::ShowDirsOnly);
+            dialog->setDirectory(m_dir.path());
+            dialog->selectFile(m_dir.path());
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(IQFileUtils::getExistingDirectory(nullptr, &chosen, m_dir.path()), 1);
+        QCOMPARE(title, QStringLiteral("Select Folder"));
+        QVERIFY(directoryMode);
+        QCOMPARE(QFileInfo(chosen).canonicalFilePath(), QFileInfo(m_dir.path()).canonicalFilePath());
+
+        // Cancelling returns 0 but still writes the out string.
+        chosen = QStringLiteral("untouched");
+        BrvTest::answerNextModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+        QCOMPARE(IQFileUtils::getExistingDirectory(nullptr, &chosen, m_dir.path()), 0);
+        QVERIFY(chosen != QStringLiteral("untouched"));
+    }
+
+    void openImagesDialog()
+    {
+        QStringList files = {"kept"};
+        BrvTest::answerNextModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+        QCOMPARE(IQFileUtils::getOpenImageFileNames(nullptr, &files, m_dir.path(),
+                                                    QFileDialog::ExistingFiles),
+                 0);
+        QCOMPARE(files, QStringList{"kept"});
+
+        QString title;
+        QStringList filters;
+        BrvTest::answerNextModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            dialog->selectFile(path("photo.png"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(IQFileUtils::getOpenImageFileNames(nullptr, &files, m_dir.path(),
+                                                    QFileDialog::ExistingFiles),
+                 1);
+        QCOMPARE(title, QStringLiteral("Open File"));
+        QCOMPARE(filters.size(), 1);
+        QVERIFY(filters.first().startsWith("All Images ("));
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(QFileInfo(files.first()).fileName(), QStringLiteral("photo.png"));
+    }
+};
+
+QTEST_MAIN(tst_FileUtils)
+#include "tst_fileutils.moc"

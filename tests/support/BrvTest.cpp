@@ -1,0 +1,107 @@
+#include "BrvTest.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPalette>
+#include <QTimer>
+#include <QTranslator>
+#include <QWidget>
+
+#include <memory>
+
+namespace BrvTest {
+
+QString sourceDir()
+{
+    return qEnvironmentVariable("BRV_SOURCE_DIR");
+}
+
+bool loadEnglishTranslation()
+{
+    static QTranslator *translator = nullptr;
+    if (translator)
+        return true;
+    auto t = std::make_unique<QTranslator>(qApp);
+    if (!t->load(QStringLiteral(":/qm/language_en.qm")))
+        return false;
+    translator = t.release();
+    return QCoreApplication::installTranslator(translator);
+}
+
+void applyDarkStyle()
+{
+    QFile file(QStringLiteral(":/qss/psblack.css"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString sheet = QString::fromLatin1(file.readAll());
+    qApp->setPalette(QPalette(QColor(sheet.mid(20, 7))));
+    qApp->setStyleSheet(sheet);
+}
+
+void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
+{
+    auto *timer = new QTimer(qApp);
+    auto elapsed = std::make_shared<int>(0);
+    constexpr int kPollMs = 20;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, elapsed, timeoutMs]() {
+        *elapsed += kPollMs;
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        } else if (*elapsed > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(kPollMs);
+}
+
+QImage gradientImage(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(x * 255 / qMax(1, width - 1), y * 255 / qMax(1, height - 1),
+                           (x + y) % 256);
+    }
+    return format == QImage::Format_ARGB32 ? image : image.convertToFormat(format);
+}
+
+QImage noiseImage(int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    quint32 state = seed ? seed : 1;
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            // xorshift32: cheap and the same everywhere
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            line[x] = 0xFF000000u | (state & 0x00FFFFFFu);
+        }
+    }
+    return image;
+}
+
+QImage solidImage(int width, int height, const QColor &color, QImage::Format format)
+{
+    QImage image(width, height, format);
+    image.fill(color);
+    return image;
+}
+
+void saveScreenshot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("BRV_SCREENSHOT_DIR");
+    if (dir.isEmpty() || !widget)
+        return;
+    QDir().mkpath(dir);
+    widget->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace BrvTest

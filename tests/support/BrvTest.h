@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Helpers shared by every test: the source tree, the English translation, the dark style,
+// answering modal dialogs and small generated images.
+namespace BrvTest {
+
+// The source tree, for committed fixtures; set by the test runner.
+QString sourceDir();
+
+// Installs the English interface translation, as the program does at start-up.
+bool loadEnglishTranslation();
+
+// Applies the program's dark style sheet and palette to the application.
+void applyDarkStyle();
+
+// Calls answer with the next modal widget that becomes active, from a timer, then returns;
+// the answer runs inside the dialog's own event loop. Gives up after timeoutMs.
+void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+
+// An image whose every pixel differs from its neighbours: red grows along x, green along y.
+QImage gradientImage(int width, int height, QImage::Format format = QImage::Format_ARGB32);
+
+// An image of pseudo-random pixels from a fixed seed, the same on every run.
+QImage noiseImage(int width, int height, quint32 seed = 1);
+
+// An image of one colour.
+QImage solidImage(int width, int height, const QColor &color,
+                  QImage::Format format = QImage::Format_ARGB32);
+
+// Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
+void saveScreenshot(QWidget *widget, const QString &name);
+
+} // namespace BrvTest
