@@ -15,14 +15,10 @@ namespace {
 QImage photo(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    quint32 state = 1;
     for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            const int grain = int(state & 15);
+            const int grain = (x * 7 + y * 13 + (x * y) % 11) & 15;
             line[x] = qRgb((x * 255 / width + grain) & 255, (y * 255 / height + grain) & 255,
                            ((x + y) / 32 + grain) & 255);
         }
