@@ -10,12 +10,7 @@
 #include "QGradientSlider.h"
 
 namespace {
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-}
+using BrvTest::sendMouse;
 
 template<typename T>
 T *child(QWidget &parent, const char *name)
@@ -190,7 +185,8 @@ private slots:
         QCOMPARE(changed.first().first().value<QColor>().rgba(), qRgb(255, 0, 0));
         QCOMPARE(changed.first().first().value<QColor>().alpha(), 255);
         QCOMPARE(hue->value(), 200);
-        QCOMPARE(child<QColorSquare>(chooser, "colorSquareWidget")->color().rgba(), qRgb(255, 0, 0));
+        auto *square = child<QColorSquare>(chooser, "colorSquareWidget");
+        QCOMPARE(square->color().rgba(), qRgb(255, 0, 0));
     }
 
     void hueBarSetsTheHue()

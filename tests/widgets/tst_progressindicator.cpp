@@ -145,7 +145,8 @@ private slots:
         QVERIFY(dialog.isModal());
         QVERIFY(dialog.isWindow());
         QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-        auto *indicator = dialog.findChild<QProgressIndicator *>(QStringLiteral("progressIndictor"));
+        auto *indicator =
+            dialog.findChild<QProgressIndicator *>(QStringLiteral("progressIndictor"));
         QVERIFY(indicator);
         QCOMPARE(indicator->minimumSize(), QSize(80, 80));
         QCOMPARE(indicator->maximumSize(), QSize(80, 80));

@@ -4,18 +4,13 @@
 
 #include <limits>
 
+#include "BrvTest.h"
 #include "QContinuesSlider.h"
 #include "QDoubleSlider.h"
 #include "VideoSlider.h"
 
 namespace {
-void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos,
-               Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos.toPoint()), button, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-}
+using BrvTest::sendMouse;
 
 // Reaches the protected style option, to find the handle the way the style draws it.
 class ProbeSlider : public QContinuesSlider
