@@ -34,8 +34,8 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkdir("folder"));
         QVERIFY(picture.save(path("photo.png")));
         QVERIFY(pngWithAcTLChunk(path("animated.png"), picture));
-        QVERIFY(gifWithFrames(path("one.gif"), {Qt::red}, 8, 8, 100));
-        QVERIFY(gifWithFrames(path("three.gif"), kThreeColors, 8, 8, 100));
+        QVERIFY(gifWithFrames(path("one.gif"), {Qt::red}, {100}, 8, 8));
+        QVERIFY(gifWithFrames(path("three.gif"), kThreeColors, {100, 100, 100}, 8, 8));
         QVERIFY(stillWebp(path("lossy.webp"), WebpKind::Lossy, 8, 8));
         QVERIFY(stillWebp(path("lossless.webp"), WebpKind::Lossless, 8, 8));
         QVERIFY(stillWebp(path("alpha.webp"), WebpKind::Alpha, 8, 8));

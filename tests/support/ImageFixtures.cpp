@@ -72,13 +72,16 @@ QByteArray encoded(const QImage &image, const char *format)
 
 namespace ImageFixtures {
 
-bool gifWithFrames(const QString &path, const QList<QColor> &colors, int width, int height,
-                   int delayMs, bool loop)
+bool gifWithFrames(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
+                   int width, int height, bool loop)
 {
-    QStringList arguments = {QStringLiteral("-delay"), QString::number(delayMs / 10),
-                             QStringLiteral("-size"), sizeArgument(width, height)};
-    for (const QColor &color : colors)
-        arguments << colorArgument(color);
+    if (colors.size() != delaysMs.size())
+        return false;
+    QStringList arguments = {QStringLiteral("-size"), sizeArgument(width, height)};
+    for (int i = 0; i < colors.size(); ++i) {
+        arguments << QStringLiteral("-delay") << QString::number(delaysMs.at(i) / 10)
+                  << colorArgument(colors.at(i));
+    }
     if (loop)
         arguments << QStringLiteral("-loop") << QStringLiteral("0");
     arguments << QStringLiteral("GIF:") + path;

@@ -11,10 +11,10 @@
 // fixture is not read back by the code that wrote it.
 namespace ImageFixtures {
 
-// An animated GIF of width x height frames, one solid colour each, every frame shown for
-// delayMs (rounded to GIF's hundredths). loop false writes no loop extension: play once.
-bool gifWithFrames(const QString &path, const QList<QColor> &colors, int width, int height,
-                   int delayMs, bool loop = true);
+// An animated GIF of width x height frames, one solid colour and one delay each (delays in
+// tens of milliseconds, GIF's unit). loop false writes no loop extension: play once.
+bool gifWithFrames(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
+                   int width, int height, bool loop = true);
 
 // An animated WebP of solid frames with one delay per frame.
 bool animatedWebp(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
