@@ -31,6 +31,64 @@ struct IQGifBitWriter
     uint8_t block[256];
 };
 
+// The LZW dictionary: node [code][value] holds the code of that string followed by value, 0 when
+// absent. Each node carries the generation in which it was last written, so a clear costs one
+// increment instead of zeroing 2 MiB; a node is zeroed when it is first written again.
+struct IQGifDictionary
+{
+    uint16_t next[kDictionaryNodes][256];
+    uint32_t nodeGeneration[kDictionaryNodes];
+    uint32_t generation = 0;
+
+    void clear()
+    {
+        if (++generation == 0) {
+            std::memset(nodeGeneration, 0, sizeof(nodeGeneration));
+            generation = 1;
+        }
+    }
+    uint16_t find(int code, int value) const
+    {
+        return nodeGeneration[code] == generation ? next[code][value] : 0;
+    }
+    void add(int code, int value, int nextCode)
+    {
+        if (nodeGeneration[code] != generation) {
+            std::memset(next[code], 0, sizeof(next[code]));
+            nodeGeneration[code] = generation;
+        }
+        next[code][value] = uint16_t(nextCode);
+    }
+};
+
+// Nearest palette entries found in this frame, by colour: neighbouring pixels repeat colours,
+// and a hit spares the tree walk. Entries of older frames are told apart by their generation.
+struct IQGifColorCache
+{
+    static constexpr int kBits = 14;
+    uint64_t slot[1 << kBits];
+    uint32_t generation = 0;
+
+    void clear()
+    {
+        if (++generation == 0) {
+            std::memset(slot, 0, sizeof(slot));
+            generation = 1;
+        }
+    }
+    static uint32_t indexOf(uint32_t rgb) { return (rgb * 2654435761u) >> (32 - kBits); }
+    uint64_t tag(uint32_t rgb) const { return (uint64_t(generation) << 24) | rgb; }
+    bool find(uint32_t rgb, int *index) const
+    {
+        const uint64_t entry = slot[indexOf(rgb)];
+        if ((entry >> 8) != tag(rgb))
+            return false;
+        *index = int(entry & 0xff);
+        return true;
+    }
+    void add(uint32_t rgb, int index) { slot[indexOf(rgb)] = (tag(rgb) << 8) | uint64_t(index); }
+};
+
 int maxInt(int a, int b)
 {
     return a > b ? a : b;
@@ -54,10 +112,12 @@ void putShort(FILE *file, int value)
 
 void swapPixels(uint8_t *pixels, int a, int b)
 {
-    uint8_t t[4];
-    std::memcpy(t, pixels + a * 4, 4);
-    std::memcpy(pixels + a * 4, pixels + b * 4, 4);
-    std::memcpy(pixels + b * 4, t, 4);
+    uint32_t pa;
+    uint32_t pb;
+    std::memcpy(&pa, pixels + a * 4, 4);
+    std::memcpy(&pb, pixels + b * 4, 4);
+    std::memcpy(pixels + a * 4, &pb, 4);
+    std::memcpy(pixels + b * 4, &pa, 4);
 }
 
 int partitionPixels(uint8_t *pixels, int left, int right, int component, int pivotIndex)
@@ -221,47 +281,62 @@ void makePalette(const uint8_t *previous, const uint8_t *pixels, uint8_t *scratc
     palette->red[0] = palette->green[0] = palette->blue[0] = 0;
 }
 
-void nearestPaletteColor(const IQGifPalette &palette, int r, int g, int b, int *best,
-                         int *bestDistance, int node)
+struct IQGifSearch
+{
+    int color[3];
+    int best;
+    int bestDistance;
+};
+
+void nearestPaletteColor(const IQGifPalette &palette, IQGifSearch &search, int node)
 {
     const int entries = 1 << palette.bitDepth;
     if (node >= entries) {
         const int i = node - entries;
         if (i == 0 || !palette.used[i])
             return;
-        const int distance = absInt(r - palette.red[i]) + absInt(g - palette.green[i])
-                             + absInt(b - palette.blue[i]);
-        if (distance < *bestDistance) {
-            *best = i;
-            *bestDistance = distance;
+        const int distance = absInt(search.color[0] - palette.red[i])
+                             + absInt(search.color[1] - palette.green[i])
+                             + absInt(search.color[2] - palette.blue[i]);
+        if (distance < search.bestDistance) {
+            search.best = i;
+            search.bestDistance = distance;
         }
         return;
     }
-    const int component = palette.splitComponent[node];
-    const int c = component == 0 ? r : (component == 1 ? g : b);
+    const int c = search.color[palette.splitComponent[node]];
     const int s = palette.splitValue[node];
     if (s > c) {
-        nearestPaletteColor(palette, r, g, b, best, bestDistance, 2 * node);
-        if (*bestDistance > s - c)
-            nearestPaletteColor(palette, r, g, b, best, bestDistance, 2 * node + 1);
+        nearestPaletteColor(palette, search, 2 * node);
+        if (search.bestDistance > s - c)
+            nearestPaletteColor(palette, search, 2 * node + 1);
     } else {
-        nearestPaletteColor(palette, r, g, b, best, bestDistance, 2 * node + 1);
-        if (*bestDistance > c - s)
-            nearestPaletteColor(palette, r, g, b, best, bestDistance, 2 * node);
+        nearestPaletteColor(palette, search, 2 * node + 1);
+        if (search.bestDistance > c - s)
+            nearestPaletteColor(palette, search, 2 * node);
     }
 }
 
-int nearestIndex(const IQGifPalette &palette, int r, int g, int b, int start)
+// Whatever the start entry, a frame's palette always has a computed entry nearer than
+// kSearchStart, so the answer depends on the colour alone and can be cached.
+int nearestIndex(const IQGifPalette &palette, IQGifColorCache *cache, int r, int g, int b,
+                 int start)
 {
-    int best = start;
-    int bestDistance = kSearchStart;
-    nearestPaletteColor(palette, r, g, b, &best, &bestDistance, 1);
-    return best;
+    const bool cacheable = (r | g | b) >= 0 && r < 256 && g < 256 && b < 256;
+    const uint32_t rgb = uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
+    int cached = 0;
+    if (cacheable && cache->find(rgb, &cached))
+        return cached;
+    IQGifSearch search = {{r, g, b}, start, kSearchStart};
+    nearestPaletteColor(palette, search, 1);
+    if (cacheable)
+        cache->add(rgb, search.best);
+    return search.best;
 }
 
 // out may be previous itself: each pixel is read before it is written.
 void thresholdImage(const uint8_t *previous, const uint8_t *pixels, uint8_t *out, int width,
-                    int height, const IQGifPalette &palette)
+                    int height, const IQGifPalette &palette, IQGifColorCache *cache)
 {
     const int n = width * height;
     for (int i = 0; i < n; ++i) {
@@ -274,7 +349,7 @@ void thresholdImage(const uint8_t *previous, const uint8_t *pixels, uint8_t *out
             o[3] = 0;
             continue;
         }
-        const int index = nearestIndex(palette, p[0], p[1], p[2], 1);
+        const int index = nearestIndex(palette, cache, p[0], p[1], p[2], 1);
         o[0] = palette.red[index];
         o[1] = palette.green[index];
         o[2] = palette.blue[index];
@@ -284,7 +359,7 @@ void thresholdImage(const uint8_t *previous, const uint8_t *pixels, uint8_t *out
 
 // Floyd-Steinberg in 8.8 fixed point; work holds width x height x 4 values.
 void ditherImage(const uint8_t *previous, const uint8_t *pixels, uint8_t *out, int32_t *work,
-                 int width, int height, const IQGifPalette &palette)
+                 int width, int height, const IQGifPalette &palette, IQGifColorCache *cache)
 {
     const int n = width * height;
     for (int i = 0; i < n * 4; ++i)
@@ -304,7 +379,7 @@ void ditherImage(const uint8_t *previous, const uint8_t *pixels, uint8_t *out, i
             v[3] = 0;
             continue;
         }
-        const int index = nearestIndex(palette, r, g, b, 0);
+        const int index = nearestIndex(palette, cache, r, g, b, 0);
         const int error[3] = {v[0] - palette.red[index] * 256, v[1] - palette.green[index] * 256,
                               v[2] - palette.blue[index] * 256};
         v[0] = palette.red[index];
@@ -371,7 +446,7 @@ void writePalette(FILE *file, const IQGifPalette &palette)
     }
 }
 
-void writeImageBlock(FILE *file, uint16_t *dictionary, const uint8_t *image, int left, int top,
+void writeImageBlock(FILE *file, IQGifDictionary *dictionary, const uint8_t *image, int left, int top,
                      int width, int height, int delay, const IQGifPalette &palette)
 {
     // Graphic control: leave in place, transparent index 0.
@@ -395,8 +470,7 @@ void writeImageBlock(FILE *file, uint16_t *dictionary, const uint8_t *image, int
     fputc(bitDepth, file);
 
     const int clearCode = 1 << bitDepth;
-    const size_t dictionaryBytes = size_t(kDictionaryNodes) * 256 * sizeof(uint16_t);
-    std::memset(dictionary, 0, dictionaryBytes);
+    dictionary->clear();
     int codeSize = bitDepth + 1;
     int nextCode = clearCode + 1;
     int current = -1;
@@ -410,19 +484,19 @@ void writeImageBlock(FILE *file, uint16_t *dictionary, const uint8_t *image, int
             current = value;
             continue;
         }
-        const uint16_t next = dictionary[current * 256 + value];
+        const uint16_t next = dictionary->find(current, value);
         if (next) {
             current = next;
             continue;
         }
         writeCode(file, &bits, uint32_t(current), codeSize);
         ++nextCode;
-        dictionary[current * 256 + value] = uint16_t(nextCode);
+        dictionary->add(current, value, nextCode);
         if (nextCode >= (1 << codeSize))
             ++codeSize;
         if (nextCode == 4095) {
             writeCode(file, &bits, uint32_t(clearCode), codeSize);
-            std::memset(dictionary, 0, dictionaryBytes);
+            dictionary->clear();
             codeSize = bitDepth + 1;
             nextCode = clearCode + 1;
         }
@@ -447,6 +521,12 @@ std::unique_ptr<T[]> allocate(size_t count)
 
 } // namespace
 
+struct IQGifWriter::Tables
+{
+    IQGifDictionary dictionary;
+    IQGifColorCache colors;
+};
+
 IQGifWriter::IQGifWriter() = default;
 
 IQGifWriter::~IQGifWriter()
@@ -460,7 +540,7 @@ void IQGifWriter::closeFile()
         fclose(file);
     file = nullptr;
     previous.reset();
-    dictionary.reset();
+    tables.reset();
 }
 
 bool IQGifWriter::begin(const char *path, int width, int height, int delay)
@@ -468,8 +548,8 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
     if (file || !path || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
         return false;
     previous = allocate<uint8_t>(size_t(width) * size_t(height) * 4);
-    dictionary = allocate<uint16_t>(size_t(kDictionaryNodes) * 256);
-    if (!previous || !dictionary) {
+    tables.reset(new (std::nothrow) Tables()); // zeroed
+    if (!previous || !tables) {
         closeFile();
         return false;
     }
@@ -527,16 +607,20 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
     if (!dither) {
         makePalette(previousFrame, pixels, scratch.get(), width, height, bitDepth, false,
                     &palette);
-        thresholdImage(previousFrame, pixels, previous.get(), width, height, palette);
+        tables->colors.clear();
+        thresholdImage(previousFrame, pixels, previous.get(), width, height, palette,
+                       &tables->colors);
     } else {
         makePalette(nullptr, pixels, scratch.get(), width, height, bitDepth, true, &palette);
-        ditherImage(previousFrame, pixels, previous.get(), work.get(), width, height, palette);
+        tables->colors.clear();
+        ditherImage(previousFrame, pixels, previous.get(), work.get(), width, height, palette,
+                    &tables->colors);
     }
     scratch.reset();
     work.reset();
 
     const int clampedDelay = minInt(maxInt(delay, 0), kMaxSide);
-    writeImageBlock(file, dictionary.get(), previous.get(), 0, 0, width, height, clampedDelay,
+    writeImageBlock(file, &tables->dictionary, previous.get(), 0, 0, width, height, clampedDelay,
                     palette);
     return !ferror(file);
 }

@@ -27,6 +27,8 @@ public:
     bool end();
 
 private:
+    struct Tables;
+
     void closeFile();
 
     FILE *file = nullptr;
@@ -34,5 +36,5 @@ private:
     bool firstFrame = false;
     int canvasWidth = 0;
     int canvasHeight = 0;
-    std::unique_ptr<uint16_t[]> dictionary;
+    std::unique_ptr<Tables> tables; // LZW dictionary and colour cache, kept across frames
 };
