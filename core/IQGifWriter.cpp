@@ -446,8 +446,8 @@ void writePalette(FILE *file, const IQGifPalette &palette)
     }
 }
 
-void writeImageBlock(FILE *file, IQGifDictionary *dictionary, const uint8_t *image, int left, int top,
-                     int width, int height, int delay, const IQGifPalette &palette)
+void writeImageBlock(FILE *file, IQGifDictionary *dictionary, const uint8_t *image, int left,
+                     int top, int width, int height, int delay, const IQGifPalette &palette)
 {
     // Graphic control: leave in place, transparent index 0.
     fputc(0x21, file);

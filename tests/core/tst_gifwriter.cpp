@@ -73,7 +73,8 @@ bool colorsFromTable(const QImage &image, const QByteArray &table)
 {
     QSet<QRgb> colors;
     for (int i = 1; i < table.size() / 3; ++i)
-        colors.insert(qRgb(quint8(table[i * 3]), quint8(table[i * 3 + 1]), quint8(table[i * 3 + 2])));
+        colors.insert(
+            qRgb(quint8(table[i * 3]), quint8(table[i * 3 + 1]), quint8(table[i * 3 + 2])));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (!colors.contains(image.pixel(x, y) | 0xff000000u))
@@ -174,7 +175,8 @@ private slots:
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 1);
         QVERIFY(colorsFromTable(qt[0], gif.frames[0].localTable));
-        QVERIFY2(meanError(qt[0], noise) < 25, qPrintable(QString::number(meanError(qt[0], noise))));
+        QVERIFY2(meanError(qt[0], noise) < 25,
+                 qPrintable(QString::number(meanError(qt[0], noise))));
         compareWithImageMagick(path, qt);
     }
 
@@ -190,7 +192,8 @@ private slots:
         QVERIFY(gif.valid);
         QCOMPARE(gif.frames.size(), 2);
         // Every pixel is index 0: a short run of ever longer strings.
-        QVERIFY2(gif.frames[1].data.size() < 150, qPrintable(QString::number(gif.frames[1].data.size())));
+        QVERIFY2(gif.frames[1].data.size() < 150,
+                 qPrintable(QString::number(gif.frames[1].data.size())));
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 2);
         QCOMPARE(qt[1], qt[0]);
@@ -206,7 +209,8 @@ private slots:
         const GifStructure::File gif = GifStructure::parseFile(path);
         QVERIFY(gif.valid);
         for (int entry = 1; entry < 256; ++entry)
-            QVERIFY2(tableHolds(gif.frames[0].localTable, entry, color), qPrintable(QString::number(entry)));
+            QVERIFY2(tableHolds(gif.frames[0].localTable, entry, color),
+                     qPrintable(QString::number(entry)));
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 1);
         QCOMPARE(qt[0], rgba(BrvTest::solidImage(16, 16, color)));
@@ -301,7 +305,8 @@ private slots:
         QTest::addColumn<QByteArray>("md5");
         QTest::newRow("noise, clears") << QList<QImage>{BrvTest::noiseImage(256, 256, 3)} << 8
                                        << false << QByteArray("188ddaf8191474df61f37dcbdeb5bab5");
-        QTest::newRow("moving square") << movingSquare(160, 90, 6) << 8 << false << QByteArray("b55012d0ed3511feba69faa5dcaebf18");
+        QTest::newRow("moving square") << movingSquare(160, 90, 6) << 8 << false
+                                       << QByteArray("b55012d0ed3511feba69faa5dcaebf18");
         QTest::newRow("gradient and noise dithered")
             << QList<QImage>{BrvTest::gradientImage(120, 80), BrvTest::noiseImage(120, 80, 5),
                              BrvTest::noiseImage(120, 80, 5)}
@@ -322,7 +327,8 @@ private slots:
         QVERIFY(writeGif(path, frames, Encoding{10, 4, bitDepth, dither}));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
+        const QByteArray digest
+            = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
         QCOMPARE(digest, md5);
     }
 

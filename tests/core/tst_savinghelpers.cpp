@@ -231,7 +231,8 @@ private slots:
                 QVERIFY(!helper.end());
         }
         QCOMPARE(contents(path), earlier);
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 QStringList {QFileInfo(path).fileName()});
     }
 
     void unwritableFolder_data()
@@ -340,8 +341,10 @@ private slots:
         IQImageSavingHelper helper;
         QVERIFY(!helper.save(QImage(), path));
         QCOMPARE(contents(path), QByteArray("earlier contents"));
-        QVERIFY(!helper.save(BrvTest::gradientImage(8, 8), folder->filePath(QStringLiteral("x.nosuch"))));
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{QStringLiteral("earlier.png")});
+        QVERIFY(!helper.save(BrvTest::gradientImage(8, 8),
+                             folder->filePath(QStringLiteral("x.nosuch"))));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 QStringList {QStringLiteral("earlier.png")});
     }
 
 private:
