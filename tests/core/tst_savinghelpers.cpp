@@ -71,6 +71,13 @@ QList<QImage> readAll(const QString &path, QList<int> *delays = nullptr)
     return frames;
 }
 
+void addFormatRows()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("gif") << "gif";
+    QTest::newRow("webp") << "webp";
+}
+
 } // namespace
 
 class tst_SavingHelpers : public QObject
@@ -235,12 +242,37 @@ private slots:
                  QStringList {QFileInfo(path).fileName()});
     }
 
-    void unwritableFolder_data()
+    // A finished file takes the earlier one's place and keeps its permissions.
+    void successReplacesEarlierFile_data() { addFormatRows(); }
+    void successReplacesEarlierFile()
     {
-        QTest::addColumn<QString>("format");
-        QTest::newRow("gif") << "gif";
-        QTest::newRow("webp") << "webp";
+        QFETCH(QString, format);
+        const QString path = folder->filePath(QStringLiteral("earlier.") + format);
+        QVERIFY(writeFile(path, "earlier contents"));
+        const QFileDevice::Permissions permissions = QFileDevice::ReadOwner
+                                                     | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadUser
+                                                     | QFileDevice::WriteUser;
+        QVERIFY(QFile::setPermissions(path, permissions));
+        QImage frame = BrvTest::gradientImage(32, 32);
+        if (format == QLatin1String("gif")) {
+            IQGifSavingHelper helper;
+            QVERIFY(helper.begin(32, 32, path, 10));
+            QVERIFY(helper.addFrame(frame, 10));
+            QVERIFY(helper.end());
+        } else {
+            IQWebpSavingHelper helper;
+            QVERIFY(helper.begin(32, 32, path));
+            QVERIFY(helper.addFrame(frame, 100, 0, 75));
+            QVERIFY(helper.end());
+        }
+        QCOMPARE(readAll(path).size(), 1);
+        QCOMPARE(QFile::permissions(path), permissions);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 QStringList {QFileInfo(path).fileName()});
     }
+
+    void unwritableFolder_data() { addFormatRows(); }
     void unwritableFolder()
     {
         QFETCH(QString, format);
