@@ -1,11 +1,14 @@
 #include "IQGifWriter.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 #include <new>
 
 namespace {
 
 constexpr int kMaxSide = 65535;          // the file stores sides and delays in 16 bits
+constexpr qint64 kMaxPixels = 0x7fffffff / 4; // pixel byte offsets stay within int
 constexpr int kDictionaryNodes = 4096;   // the largest LZW code is 12 bits
 constexpr int kSearchStart = 1000000;    // farther than any two colours
 
@@ -545,7 +548,8 @@ void IQGifWriter::closeFile()
 
 bool IQGifWriter::begin(const char *path, int width, int height, int delay)
 {
-    if (file || !path || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
+    if (file || !path || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide
+        || qint64(width) * height > kMaxPixels)
         return false;
     previous = allocate<uint8_t>(size_t(width) * size_t(height) * 4);
     tables.reset(new (std::nothrow) Tables()); // zeroed
@@ -582,7 +586,11 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
         fputc(0x00, file);
         fputc(0x00, file);
     }
-    return !ferror(file);
+    if (ferror(file)) {
+        closeFile();
+        return false;
+    }
+    return true;
 }
 
 bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int delay,

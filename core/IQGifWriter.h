@@ -17,10 +17,12 @@ public:
     IQGifWriter(const IQGifWriter &) = delete;
     IQGifWriter &operator=(const IQGifWriter &) = delete;
 
-    // path is a local 8-bit file name. A non-zero delay adds the endless-loop block.
+    // path is a local 8-bit file name. A non-zero delay adds the endless-loop block. False when
+    // the file cannot be made or the canvas does not fit a GIF.
     bool begin(const char *path, int width, int height, int delay);
     // pixels: width x height x 4 bytes in the order red, green, blue, alpha (alpha ignored).
-    // The size must be the canvas size; delay is in hundredths of a second.
+    // The size must be the canvas size; delay is in hundredths of a second. False, with nothing
+    // written, for another size, a depth outside 1..8 or memory that cannot be had.
     bool writeFrame(const uint8_t *pixels, int width, int height, int delay, int bitDepth,
                     bool dither);
     // Writes the trailer and closes the file; false when any write, flush or close failed.

@@ -149,6 +149,7 @@ private slots:
             QCOMPARE(frame.localTable.left(3), QByteArray(3, '\0'));
             QCOMPARE(frame.minimumCodeSize, 8);
             QVERIFY(frame.subBlocks > 0);
+            QVERIFY(GifStructure::decodeIndices(frame).valid);
         }
     }
 
@@ -171,7 +172,10 @@ private slots:
 
         const GifStructure::File gif = GifStructure::parseFile(path);
         QVERIFY(gif.valid);
-        QVERIFY(gif.frames.value(0).data.size() > 4095);
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames.value(0));
+        QVERIFY(indices.valid);
+        QVERIFY2(indices.clearCodes > 2, qPrintable(QString::number(indices.clearCodes)));
+        QVERIFY(!indices.indices.contains(0));
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 1);
         QVERIFY(colorsFromTable(qt[0], gif.frames[0].localTable));
@@ -194,6 +198,9 @@ private slots:
         // Every pixel is index 0: a short run of ever longer strings.
         QVERIFY2(gif.frames[1].data.size() < 150,
                  qPrintable(QString::number(gif.frames[1].data.size())));
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames[1]);
+        QVERIFY(indices.valid);
+        QCOMPARE(indices.indices, QVector<int>(64 * 64, 0));
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 2);
         QCOMPARE(qt[1], qt[0]);
@@ -211,6 +218,9 @@ private slots:
         for (int entry = 1; entry < 256; ++entry)
             QVERIFY2(tableHolds(gif.frames[0].localTable, entry, color),
                      qPrintable(QString::number(entry)));
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames[0]);
+        QVERIFY(indices.valid);
+        QVERIFY(!indices.indices.contains(0));
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 1);
         QCOMPARE(qt[0], rgba(BrvTest::solidImage(16, 16, color)));
@@ -234,6 +244,16 @@ private slots:
         for (int entry = 1; entry < 256; ++entry)
             filled += !tableHolds(gif.frames[1].localTable, entry, Qt::black);
         QCOMPARE(filled, points.size());
+        // Unchanged pixels are transparent, changed ones use filled entries only.
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames[1]);
+        QVERIFY(indices.valid);
+        for (int i = 0; i < indices.indices.size(); ++i) {
+            const int index = indices.indices[i];
+            const bool changed = points.contains(QPoint(i % 64, i / 64));
+            QCOMPARE(index != 0, changed);
+            if (changed)
+                QVERIFY(!tableHolds(gif.frames[1].localTable, index, Qt::black));
+        }
 
         const QList<QImage> qt = GifStructure::framesFromQt(path);
         QCOMPARE(qt.size(), 2);
@@ -254,6 +274,7 @@ private slots:
         IQGifWriter writer;
         QVERIFY(!writer.begin(QFile::encodeName(path).constData(), 0, 16, 0));
         QVERIFY(!writer.begin(QFile::encodeName(path).constData(), 70000, 16, 0));
+        QVERIFY(!writer.begin(QFile::encodeName(path).constData(), 40000, 40000, 0));
         QVERIFY(!QFile::exists(path));
         QVERIFY(!writer.writeFrame(frame.constBits(), 32, 32, 0, 8, false));
         QVERIFY(!writer.end());

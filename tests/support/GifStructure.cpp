@@ -100,6 +100,78 @@ File parse(const QByteArray &bytes)
     }
 }
 
+Indices decodeIndices(const Frame &frame)
+{
+    Indices result;
+    const int minimum = frame.minimumCodeSize;
+    if (minimum < 1 || minimum > 11)
+        return result;
+    const int clear = 1 << minimum;
+    const int endOfInformation = clear + 1;
+    QVector<int> prefix(4096, -1);
+    QVector<int> suffix(4096, 0);
+    for (int i = 0; i < clear; ++i)
+        suffix[i] = i;
+    int codeSize = minimum + 1;
+    int next = clear + 2;
+    int previous = -1;
+    qint64 bit = 0;
+    const qint64 bits = qint64(frame.data.size()) * 8;
+    const auto readCode = [&](int size) {
+        int code = 0;
+        for (int i = 0; i < size; ++i, ++bit) {
+            if (bit >= bits)
+                return -1;
+            code |= ((quint8(frame.data[int(bit / 8)]) >> (bit % 8)) & 1) << i;
+        }
+        return code;
+    };
+    const auto expand = [&](int code) {
+        QVector<int> string;
+        for (; code >= 0; code = prefix[code])
+            string.prepend(suffix[code]);
+        return string;
+    };
+    for (;;) {
+        const int code = readCode(codeSize);
+        if (code < 0)
+            return result;
+        if (code == clear) {
+            ++result.clearCodes;
+            codeSize = minimum + 1;
+            next = clear + 2;
+            previous = -1;
+            continue;
+        }
+        if (code == endOfInformation)
+            break;
+        QVector<int> string;
+        if (previous < 0) {
+            if (code >= clear)
+                return result;
+            string = {code};
+        } else if (code < next) {
+            string = expand(code);
+        } else if (code == next) {
+            string = expand(previous);
+            string.append(string.first());
+        } else {
+            return result;
+        }
+        result.indices += string;
+        if (previous >= 0 && next < 4096) {
+            prefix[next] = previous;
+            suffix[next] = string.first();
+            ++next;
+            if (next == (1 << codeSize) && codeSize < 12)
+                ++codeSize;
+        }
+        previous = code;
+    }
+    result.valid = result.indices.size() == frame.width * frame.height;
+    return result;
+}
+
 File parseFile(const QString &path)
 {
     QFile f(path);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 // The blocks of a GIF file as it lies on disk, for tests that check the layout byte by byte,
 // and the frames of a GIF as independent decoders show them.
@@ -38,7 +39,16 @@ struct File
     bool trailerLast = false; // 0x3B is the file's last byte
 };
 
+// The palette indices of a frame, decoded from its LZW data as every GIF reader does.
+struct Indices
+{
+    bool valid = false;   // the data ended with end-of-information after width x height pixels
+    QVector<int> indices;
+    int clearCodes = 0;   // every clear code, the leading and the closing one included
+};
+
 File parse(const QByteArray &bytes);
+Indices decodeIndices(const Frame &frame);
 File parseFile(const QString &path);
 
 // Every frame as Qt's GIF reader composes it, in Format_RGBA8888.
