@@ -64,10 +64,15 @@ private:
 
     void convertFile(QImageReader &reader, QImage first, int frameCount, const QString &baseName,
                      bool keepName, int counter, const QString &suffix);
+    // The reader's first image, or a null image when it cannot be decoded.
+    QImage readFirstImage(QImageReader &reader);
     // Frame k of the reader, or a null image when it cannot be decoded.
     QImage readFrame(QImageReader &reader, int k);
 
     // The canonical path of every readable source, with the last position it holds in files.
     QHash<QString, int> sourcePositions;
     int position = 0;
+    // Memory that the first image of each source is decoded into, kept for the whole run.
+    std::unique_ptr<uchar[]> decodeBuffer;
+    qint64 decodeCapacity = 0;
 };

@@ -436,6 +436,30 @@ private slots:
                  expected.convertToFormat(QImage::Format_RGB32));
     }
 
+    void everySourceKeepsItsOwnPixelsAndResolution()
+    {
+        // Sources of one size in turn, so that any memory carried from one to the next shows.
+        settings->resizeEnabled = false; // leaves every image its own resolution
+        settings->format = IQOutputFormat::Png;
+        const QList<QColor> colors{Qt::red, QColor(128, 128, 128), Qt::blue, QColor(10, 200, 30)};
+        QStringList files;
+        for (int i = 0; i < colors.size(); ++i) {
+            QImage image = BrvTest::solidImage(64, 48, colors.at(i), i == 1
+                                                   ? QImage::Format_Grayscale8
+                                                   : QImage::Format_RGB32);
+            image.setDotsPerMeterX(1000 + 1000 * i);
+            image.setDotsPerMeterY(1000 + 1000 * i);
+            files << in(QStringLiteral("source%1.png").arg(i));
+            QVERIFY(image.save(files.last()));
+        }
+        runWorker(files);
+        for (int i = 0; i < colors.size(); ++i) {
+            const QImage written(out(QStringLiteral("source%1.png").arg(i)));
+            QCOMPARE(written.pixelColor(63, 47), colors.at(i));
+            QCOMPARE(written.dotsPerMeterX(), 1000 + 1000 * i);
+        }
+    }
+
     void overwriteReplacesTheFirstRun()
     {
         settings->overwrite = true;
