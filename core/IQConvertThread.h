@@ -27,7 +27,9 @@ public:
     // Overrides both QThread::run and QRunnable::run.
     void run() override;
 
-    // The path of a single-frame or an animated output; logged as "File:".
+    // The path of a single-frame or an animated output; logged as "File:". Numbered like an
+    // existing file when overwrite is off, and always when it names a source that the running
+    // conversion has still to read.
     QString outputPath(const QString &baseName, const QString &suffix, bool keepName, int counter,
                        const IQBatchSettings *settings) const;
     // The path of one frame of a multi-frame source written as still images.
