@@ -4,10 +4,12 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
+#include "IQBorderFrame.h"
 #include "IQImageStampFrame.h"
 #include "IQRenameFrame.h"
 #include "IQResizeFrame.h"
 #include "IQRotateFrame.h"
+#include "IQTextFrame.h"
 
 namespace {
 
@@ -42,8 +44,11 @@ void IQBatchOptionFrame::initUi()
     resizeFrame = new IQResizeFrame(this);
     renameFrame = new IQRenameFrame(this);
     rotateFrame = new IQRotateFrame(this);
+    borderFrame = new IQBorderFrame(this);
+    textFrame = new IQTextFrame(this);
     stampFrame = new IQImageStampFrame(this);
-    modules = {resizeFrame, renameFrame, rotateFrame, stampFrame};
+    // The list index is the module's id, and so its button's id in the group.
+    modules = {resizeFrame, renameFrame, rotateFrame, borderFrame, textFrame, stampFrame};
     for (IQBatchModuleFrame *module : qAsConst(modules)) {
         module->hide();
         ui->subFrameLayout->addWidget(module);

@@ -5,10 +5,12 @@
 
 class QButtonGroup;
 class IQBatchModuleFrame;
+class IQBorderFrame;
 class IQImageStampFrame;
 class IQRenameFrame;
 class IQResizeFrame;
 class IQRotateFrame;
+class IQTextFrame;
 
 namespace Ui {
 class IQBatchOptionFrame;
@@ -42,6 +44,8 @@ private:
     IQResizeFrame *resizeFrame = nullptr;
     IQRenameFrame *renameFrame = nullptr;
     IQRotateFrame *rotateFrame = nullptr;
+    IQBorderFrame *borderFrame = nullptr;
+    IQTextFrame *textFrame = nullptr;
     IQImageStampFrame *stampFrame = nullptr;
     int currentIndex = 0;
 };

@@ -225,6 +225,9 @@
     <message>
         <source>IDS_OPEN_FAILED</source>
         <translation>Open Failed.</translation>
+    </message>
+</context>
+<context>
     <name>QtColorPicker</name>
     <message>
         <source>Black</source>
@@ -252,6 +255,116 @@
     <message>
         <source>B:</source>
         <translation>B:</translation>
+    </message>
+</context>
+<context>
+    <name>IQBorderFrame</name>
+    <message>
+        <source>IDS_BASIC_BORDER</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_WIDTH</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_COLOR</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>IDS_OPACITY</source>
+        <translation>Opacity:</translation>
+    </message>
+</context>
+<context>
+    <name>IQTextFrame</name>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Text Watermark</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_FONT</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>IDS_STYLE</source>
+        <translation>Style:</translation>
+    </message>
+    <message>
+        <source>IDS_NORMAL</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>IDS_BOLD</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>IDS_ITALIC</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_COLOR</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_SIZE</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_ANGEL</source>
+        <translation>Angel:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_POSITION</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Top Center</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Bottom Center</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QtTest>
@@ -13,10 +15,12 @@
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "IQBatchSettings.h"
+#include "IQBorderFrame.h"
 #include "IQImageStampFrame.h"
 #include "IQRenameFrame.h"
 #include "IQResizeFrame.h"
 #include "IQRotateFrame.h"
+#include "IQTextFrame.h"
 #include "UntranslatedTexts.h"
 
 namespace {
@@ -29,6 +33,10 @@ std::unique_ptr<IQBatchModuleFrame> makeModule(const QString &name)
         return std::make_unique<IQRenameFrame>();
     if (name == QLatin1String("IQRotateFrame"))
         return std::make_unique<IQRotateFrame>();
+    if (name == QLatin1String("IQBorderFrame"))
+        return std::make_unique<IQBorderFrame>();
+    if (name == QLatin1String("IQTextFrame"))
+        return std::make_unique<IQTextFrame>();
     if (name == QLatin1String("IQImageStampFrame"))
         return std::make_unique<IQImageStampFrame>();
     return nullptr;
@@ -43,6 +51,10 @@ bool enabledFlag(const QString &name)
         return s->renameEnabled;
     if (name == QLatin1String("IQRotateFrame"))
         return s->rotateEnabled;
+    if (name == QLatin1String("IQBorderFrame"))
+        return s->borderEnabled;
+    if (name == QLatin1String("IQTextFrame"))
+        return s->textEnabled;
     return s->stampEnabled;
 }
 
@@ -59,8 +71,8 @@ void nudge(QWidget *w)
         slider->setValue(slider->minimum() + 3);
     else if (auto *text = qobject_cast<QPlainTextEdit *>(w))
         text->setPlainText(QStringLiteral("42"));
-    else if (auto *button = qobject_cast<QAbstractButton *>(w); button && button->isCheckable())
-        button->click();
+    else if (qobject_cast<QRadioButton *>(w) || qobject_cast<QCheckBox *>(w))
+        static_cast<QAbstractButton *>(w)->click();
 }
 
 QVariant valueOf(const QWidget *w)
@@ -116,6 +128,13 @@ void TestBatchModules::uncheckingDisablesControlsAndKeepsValues_data()
                             << QStringList{"radioButton_3", "radioButton_1", "radioButton_2",
                                            "radioButton_4"}
                             << QStringList{};
+    QTest::newRow("border") << "IQBorderFrame" << QStringList{"widthSpinBox", "colorWidget"}
+                            << QStringList{"opacitySlider"};
+    QTest::newRow("text watermark")
+        << "IQTextFrame"
+        << QStringList{"styleComboBox", "positionComboBox", "fontSizeComboBox", "plainTextEdit",
+                       "fontComboBox", "colorButn", "angelSlider", "xSpinBox", "ySpinBox"}
+        << QStringList{};
     QTest::newRow("image watermark")
         << "IQImageStampFrame"
         << QStringList{"positionComboBox", "selectButn", "opacitySlider", "scaleSlider",
@@ -174,6 +193,8 @@ void TestBatchModules::everyTextIsTranslated_data()
     QTest::newRow("resize") << "IQResizeFrame";
     QTest::newRow("rename") << "IQRenameFrame";
     QTest::newRow("rotate") << "IQRotateFrame";
+    QTest::newRow("border") << "IQBorderFrame";
+    QTest::newRow("text watermark") << "IQTextFrame";
     QTest::newRow("image watermark") << "IQImageStampFrame";
 }
 
