@@ -101,6 +101,15 @@ void IQBatchOptionFrame::onGroupToggled(int id, bool status)
         setCurrentModule(id);
 }
 
+QSize IQBatchOptionFrame::minimumSizeHint() const
+{
+    // Each module's minimum height is the panel's last height, so counting it here would keep
+    // the window that holds the panel from ever getting smaller again.
+    QSize hint = QFrame::minimumSizeHint();
+    hint.setHeight(ui->moduleWidget->minimumSizeHint().height());
+    return hint;
+}
+
 void IQBatchOptionFrame::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);

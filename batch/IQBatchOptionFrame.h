@@ -29,6 +29,9 @@ public:
     // Shows the module with this id and hides the one shown before; `index` must be valid.
     void setCurrentModule(int index);
 
+    // The modules' fitted heights are left out: they follow the panel, they do not hold it.
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
