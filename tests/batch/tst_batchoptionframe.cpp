@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QtTest>
@@ -181,6 +182,12 @@ void TestBatchOptionFrame::screenshots()
         QCoreApplication::processEvents(); // let the shown module lay itself out
         BrvTest::saveScreenshot(&panel, QStringLiteral("panel-") + QLatin1String(radio));
     }
+    // a module switched off
+    auto *textCheck = findNamed<QWidget>(&panel, "IQTextFrame")->findChild<QCheckBox *>(
+        QStringLiteral("moduleCheck"));
+    textCheck->click();
+    BrvTest::saveScreenshot(&panel, QStringLiteral("panel-text-off"));
+    textCheck->click();
     // the two modules whose buttons are hidden, as they would look
     panel.setCurrentModule(3);
     QCoreApplication::processEvents();
