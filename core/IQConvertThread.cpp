@@ -42,6 +42,7 @@ void IQConvertThread::run()
     // Every source keeps its file until the run has read it, whatever the names and the
     // overwrite rule say; a source listed twice is protected up to its last position.
     sourcePositions.clear();
+    claimedPaths.clear();
     for (int i = 0; i < files.size(); ++i) {
         const QString canonical = QFileInfo(files.at(i)).canonicalFilePath();
         if (!canonical.isEmpty())
@@ -71,6 +72,7 @@ void IQConvertThread::run()
     }
 
     sourcePositions.clear();
+    claimedPaths.clear();
     decodeBuffer.reset();
     decodeCapacity = 0;
     emit convertEnd(files);
@@ -194,11 +196,18 @@ bool IQConvertThread::isSource(const QString &path) const
 
 bool IQConvertThread::isTaken(const QString &path, const IQBatchSettings *settings) const
 {
-    return (!settings->overwrite && QFileInfo::exists(path)) || isSource(path);
+    return (!settings->overwrite && QFileInfo::exists(path)) || isSource(path)
+           || claimedPaths.contains(QFileInfo(path).absoluteFilePath());
+}
+
+QString IQConvertThread::claim(const QString &path)
+{
+    claimedPaths.insert(QFileInfo(path).absoluteFilePath());
+    return path;
 }
 
 QString IQConvertThread::outputPath(const QString &baseName, const QString &suffix, bool keepName,
-                                    int counter, const IQBatchSettings *settings) const
+                                    int counter, const IQBatchSettings *settings)
 {
     const QString name = outputName(baseName, keepName, counter, settings);
     QString path = QStringLiteral("%1/%2.%3").arg(settings->outputDir, name, suffix);
@@ -206,12 +215,12 @@ QString IQConvertThread::outputPath(const QString &baseName, const QString &suff
         path = QStringLiteral("%1/%2_%3.%4")
                    .arg(settings->outputDir, name, QString::number(m), suffix);
     qDebug() << "File:" << path;
-    return path;
+    return claim(path);
 }
 
 QString IQConvertThread::framePath(const QString &baseName, const QString &suffix, bool keepName,
                                    int counter, int frameNumber,
-                                   const IQBatchSettings *settings) const
+                                   const IQBatchSettings *settings)
 {
     const QString name = outputName(baseName, keepName, counter, settings);
     const QString frame = QString::number(frameNumber);
@@ -219,7 +228,7 @@ QString IQConvertThread::framePath(const QString &baseName, const QString &suffi
     for (int m = 1; isTaken(path, settings); ++m)
         path = QStringLiteral("%1/%2_%3_%4.%5")
                    .arg(settings->outputDir, name, frame, QString::number(m), suffix);
-    return path;
+    return claim(path);
 }
 
 QString IQConvertThread::numberedFileName(const QString &prefix, const QString &name,

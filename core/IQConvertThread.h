@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QRunnable>
 #include <QString>
 #include <QStringList>
@@ -29,12 +30,12 @@ public:
 
     // The path of a single-frame or an animated output; logged as "File:". Numbered like an
     // existing file when overwrite is off, and always when it names a source that the running
-    // conversion has still to read.
+    // conversion has still to read or an output that it has already written.
     QString outputPath(const QString &baseName, const QString &suffix, bool keepName, int counter,
-                       const IQBatchSettings *settings) const;
+                       const IQBatchSettings *settings);
     // The path of one frame of a multi-frame source written as still images.
     QString framePath(const QString &baseName, const QString &suffix, bool keepName, int counter,
-                      int frameNumber, const IQBatchSettings *settings) const;
+                      int frameNumber, const IQBatchSettings *settings);
 
     // prefix + name + text + "_" + number + "." + suffix.
     static QString numberedFileName(const QString &prefix, const QString &name,
@@ -61,8 +62,11 @@ private:
                        const IQBatchSettings *settings) const;
     // True when the path is a source that this run is converting or has still to read.
     bool isSource(const QString &path) const;
-    // True when the path may not be written: it exists and overwrite is off, or it is a source.
+    // True when the path may not be written: it exists and overwrite is off, it is a source,
+    // or this run has already written it.
     bool isTaken(const QString &path, const IQBatchSettings *settings) const;
+    // Keeps the path from every later output of this run.
+    QString claim(const QString &path);
 
     void convertFile(QImageReader &reader, QImage first, int frameCount, const QString &baseName,
                      bool keepName, int counter, const QString &suffix);
@@ -73,6 +77,9 @@ private:
 
     // The canonical path of every readable source, with the last position it holds in files.
     QHash<QString, int> sourcePositions;
+    // The absolute path of every output this run has named, so that overwrite never replaces
+    // what the same run wrote a moment before.
+    QSet<QString> claimedPaths;
     int position = 0;
     // Memory that the first image of each source is decoded into, kept for the whole run.
     std::unique_ptr<uchar[]> decodeBuffer;

@@ -480,6 +480,16 @@ private slots:
         checkOutputs({}, written);
     }
 
+    void overwriteKeepsWhatTheSameRunWrote()
+    {
+        // Two sources with one base name: overwrite replaces earlier runs' files, never the
+        // output that this run wrote a moment before.
+        settings->overwrite = true;
+        settings->format = IQOutputFormat::Webp;
+        runWorker(makeSources({"photo.jpg", "photo.png"}));
+        QCOMPARE(outputs(), QStringList({"photo.webp", "photo_1.webp"}));
+    }
+
     void sourcesAreNeverOverwritten_data()
     {
         QTest::addColumn<QStringList>("sources");
@@ -496,10 +506,10 @@ private slots:
                                       << false << QStringList{"photo_1.jpg"};
         QTest::newRow("an output named as a later source")
             << QStringList{"x.png", "x.jpg"} << int(IQOutputFormat::Jpeg) << false
-            << QStringList{"x_1.jpg"};
+            << QStringList{"x_1.jpg", "x_2.jpg"};
         QTest::newRow("a frame named as a later source")
             << QStringList{"anim.gif", "anim_2.png"} << int(IQOutputFormat::Png) << false
-            << QStringList{"anim_1.png", "anim_2_1.png", "anim_3.png"};
+            << QStringList{"anim_1.png", "anim_2_1.png", "anim_2_2.png", "anim_3.png"};
     }
     void sourcesAreNeverOverwritten()
     {
