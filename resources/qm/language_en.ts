@@ -92,6 +92,33 @@
     <message>
         <source>IDS_CONVERT</source>
         <translation>Convert</translation>
+    <name>QtColorPicker</name>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+</context>
+<context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
     </message>
 </context>
 </TS>

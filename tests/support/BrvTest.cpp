@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QTimer>
 #include <QTranslator>
@@ -93,6 +94,14 @@ QImage solidImage(int width, int height, const QColor &color, QImage::Format for
     QImage image(width, height, format);
     image.fill(color);
     return image;
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos.toPoint()), button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
 }
 
 void saveScreenshot(QWidget *widget, const QString &name)

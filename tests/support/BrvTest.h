@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QEvent>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 #include <functional>
@@ -34,6 +36,11 @@ QImage noiseImage(int width, int height, quint32 seed = 1);
 // An image of one colour.
 QImage solidImage(int width, int height, const QColor &color,
                   QImage::Format format = QImage::Format_ARGB32);
+
+// Sends a mouse event straight to the widget, with the given button and held buttons; unlike
+// QTest's mouse functions it takes fractional points and points outside the widget.
+void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons);
 
 // Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
 void saveScreenshot(QWidget *widget, const QString &name);
