@@ -92,6 +92,9 @@
     <message>
         <source>IDS_CONVERT</source>
         <translation>Convert</translation>
+    </message>
+</context>
+<context>
     <name>QtColorPicker</name>
     <message>
         <source>Black</source>
