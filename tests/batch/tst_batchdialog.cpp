@@ -79,6 +79,9 @@ private slots:
     void initTestCase()
     {
         QApplication::setApplicationDisplayName(QStringLiteral("Brivane WebP"));
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(13);
+        QApplication::setFont(font);
         QVERIFY(BrvTest::loadEnglishTranslation());
         BrvTest::applyDarkStyle();
         QVERIFY(outDir.isValid());
@@ -290,6 +293,7 @@ private slots:
         // Reopening ticks the check from the record.
         IQBatchDialog again;
         QVERIFY(child<QCheckBox>(&again, "overwriteCheck")->isChecked());
+        BrvTest::saveScreenshot(&again, QStringLiteral("batchdialog-overwrite"));
     }
 
     void cancelKeepsRecordButSavesNoQuality()
