@@ -92,6 +92,214 @@
     <message>
         <source>IDS_CONVERT</source>
         <translation>Convert</translation>
+    <name>IQBatchOptionFrame</name>
+    <message>
+        <source>IDS_RESIZE</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>IDS_RENAME</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>IDS_ROTATE</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Text Watermark</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Image Watermark</translation>
+    </message>
+</context>
+<context>
+    <name>IQResizeFrame</name>
+    <message>
+        <source>IDS_MODE</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>IDS_BY_WIDTH</source>
+        <translation>By Width</translation>
+    </message>
+    <message>
+        <source>IDS_BY_HEIGHT</source>
+        <translation>By Height</translation>
+    </message>
+    <message>
+        <source>IDS_BY_PERCENTAGE</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>IDS_FREE</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>IDS_WIDTH</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>IDS_HEIGHT</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>IDS_PERCENTAGE</source>
+        <translation>Percentage:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION_DPI</source>
+        <translation>Pixels/Inch</translation>
+    </message>
+    <message>
+        <source>IDS_ENLARGE_SMALL</source>
+        <translation>Enlarge Small Images</translation>
+    </message>
+    <message>
+        <source>IDS_RESIZE_UPPER</source>
+        <translation>Resize</translation>
+    </message>
+</context>
+<context>
+    <name>IQRenameFrame</name>
+    <message>
+        <source>IDS_BASIC_RENAME</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_PREFIX</source>
+        <translation>Prefix:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_SUFFIX</source>
+        <translation>Suffix:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_NEWNAME</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_START_WITH</source>
+        <translation>Start with:</translation>
+    </message>
+    <message>
+        <source>IDS_SAMPLE_NAME</source>
+        <translation>Sample:</translation>
+    </message>
+</context>
+<context>
+    <name>IQRotateFrame</name>
+    <message>
+        <source>IDS_ROTATE_UPPER</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_LEFT</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_RIGHT</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageStampFrame</name>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Image Watermark</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_OPACITY</source>
+        <translation>Opacity:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_SCALE</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_ANGEL</source>
+        <translation>Angel:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_POSITION</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Top Center</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Bottom Center</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_WATERMARK</source>
+        <translation>Select watermark</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN_FAILED</source>
+        <translation>Open Failed.</translation>
     </message>
 </context>
 <context>
@@ -122,6 +330,116 @@
     <message>
         <source>B:</source>
         <translation>B:</translation>
+    </message>
+</context>
+<context>
+    <name>IQBorderFrame</name>
+    <message>
+        <source>IDS_BASIC_BORDER</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_WIDTH</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_COLOR</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>IDS_OPACITY</source>
+        <translation>Opacity:</translation>
+    </message>
+</context>
+<context>
+    <name>IQTextFrame</name>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Text Watermark</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_FONT</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>IDS_STYLE</source>
+        <translation>Style:</translation>
+    </message>
+    <message>
+        <source>IDS_NORMAL</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>IDS_BOLD</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>IDS_ITALIC</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_COLOR</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_SIZE</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_ANGEL</source>
+        <translation>Angel:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_POSITION</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Top Center</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Bottom Center</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
     </message>
 </context>
 </TS>

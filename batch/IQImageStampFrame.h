@@ -1,0 +1,35 @@
+#pragma once
+
+#include "IQBatchModuleFrame.h"
+
+namespace Ui {
+class IQImageStampFrame;
+}
+
+// The image watermark module: the picture stamped on every image, with its opacity, scale,
+// angle and position.
+class IQImageStampFrame : public IQBatchModuleFrame
+{
+    Q_OBJECT
+
+public:
+    explicit IQImageStampFrame(QWidget *parent = nullptr);
+    ~IQImageStampFrame() override;
+
+    void setControlsEnabled(bool on);
+
+private slots:
+    void on_selectButn_clicked();
+    void on_opacitySlider_valueChanged(int value);
+    void on_scaleSlider_valueChanged(int value);
+    void on_angelSlider_valueChanged(int value);
+    void on_positionComboBox_currentIndexChanged(int index);
+    void on_xSpinBox_valueChanged(int arg1);
+    void on_ySpinBox_valueChanged(int arg1);
+    void on_moduleCheck_stateChanged(int arg1);
+
+private:
+    void initUi();
+
+    Ui::IQImageStampFrame *ui;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QIcon>
+#include <QRunnable>
+#include <QSize>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+// A thumbnail job for a thread pool: the 240 x 240 tile icon of one file. The page that makes
+// it switches its auto-deletion off and deletes it itself.
+class IQIconReadThread : public QThread, public QRunnable
+{
+    Q_OBJECT
+
+public:
+    IQIconReadThread(const QString &path, int index);
+
+    void run() override;
+
+signals:
+    void readFinished(QIcon tileIcon, int index, QSize originalSize);
+
+public slots:
+    // Safe from any thread; the job looks at the flag before reading and after decoding.
+    void abort();
+
+private:
+    QString m_path;
+    int m_index = 0;
+    std::atomic<bool> m_abort{false};
+};

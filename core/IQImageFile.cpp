@@ -1,0 +1,28 @@
+#include "IQImageFile.h"
+
+#include <QImageReader>
+#include <QMutex>
+#include <QMutexLocker>
+
+IQImageFile::IQImageFile(const QString &path)
+    : DocumentInfo(path)
+    , m_mutex(std::make_unique<QMutex>(QMutex::Recursive))
+{
+}
+
+IQImageFile::~IQImageFile() = default;
+
+QString IQImageFile::absoluteFilePath() const
+{
+    return DocumentInfo::absoluteFilePath();
+}
+
+bool IQImageFile::reader()
+{
+    QMutexLocker locker(m_mutex.get());
+    if (!m_reader) {
+        m_reader = std::make_unique<QImageReader>(absoluteFilePath(), QByteArray());
+        m_readerCanRead = m_reader->canRead();
+    }
+    return m_readerCanRead;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QRunnable>
+#include <QThread>
+
+class IQImageFile;
+class QMovieProxy;
+
+// Reads the file selected on the viewer page: a still image, normalised for display and,
+// when asked, also run through the batch modules, or an animation as a frame source whose
+// ownership passes to the receiver. Emits one of its two signals once, then finishes.
+class IQImageReadThread : public QThread, public QRunnable
+{
+    Q_OBJECT
+
+public:
+    // The document is borrowed; it must outlive the thread.
+    IQImageReadThread(IQImageFile *imageFile, bool apply);
+
+    void run() override;
+
+    // Whether the document is to be played as an animation; a HEIC file counts when its
+    // reader holds at least two images.
+    bool isAnimated(bool isHeic);
+    bool readStaticImage();
+
+signals:
+    void readStaticFinished(IQImageFile *imageFile, QImage image, QImage convertedImage,
+                            bool update);
+    void readAnimationFinished(IQImageFile *imageFile, QMovieProxy *movie);
+
+private:
+    bool readAnimation(bool isHeic);
+
+    IQImageFile *m_imageFile = nullptr;
+    bool m_apply = false;
+    bool m_update = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+#include "QMovieProxy.h"
+
+class QMovie;
+class QThread;
+
+// A frame source over QMovie, for the animations Qt's readers play (GIF, APNG, WebP).
+class QStdMovie : public QMovieProxy
+{
+public:
+    QStdMovie();
+    ~QStdMovie() override;
+
+    // Always true: a file the movie cannot decode shows as no frames and an error text.
+    bool open(const QString &path, const QByteArray &format);
+
+    // Hands the movie to thread; call on the thread that opened the source.
+    void moveToThread(QThread *thread);
+    // The thread the source's objects belong to; null until it is opened.
+    QThread *thread() const;
+
+    QRect frameRect() const override;
+    QImage currentImage() override;
+    QPixmap currentPixmap() override;
+    // Reaches any frame, backwards too, although the readers behind QMovie only step forward.
+    bool jumpToFrame(int frameNumber) override;
+    int currentFrameNumber() const override;
+    int nextFrameDelay() const override;
+    int loopCount() const override;
+    int frameCount() const override;
+    bool isValid() const override;
+    // Goes on from the last frame to the first.
+    bool jumpToNextFrame() override;
+    QString lastErrorString() const override;
+
+private:
+    bool rewindTo(int frameNumber);
+
+    std::unique_ptr<QMovie> m_movie;
+};

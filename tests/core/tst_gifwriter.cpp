@@ -1,0 +1,384 @@
+#include <QtTest>
+
+#include <QCryptographicHash>
+#include <QTemporaryDir>
+
+#include "BrvTest.h"
+#include "GifStructure.h"
+#include "IQGifWriter.h"
+
+namespace {
+
+struct Encoding
+{
+    int beginDelay = 0;
+    int frameDelay = 0;
+    int bitDepth = 8;
+    bool dither = false;
+};
+
+QImage rgba(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGBA8888);
+}
+
+// Writes the frames, all of the first frame's size; false as soon as a step fails.
+bool writeGif(const QString &path, const QList<QImage> &frames, const Encoding &encoding = {})
+{
+    IQGifWriter writer;
+    const QSize size = frames.value(0).size();
+    if (!writer.begin(QFile::encodeName(path).constData(), size.width(), size.height(),
+                      encoding.beginDelay))
+        return false;
+    for (const QImage &frame : frames) {
+        const QImage pixels = rgba(frame);
+        if (!writer.writeFrame(pixels.constBits(), pixels.width(), pixels.height(),
+                               encoding.frameDelay, encoding.bitDepth, encoding.dither))
+            return false;
+    }
+    return writer.end();
+}
+
+QImage withChangedPixels(const QImage &image, const QList<QPoint> &points)
+{
+    QImage changed = rgba(image);
+    for (int i = 0; i < points.size(); ++i)
+        changed.setPixelColor(points[i], QColor(20 + i * 20, 200 - i * 15, 7 * i + 3));
+    return changed;
+}
+
+// A small square that moves across a grey field.
+QList<QImage> movingSquare(int width, int height, int count)
+{
+    QList<QImage> frames;
+    for (int i = 0; i < count; ++i) {
+        QImage frame = BrvTest::solidImage(width, height, QColor(90, 100, 110),
+                                           QImage::Format_RGBA8888);
+        for (int y = 10; y < 30; ++y)
+            for (int x = 0; x < 20; ++x)
+                frame.setPixelColor(x + 7 * i, y + i, QColor(240, 40 + 10 * i, 30));
+        frames.append(frame);
+    }
+    return frames;
+}
+
+bool tableHolds(const QByteArray &table, int entry, const QColor &color)
+{
+    return quint8(table[entry * 3]) == color.red() && quint8(table[entry * 3 + 1]) == color.green()
+           && quint8(table[entry * 3 + 2]) == color.blue();
+}
+
+// True when every pixel's colour is one of entries 1.. of the table.
+bool colorsFromTable(const QImage &image, const QByteArray &table)
+{
+    QSet<QRgb> colors;
+    for (int i = 1; i < table.size() / 3; ++i)
+        colors.insert(
+            qRgb(quint8(table[i * 3]), quint8(table[i * 3 + 1]), quint8(table[i * 3 + 2])));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!colors.contains(image.pixel(x, y) | 0xff000000u))
+                return false;
+    return true;
+}
+
+double meanError(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q))
+                   + qAbs(qBlue(p) - qBlue(q));
+        }
+    return double(sum) / (3.0 * a.width() * a.height());
+}
+
+} // namespace
+
+class tst_GifWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+
+    void byteLayout_data()
+    {
+        QTest::addColumn<int>("beginDelay");
+        QTest::addColumn<int>("frameDelay");
+        QTest::newRow("still, delay 0") << 0 << 0;
+        QTest::newRow("animation, begin delay 10") << 10 << 7;
+        QTest::newRow("long delay") << 10 << 300;
+    }
+    void byteLayout()
+    {
+        QFETCH(int, beginDelay);
+        QFETCH(int, frameDelay);
+        const QString path = dir.filePath(QStringLiteral("layout.gif"));
+        Encoding encoding;
+        encoding.beginDelay = beginDelay;
+        encoding.frameDelay = frameDelay;
+        QVERIFY(writeGif(path, {BrvTest::gradientImage(40, 24), BrvTest::noiseImage(40, 24)},
+                         encoding));
+
+        const GifStructure::File gif = GifStructure::parseFile(path);
+        QVERIFY(gif.valid);
+        QVERIFY(gif.trailerLast);
+        QCOMPARE(gif.signature, QByteArray("GIF89a"));
+        QCOMPARE(gif.width, 40);
+        QCOMPARE(gif.height, 24);
+        QCOMPARE(gif.packed, 0xf0);
+        QCOMPARE(gif.screenTail, QByteArray(2, '\0'));
+        QCOMPARE(gif.globalTable, QByteArray(6, '\0'));
+        if (beginDelay)
+            QCOMPARE(gif.loopBlock, QByteArray("\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00", 19));
+        else
+            QVERIFY(gif.loopBlock.isEmpty());
+        QCOMPARE(gif.frames.size(), 2);
+        for (const GifStructure::Frame &frame : gif.frames) {
+            QCOMPARE(frame.control, QByteArray("\x05", 1) + char(frameDelay & 0xff)
+                                        + char(frameDelay >> 8) + '\0');
+            QCOMPARE(frame.left, 0);
+            QCOMPARE(frame.top, 0);
+            QCOMPARE(frame.width, 40);
+            QCOMPARE(frame.height, 24);
+            QCOMPARE(frame.packed, 0x87);
+            QCOMPARE(frame.localTable.size(), 256 * 3);
+            QCOMPARE(frame.localTable.left(3), QByteArray(3, '\0'));
+            QCOMPARE(frame.minimumCodeSize, 8);
+            QVERIFY(frame.subBlocks > 0);
+            QVERIFY(GifStructure::decodeIndices(frame).valid);
+        }
+    }
+
+    void noisyFrameDecodesAlike_data()
+    {
+        QTest::addColumn<bool>("dither");
+        QTest::newRow("mapped") << false;
+        QTest::newRow("dithered") << true;
+    }
+    // 65536 pixels of noise need many more than 4095 codes, so the clear code is written and
+    // the code size restarts several times; both readers must still see the same picture.
+    void noisyFrameDecodesAlike()
+    {
+        QFETCH(bool, dither);
+        const QString path = dir.filePath(QStringLiteral("noise.gif"));
+        const QImage noise = rgba(BrvTest::noiseImage(256, 256, 7));
+        Encoding encoding;
+        encoding.dither = dither;
+        QVERIFY(writeGif(path, {noise}, encoding));
+
+        const GifStructure::File gif = GifStructure::parseFile(path);
+        QVERIFY(gif.valid);
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames.value(0));
+        QVERIFY(indices.valid);
+        QVERIFY2(indices.clearCodes > 2, qPrintable(QString::number(indices.clearCodes)));
+        QVERIFY(!indices.indices.contains(0));
+        const QList<QImage> qt = GifStructure::framesFromQt(path);
+        QCOMPARE(qt.size(), 1);
+        QVERIFY(colorsFromTable(qt[0], gif.frames[0].localTable));
+        QVERIFY2(meanError(qt[0], noise) < 25,
+                 qPrintable(QString::number(meanError(qt[0], noise))));
+        compareWithImageMagick(path, qt);
+    }
+
+    void repeatedFrameIsTransparent()
+    {
+        const QString path = dir.filePath(QStringLiteral("repeat.gif"));
+        // Transparency is decided against what the viewer shows, so the repeat is the shown frame.
+        const QImage first = BrvTest::gradientImage(64, 64);
+        const QImage shown = shownFrame(first);
+        QVERIFY(writeGif(path, {first, shown}, Encoding{10, 5, 8, false}));
+
+        const GifStructure::File gif = GifStructure::parseFile(path);
+        QVERIFY(gif.valid);
+        QCOMPARE(gif.frames.size(), 2);
+        // Every pixel is index 0: a short run of ever longer strings.
+        QVERIFY2(gif.frames[1].data.size() < 150,
+                 qPrintable(QString::number(gif.frames[1].data.size())));
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames[1]);
+        QVERIFY(indices.valid);
+        QCOMPARE(indices.indices, QVector<int>(64 * 64, 0));
+        const QList<QImage> qt = GifStructure::framesFromQt(path);
+        QCOMPARE(qt.size(), 2);
+        QCOMPARE(qt[1], qt[0]);
+        compareWithImageMagick(path, qt);
+    }
+
+    void singleColorFrame()
+    {
+        const QString path = dir.filePath(QStringLiteral("single.gif"));
+        const QColor color(12, 130, 250);
+        QVERIFY(writeGif(path, {BrvTest::solidImage(16, 16, color)}));
+
+        const GifStructure::File gif = GifStructure::parseFile(path);
+        QVERIFY(gif.valid);
+        for (int entry = 1; entry < 256; ++entry)
+            QVERIFY2(tableHolds(gif.frames[0].localTable, entry, color),
+                     qPrintable(QString::number(entry)));
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames[0]);
+        QVERIFY(indices.valid);
+        QVERIFY(!indices.indices.contains(0));
+        const QList<QImage> qt = GifStructure::framesFromQt(path);
+        QCOMPARE(qt.size(), 1);
+        QCOMPARE(qt[0], rgba(BrvTest::solidImage(16, 16, color)));
+        compareWithImageMagick(path, qt);
+    }
+
+    // The few changed pixels get the whole palette, so they keep their colours exactly;
+    // the entries that no pixel needed stay black.
+    void fewChangedPixelsKeepTheirColors()
+    {
+        const QString path = dir.filePath(QStringLiteral("few.gif"));
+        const QImage first = rgba(BrvTest::solidImage(64, 48, QColor(70, 80, 90)));
+        const QList<QPoint> points = {{0, 0}, {5, 7}, {63, 47}, {30, 20}, {31, 20}, {12, 40}};
+        const QImage second = withChangedPixels(first, points);
+        QVERIFY(writeGif(path, {first, second}, Encoding{10, 10, 8, false}));
+
+        const GifStructure::File gif = GifStructure::parseFile(path);
+        QVERIFY(gif.valid);
+        QCOMPARE(gif.frames.size(), 2);
+        int filled = 0;
+        for (int entry = 1; entry < 256; ++entry)
+            filled += !tableHolds(gif.frames[1].localTable, entry, Qt::black);
+        QCOMPARE(filled, points.size());
+        // Unchanged pixels are transparent, changed ones use filled entries only.
+        const GifStructure::Indices indices = GifStructure::decodeIndices(gif.frames[1]);
+        QVERIFY(indices.valid);
+        for (int i = 0; i < indices.indices.size(); ++i) {
+            const int index = indices.indices[i];
+            const bool changed = points.contains(QPoint(i % 64, i / 64));
+            QCOMPARE(index != 0, changed);
+            if (changed)
+                QVERIFY(!tableHolds(gif.frames[1].localTable, index, Qt::black));
+        }
+
+        const QList<QImage> qt = GifStructure::framesFromQt(path);
+        QCOMPARE(qt.size(), 2);
+        for (int y = 0; y < second.height(); ++y)
+            for (int x = 0; x < second.width(); ++x) {
+                const QRgb expected = points.contains(QPoint(x, y)) ? second.pixel(x, y)
+                                                                    : qt[0].pixel(x, y);
+                QCOMPARE(qt[1].pixel(x, y), expected);
+            }
+        compareWithImageMagick(path, qt);
+    }
+
+    void refusals()
+    {
+        const QString path = dir.filePath(QStringLiteral("refused.gif"));
+        const QImage frame = rgba(BrvTest::gradientImage(32, 32));
+        const QImage other = rgba(BrvTest::gradientImage(32, 40));
+        IQGifWriter writer;
+        QVERIFY(!writer.begin(QFile::encodeName(path).constData(), 0, 16, 0));
+        QVERIFY(!writer.begin(QFile::encodeName(path).constData(), 70000, 16, 0));
+        QVERIFY(!writer.begin(QFile::encodeName(path).constData(), 40000, 40000, 0));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!writer.writeFrame(frame.constBits(), 32, 32, 0, 8, false));
+        QVERIFY(!writer.end());
+
+        QVERIFY(writer.begin(QFile::encodeName(path).constData(), 32, 32, 0));
+        // Another size would run past the previous frame; a bad depth has no table size.
+        QVERIFY(!writer.writeFrame(other.constBits(), 32, 40, 0, 8, false));
+        QVERIFY(!writer.writeFrame(frame.constBits(), 32, 32, 0, 9, false));
+        QVERIFY(!writer.writeFrame(frame.constBits(), 32, 32, 0, 0, false));
+        QVERIFY(writer.writeFrame(frame.constBits(), 32, 32, 0, 8, false));
+        QVERIFY(writer.end());
+        QVERIFY(!writer.end());
+        QCOMPARE(GifStructure::parseFile(path).frames.size(), 1);
+
+        const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.gif"));
+        QVERIFY(!writer.begin(QFile::encodeName(missing).constData(), 32, 32, 10));
+        QVERIFY(!writer.writeFrame(frame.constBits(), 32, 32, 0, 8, false));
+        QVERIFY(!writer.end());
+    }
+
+    void writeFailureIsReported()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full");
+        IQGifWriter writer;
+        const QImage frame = rgba(BrvTest::noiseImage(64, 64));
+        QVERIFY(writer.begin("/dev/full", 64, 64, 0));
+        writer.writeFrame(frame.constBits(), 64, 64, 0, 8, false);
+        QVERIFY(!writer.end());
+    }
+
+    void unfinishedWriterClosesItsFile()
+    {
+        const QString path = dir.filePath(QStringLiteral("unfinished.gif"));
+        {
+            IQGifWriter writer;
+            QVERIFY(writer.begin(QFile::encodeName(path).constData(), 16, 16, 0));
+        }
+        // No trailer, but the file was closed and its buffers freed (the sanitizers see leaks).
+        QVERIFY(!GifStructure::parseFile(path).valid);
+    }
+
+    // Fixed digests of generated inputs: the encoder's speed-ups must not change a byte.
+    void outputIsStable_data()
+    {
+        QTest::addColumn<QList<QImage>>("frames");
+        QTest::addColumn<int>("bitDepth");
+        QTest::addColumn<bool>("dither");
+        QTest::addColumn<QByteArray>("md5");
+        QTest::newRow("noise, clears") << QList<QImage>{BrvTest::noiseImage(256, 256, 3)} << 8
+                                       << false << QByteArray("188ddaf8191474df61f37dcbdeb5bab5");
+        QTest::newRow("moving square") << movingSquare(160, 90, 6) << 8 << false
+                                       << QByteArray("b55012d0ed3511feba69faa5dcaebf18");
+        QTest::newRow("gradient and noise dithered")
+            << QList<QImage>{BrvTest::gradientImage(120, 80), BrvTest::noiseImage(120, 80, 5),
+                             BrvTest::noiseImage(120, 80, 5)}
+            << 8 << true << QByteArray("2a815e74c6c252a964576cf73067cbae");
+        QTest::newRow("depth 4") << QList<QImage>{BrvTest::gradientImage(50, 30),
+                                                  BrvTest::noiseImage(50, 30, 9)}
+                                 << 4 << false << QByteArray("940ce7d1ca4099e83f37f7a65794c1c2");
+        QTest::newRow("depth 2 dithered") << QList<QImage>{BrvTest::gradientImage(33, 17)} << 2
+                                          << true << QByteArray("7cee6c857f4adc132bab0bfc236fcb0b");
+    }
+    void outputIsStable()
+    {
+        QFETCH(QList<QImage>, frames);
+        QFETCH(int, bitDepth);
+        QFETCH(bool, dither);
+        QFETCH(QByteArray, md5);
+        const QString path = dir.filePath(QStringLiteral("stable.gif"));
+        QVERIFY(writeGif(path, frames, Encoding{10, 4, bitDepth, dither}));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray digest
+            = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
+        QCOMPARE(digest, md5);
+    }
+
+private:
+    // The frame as a viewer shows it after the encoder reduced its colours.
+    QImage shownFrame(const QImage &image)
+    {
+        const QString path = dir.filePath(QStringLiteral("shown.gif"));
+        if (!writeGif(path, {image}))
+            return QImage();
+        return GifStructure::framesFromQt(path).value(0);
+    }
+
+    void compareWithImageMagick(const QString &path, const QList<QImage> &qt)
+    {
+        bool available = false;
+        const QList<QImage> magick =
+            GifStructure::framesFromImageMagick(path, qt[0].width(), qt[0].height(), &available);
+        if (!available) {
+            qWarning("ImageMagick is not installed; compared with Qt's reader only");
+            return;
+        }
+        QCOMPARE(magick.size(), qt.size());
+        for (int i = 0; i < qt.size(); ++i)
+            QCOMPARE(magick[i], qt[i]);
+    }
+
+    QTemporaryDir dir;
+};
+
+QTEST_MAIN(tst_GifWriter)
+#include "tst_gifwriter.moc"

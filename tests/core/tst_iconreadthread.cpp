@@ -1,0 +1,151 @@
+#include <QtTest>
+
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include "BrvTest.h"
+#include "IQIconReadThread.h"
+#include "ImageFixtures.h"
+
+namespace {
+
+constexpr int kTileSize = 240;
+
+// The bounding box of every pixel that is not fully transparent.
+QRect inkRect(const QImage &image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+class tst_IconReadThread : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Runs one job on a pool, as the pages do: the pool does not delete it.
+    static void runOnPool(IQIconReadThread *job)
+    {
+        QThreadPool pool;
+        pool.setMaxThreadCount(5);
+        job->setAutoDelete(false);
+        pool.start(job);
+        pool.waitForDone();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QColor blue(0, 0, 255);
+        QVERIFY(BrvTest::solidImage(100, 50, blue).save(path("small.png")));
+        QVERIFY(BrvTest::solidImage(4000, 3000, blue).save(path("large.jpg"), "JPEG", 90));
+        QVERIFY(QImageWriter(path("small.heic"), "heic")
+                    .write(BrvTest::solidImage(100, 50, blue, QImage::Format_RGB32)));
+        // 300 x 100 stored, shown turned a quarter: 100 x 300.
+        QVERIFY(ImageFixtures::jpegWithOrientation(path("turned.jpg"),
+                                                   BrvTest::solidImage(300, 100, blue), 6));
+        QVERIFY(ImageFixtures::writeBytes(path("broken.png"), "not an image\n"));
+    }
+
+    void tilePlacement_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("originalSize");
+        QTest::addColumn<QRect>("picture");
+        // Never enlarged: centred in the 220 x 220 area that starts 10 pixels in.
+        QTest::newRow("small png") << "small.png" << QSize(100, 50) << QRect(70, 85, 100, 50);
+        QTest::newRow("small heic") << "small.heic" << QSize(100, 50) << QRect(70, 85, 100, 50);
+        // Decoded at 240 x 180, drawn at 220 x 165.
+        QTest::newRow("large jpeg") << "large.jpg" << QSize(4000, 3000)
+                                    << QRect(10, 27, 220, 165);
+        // The reported size is the stored one; the picture is turned as the file asks.
+        QTest::newRow("turned jpeg") << "turned.jpg" << QSize(300, 100)
+                                     << QRect(83, 0, 73, 220);
+        QTest::newRow("unreadable") << "broken.png" << QSize() << QRect();
+    }
+    void tilePlacement()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, originalSize);
+        QFETCH(QRect, picture);
+
+        auto job = std::make_unique<IQIconReadThread>(path(name), 7);
+        QSignalSpy spy(job.get(), &IQIconReadThread::readFinished);
+        runOnPool(job.get());
+        QCOMPARE(spy.count(), 1);
+        const QIcon icon = spy.at(0).at(0).value<QIcon>();
+        QCOMPARE(spy.at(0).at(1).toInt(), 7);
+        QCOMPARE(spy.at(0).at(2).toSize(), originalSize);
+
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(kTileSize, kTileSize)});
+        const QImage tile = icon.pixmap(kTileSize, kTileSize).toImage();
+        QCOMPARE(tile.size(), QSize(kTileSize, kTileSize));
+        const QRect ink = inkRect(tile);
+        if (picture.isNull()) {
+            QVERIFY(ink.isNull());
+            return;
+        }
+        // A pixel of slack for where smooth scaling places the edge.
+        QVERIFY2(qAbs(ink.left() - picture.left()) <= 1 && qAbs(ink.top() - picture.top()) <= 1
+                     && qAbs(ink.width() - picture.width()) <= 1
+                     && qAbs(ink.height() - picture.height()) <= 1,
+                 qPrintable(QStringLiteral("picture at %1,%2 %3x%4")
+                                .arg(ink.left())
+                                .arg(ink.top())
+                                .arg(ink.width())
+                                .arg(ink.height())));
+        const QColor centre = tile.pixelColor(ink.center());
+        QVERIFY2(centre.blue() > 240 && centre.red() < 16 && centre.alpha() == 255,
+                 qPrintable(centre.name(QColor::HexArgb)));
+    }
+
+    void abortedBeforeItStartsEmitsNothing()
+    {
+        auto job = std::make_unique<IQIconReadThread>(path("large.jpg"), 0);
+        QSignalSpy spy(job.get(), &IQIconReadThread::readFinished);
+        job->abort();
+        runOnPool(job.get());
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void abortedWhileQueuedEmitsNothing()
+    {
+        // The pool's one thread is held busy, so the jobs wait in its queue while this
+        // thread aborts them, as a page does when it empties its list.
+        QThreadPool pool;
+        pool.setMaxThreadCount(1);
+        QSemaphore release;
+        pool.start([&release]() { release.acquire(); });
+        std::vector<std::unique_ptr<IQIconReadThread>> jobs;
+        int emitted = 0;
+        for (int i = 0; i < 5; ++i) {
+            jobs.push_back(std::make_unique<IQIconReadThread>(path("small.png"), i));
+            connect(jobs.back().get(), &IQIconReadThread::readFinished, this,
+                    [&emitted]() { ++emitted; }, Qt::DirectConnection);
+            jobs.back()->setAutoDelete(false);
+            pool.start(jobs.back().get());
+        }
+        for (auto &job : jobs)
+            job->abort();
+        release.release();
+        pool.waitForDone();
+        QCOMPARE(emitted, 0);
+    }
+};
+
+QTEST_MAIN(tst_IconReadThread)
+#include "tst_iconreadthread.moc"

@@ -1,0 +1,215 @@
+#include <QtTest>
+
+#include <QImageWriter>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "BrvTest.h"
+#include "IQBatchSettings.h"
+#include "IQImageFile.h"
+#include "IQImageReadThread.h"
+#include "ImageFixtures.h"
+#include "QHEICMovie.h"
+#include "QStdMovie.h"
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kBlue(0, 0, 255);
+const QList<QColor> kColors = {Qt::red, Qt::green, Qt::blue};
+
+// What one run of the thread emitted.
+struct ReadResult
+{
+    int staticCount = 0;
+    int animationCount = 0;
+    QImage image;
+    QImage convertedImage;
+    bool update = true;
+    IQImageFile *imageFile = nullptr;
+    std::unique_ptr<QMovieProxy> movie;
+};
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8
+           && qAbs(a.blue() - b.blue()) <= 8;
+}
+
+} // namespace
+
+class tst_ImageReadThread : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Runs the thread to its end and takes what it emitted.
+    static void read(IQImageFile *file, bool apply, ReadResult *result)
+    {
+        IQImageReadThread thread(file, apply);
+        connect(&thread, &IQImageReadThread::readStaticFinished, &thread,
+                [result](IQImageFile *f, QImage image, QImage converted, bool update) {
+                    ++result->staticCount;
+                    result->imageFile = f;
+                    result->image = image;
+                    result->convertedImage = converted;
+                    result->update = update;
+                },
+                Qt::DirectConnection);
+        connect(&thread, &IQImageReadThread::readAnimationFinished, &thread,
+                [result](IQImageFile *f, QMovieProxy *movie) {
+                    ++result->animationCount;
+                    result->imageFile = f;
+                    result->movie.reset(movie);
+                },
+                Qt::DirectConnection);
+        thread.start(QThread::InheritPriority);
+        QVERIFY(thread.wait(60000));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        using namespace ImageFixtures;
+        QVERIFY(m_dir.isValid());
+        QVERIFY(BrvTest::gradientImage(1001, 30).save(path("w1001.png")));
+        QVERIFY(BrvTest::gradientImage(1000, 30).save(path("w1000.png")));
+        QVERIFY(BrvTest::solidImage(99, 40, kWhite).save(path("white.png")));
+        QVERIFY(jpegWithOrientation(path("turned.jpg"), BrvTest::solidImage(30, 10, kBlue), 6));
+        QVERIFY(QImageWriter(path("single.heic"), "heic")
+                    .write(BrvTest::solidImage(22, 10, kBlue, QImage::Format_RGB32)));
+        QVERIFY(gifWithFrames(path("one.gif"), {Qt::red}, {100}, 10, 10));
+        QVERIFY(animatedWebp(path("animated.webp"), kColors, {100, 100, 100}, 10, 10));
+        QVERIFY(multiPageTiff(path("sequence.heic"), kColors, 10, 10));
+        QVERIFY(writeBytes(path("broken.png"), "not an image\n"));
+    }
+
+    void stillImages_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QColor>("colour"); // at the centre; invalid when not checked
+        QTest::newRow("1001 wide grows to 1004") << "w1001.png" << QSize(1004, 30) << QColor();
+        QTest::newRow("1000 wide unchanged") << "w1000.png" << QSize(1000, 30) << QColor();
+        QTest::newRow("99 wide grows to 100") << "white.png" << QSize(100, 40) << kWhite;
+        QTest::newRow("turned as the file asks") << "turned.jpg" << QSize(12, 30) << kBlue;
+        QTest::newRow("heic with one image") << "single.heic" << QSize(24, 10) << kBlue;
+    }
+    void stillImages()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QColor, colour);
+        IQImageFile file(path(name));
+        ReadResult result;
+        read(&file, false, &result);
+        QCOMPARE(result.animationCount, 0);
+        QCOMPARE(result.staticCount, 1);
+        QCOMPARE(result.imageFile, &file);
+        QCOMPARE(result.image.size(), size);
+        QCOMPARE(result.image.format(), QImage::Format_ARGB32);
+        QVERIFY(result.convertedImage.isNull());
+        QVERIFY(!result.update);
+        QCOMPARE(file.kind(), 1);
+        if (colour.isValid()) {
+            const QColor centre = result.image.pixelColor(size.width() / 2, size.height() / 2);
+            QVERIFY2(near(centre, colour), qPrintable(centre.name()));
+        }
+    }
+
+    void animations_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("heic");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("one-frame gif") << "one.gif" << false << 1;
+        QTest::newRow("animated webp") << "animated.webp" << false << 3;
+        QTest::newRow("heic sequence") << "sequence.heic" << true << 3;
+    }
+    void animations()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, heic);
+        QFETCH(int, frames);
+        IQImageFile file(path(name));
+        ReadResult result;
+        read(&file, true, &result);
+        QCOMPARE(result.staticCount, 0);
+        QCOMPARE(result.animationCount, 1);
+        QCOMPARE(result.imageFile, &file);
+        QVERIFY(result.movie);
+        if (heic)
+            QVERIFY(dynamic_cast<QHEICMovie *>(result.movie.get()));
+        else
+            QVERIFY(dynamic_cast<QStdMovie *>(result.movie.get()));
+        QVERIFY(result.movie->isValid());
+        QCOMPARE(result.movie->frameCount(), frames);
+        QCOMPARE(result.movie->currentFrameNumber(), 0);
+        QVERIFY(near(result.movie->currentImage().pixelColor(5, 5), kColors.at(0)));
+        QCOMPARE(file.kind(), 2);
+    }
+
+    void unreadableFile()
+    {
+        IQImageFile file(path("broken.png"));
+        ReadResult result;
+        read(&file, true, &result);
+        QCOMPARE(result.staticCount, 1);
+        QCOMPARE(result.animationCount, 0);
+        QVERIFY(result.image.isNull());
+        QVERIFY(result.convertedImage.isNull());
+
+        IQImageReadThread thread(&file, false);
+        QVERIFY(!thread.readStaticImage());
+    }
+
+    void appliesTheBatchSettings()
+    {
+        IQBatchSettings *settings = IQBatchSettings::instance();
+        const IQBatchSettings saved = *settings;
+        settings->borderEnabled = true;
+        settings->borderWidth = 5;
+        settings->borderColor = kBlue;
+        IQImageFile file(path("white.png"));
+        ReadResult result;
+        read(&file, true, &result);
+        *settings = saved;
+
+        QCOMPARE(result.staticCount, 1);
+        QCOMPARE(result.image.size(), QSize(100, 40));
+        QCOMPARE(result.image.pixelColor(2, 2), kWhite);
+        // The converted image is the shown one with the border painted in.
+        QCOMPARE(result.convertedImage.size(), QSize(100, 40));
+        QCOMPARE(result.convertedImage.pixelColor(2, 2), kBlue);
+        QCOMPARE(result.convertedImage.pixelColor(97, 37), kBlue);
+        QCOMPARE(result.convertedImage.pixelColor(50, 20), kWhite);
+    }
+
+    void sourceArrivesOnTheGuiThread()
+    {
+        // Queued to this thread, as the viewer page receives it; the thread deletes itself.
+        IQImageFile file(path("animated.webp"));
+        auto *thread = new IQImageReadThread(&file, false);
+        std::unique_ptr<QMovieProxy> movie;
+        connect(thread, &IQImageReadThread::readAnimationFinished, this,
+                [&movie](IQImageFile *, QMovieProxy *source) { movie.reset(source); });
+        QSignalSpy destroyed(thread, &QObject::destroyed);
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        thread->start(QThread::InheritPriority);
+        QVERIFY(destroyed.wait(60000));
+        QTRY_VERIFY(movie);
+        auto *stdMovie = dynamic_cast<QStdMovie *>(movie.get());
+        QVERIFY(stdMovie);
+        QCOMPARE(stdMovie->thread(), QThread::currentThread());
+        QVERIFY(movie->jumpToFrame(2));
+        QVERIFY(near(movie->currentImage().pixelColor(5, 5), kColors.at(2)));
+    }
+};
+
+QTEST_MAIN(tst_ImageReadThread)
+#include "tst_imagereadthread.moc"

@@ -1,0 +1,387 @@
+#include <QtTest>
+
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include "BrvTest.h"
+#include "GifStructure.h"
+#include "IQGifSavingHelper.h"
+#include "IQImageSavingHelper.h"
+#include "IQWebpSavingHelper.h"
+
+namespace {
+
+const QColor kTop(200, 30, 40);
+const QColor kMiddle(30, 180, 60);
+const QColor kBottom(20, 40, 220);
+
+// Three bands of rows: [0, a) top colour, [a, b) middle colour, the rest bottom colour.
+QImage bands(int width, int height, int a, int b)
+{
+    QImage image(width, height, QImage::Format_RGBA8888);
+    for (int y = 0; y < height; ++y) {
+        const QColor color = y < a ? kTop : (y < b ? kMiddle : kBottom);
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(x, y, color);
+    }
+    return image;
+}
+
+using RowRuns = QList<QPair<QRgb, int>>;
+
+// Rows of the image that hold one colour each, top to bottom, as a list of (colour, count).
+RowRuns rowRuns(const QImage &image)
+{
+    RowRuns runs;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb color = image.pixel(0, y) | 0xff000000u;
+        for (int x = 1; x < image.width(); ++x)
+            if ((image.pixel(x, y) | 0xff000000u) != color)
+                return {};
+        if (!runs.isEmpty() && runs.last().first == color)
+            ++runs.last().second;
+        else
+            runs.append({color, 1});
+    }
+    return runs;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QList<QImage> readAll(const QString &path, QList<int> *delays = nullptr)
+{
+    QImageReader reader(path);
+    QList<QImage> frames;
+    QImage image;
+    while (reader.read(&image)) {
+        frames.append(image.convertToFormat(QImage::Format_RGBA8888));
+        if (delays)
+            delays->append(reader.nextImageDelay());
+    }
+    return frames;
+}
+
+void addFormatRows()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("gif") << "gif";
+    QTest::newRow("webp") << "webp";
+}
+
+} // namespace
+
+class tst_SavingHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A fresh folder per test, so that each can see every file left behind.
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+    }
+
+    // Letterboxing: a wide frame gets black bands, a tall one keeps its middle rows.
+    void framesAreFittedToTheCanvas_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QImage>("frame");
+        QTest::addColumn<RowRuns>("runs");
+        const QImage wide = BrvTest::solidImage(200, 100, kMiddle, QImage::Format_RGBA8888);
+        const RowRuns banded = {{qRgb(0, 0, 0), 25}, {kMiddle.rgb(), 50},
+                                                {qRgb(0, 0, 0), 25}};
+        const QImage tall = bands(100, 400, 150, 250);
+        const RowRuns middle = {{kMiddle.rgb(), 100}};
+        for (const QString &format : {QStringLiteral("gif"), QStringLiteral("webp")}) {
+            QTest::addRow("%s, 200 x 100", qPrintable(format)) << format << wide << banded;
+            QTest::addRow("%s, 100 x 400", qPrintable(format)) << format << tall << middle;
+        }
+    }
+    void framesAreFittedToTheCanvas()
+    {
+        QFETCH(QString, format);
+        QFETCH(QImage, frame);
+        QFETCH(RowRuns, runs);
+        const QString path = folder->filePath(QStringLiteral("fitted.") + format);
+        // Both frames of the canvas size first, so the fitted one is a later frame.
+        QImage first = BrvTest::solidImage(100, 100, kTop, QImage::Format_RGBA8888);
+        QImage second = frame;
+        if (format == QLatin1String("gif")) {
+            IQGifSavingHelper helper;
+            QVERIFY(helper.begin(100, 100, path, 10));
+            QVERIFY(helper.addFrame(first, 10));
+            QVERIFY(helper.addFrame(second, 10));
+            QVERIFY(helper.end());
+        } else {
+            IQWebpSavingHelper helper;
+            QVERIFY(helper.begin(100, 100, path));
+            QVERIFY(helper.addFrame(first, 100, 1, 100));
+            QVERIFY(helper.addFrame(second, 100, 1, 100));
+            QVERIFY(helper.end());
+        }
+        // The fitted frame replaces the caller's.
+        QCOMPARE(second.size(), QSize(100, 100));
+        const QList<QImage> frames = readAll(path);
+        QCOMPARE(frames.size(), 2);
+        QCOMPARE(frames[1].size(), QSize(100, 100));
+        QCOMPARE(rowRuns(frames[1]), runs);
+    }
+
+    void letterboxCentresAndCuts()
+    {
+        IQGifSavingHelper helper;
+        const QImage odd = helper.letterbox(10, 10, BrvTest::solidImage(5, 3, kTop));
+        QCOMPARE(odd.format(), QImage::Format_RGBA8888);
+        // (10 - 5) / 2 = 2 and (10 - 3) / 2 = 3.
+        QCOMPARE(odd.pixelColor(2, 3), kTop);
+        QCOMPARE(odd.pixelColor(6, 5), kTop);
+        QCOMPARE(odd.pixelColor(1, 3), QColor(Qt::black));
+        QCOMPARE(odd.pixelColor(7, 3), QColor(Qt::black));
+        QCOMPARE(odd.pixelColor(2, 6), QColor(Qt::black));
+        const QImage cut = helper.letterbox(4, 4, bands(4, 12, 4, 8));
+        QCOMPARE(rowRuns(cut), (RowRuns{{kMiddle.rgb(), 4}}));
+    }
+
+    void gifCanvasSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("15 x 200") << QSize(15, 200) << false;
+        QTest::newRow("200 x 15") << QSize(200, 15) << false;
+        QTest::newRow("16 x 16") << QSize(16, 16) << true;
+    }
+    void gifCanvasSize()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, written);
+        const QString path = folder->filePath(QStringLiteral("size.gif"));
+        QImage frame = BrvTest::gradientImage(size.width(), size.height());
+        IQGifSavingHelper helper;
+        QCOMPARE(helper.begin(size.width(), size.height(), path, 0), written);
+        QCOMPARE(helper.addFrame(frame, 0), written);
+        QCOMPARE(helper.end(), written);
+        QCOMPARE(QFile::exists(path), written);
+        QCOMPARE(IQGifSavingHelper::saveImage(frame, path, 0), written);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 written ? QStringList{QStringLiteral("size.gif")} : QStringList());
+    }
+
+    void stillGifHasNoLoopBlock()
+    {
+        const QString path = folder->filePath(QStringLiteral("still.gif"));
+        QVERIFY(IQGifSavingHelper::saveImage(BrvTest::gradientImage(30, 20), path, 0));
+        const GifStructure::File gif = GifStructure::parseFile(path);
+        QVERIFY(gif.valid);
+        QVERIFY(gif.loopBlock.isEmpty());
+        QCOMPARE(gif.frames.size(), 1);
+        QCOMPARE(gif.frames[0].delay, 0);
+        QVERIFY(!IQGifSavingHelper::saveImage(QImage(), path, 0));
+    }
+
+    // Any name the file system takes works, whatever the locale's 8-bit encoding.
+    void gifNameOutsideLatin1()
+    {
+        const QString path = folder->filePath(QStringLiteral("bild-\u00e4\u65e5\u672c.gif"));
+        QVERIFY(IQGifSavingHelper::saveImage(BrvTest::gradientImage(20, 20), path, 0));
+        QCOMPARE(readAll(path).size(), 1);
+    }
+
+    // A failure or an unfinished helper leaves no file and keeps an earlier one as it was.
+    void failuresLeaveNothing_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("how");
+        for (const char *format : {"gif", "webp"}) {
+            for (const char *how : {"destroyed without end", "refused canvas"})
+                QTest::addRow("%s, %s", format, how) << format << how;
+        }
+        QTest::newRow("webp, no frame") << "webp" << "no frame";
+        QTest::newRow("webp, frame refused") << "webp" << "frame refused";
+    }
+    void failuresLeaveNothing()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, how);
+        const QString path = folder->filePath(QStringLiteral("earlier.") + format);
+        const QByteArray earlier("earlier contents");
+        QVERIFY(writeFile(path, earlier));
+        const bool refused = how == QLatin1String("refused canvas");
+        const int side = refused ? (format == QLatin1String("gif") ? 8 : 0) : 32;
+        QImage frame = BrvTest::gradientImage(32, 32);
+        if (format == QLatin1String("gif")) {
+            IQGifSavingHelper helper;
+            QCOMPARE(helper.begin(side, side, path, 10), !refused);
+            QCOMPARE(helper.addFrame(frame, 10), !refused);
+            if (refused)
+                QVERIFY(!helper.end());
+        } else {
+            IQWebpSavingHelper helper;
+            QCOMPARE(helper.begin(side, side, path), !refused);
+            if (how == QLatin1String("frame refused")) {
+                QVERIFY(!helper.addFrame(frame, 100, 0, 101));
+                QVERIFY(!helper.end());
+            } else if (how != QLatin1String("no frame")) {
+                QCOMPARE(helper.addFrame(frame, 100, 0, 75), !refused);
+            }
+            if (refused || how == QLatin1String("no frame"))
+                QVERIFY(!helper.end());
+        }
+        QCOMPARE(contents(path), earlier);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 QStringList {QFileInfo(path).fileName()});
+    }
+
+    // A finished file takes the earlier one's place and keeps its permissions.
+    void successReplacesEarlierFile_data() { addFormatRows(); }
+    void successReplacesEarlierFile()
+    {
+        QFETCH(QString, format);
+        const QString path = folder->filePath(QStringLiteral("earlier.") + format);
+        QVERIFY(writeFile(path, "earlier contents"));
+        const QFileDevice::Permissions permissions = QFileDevice::ReadOwner
+                                                     | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadUser
+                                                     | QFileDevice::WriteUser;
+        QVERIFY(QFile::setPermissions(path, permissions));
+        QImage frame = BrvTest::gradientImage(32, 32);
+        if (format == QLatin1String("gif")) {
+            IQGifSavingHelper helper;
+            QVERIFY(helper.begin(32, 32, path, 10));
+            QVERIFY(helper.addFrame(frame, 10));
+            QVERIFY(helper.end());
+        } else {
+            IQWebpSavingHelper helper;
+            QVERIFY(helper.begin(32, 32, path));
+            QVERIFY(helper.addFrame(frame, 100, 0, 75));
+            QVERIFY(helper.end());
+        }
+        QCOMPARE(readAll(path).size(), 1);
+        QCOMPARE(QFile::permissions(path), permissions);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 QStringList {QFileInfo(path).fileName()});
+    }
+
+    void unwritableFolder_data() { addFormatRows(); }
+    void unwritableFolder()
+    {
+        QFETCH(QString, format);
+        const QString path = folder->filePath(QStringLiteral("missing/out.") + format);
+        QImage frame = BrvTest::gradientImage(32, 32);
+        if (format == QLatin1String("gif")) {
+            IQGifSavingHelper helper;
+            QVERIFY(!helper.begin(32, 32, path, 10));
+            QVERIFY(!helper.addFrame(frame, 10));
+            QVERIFY(!helper.end());
+        } else {
+            IQWebpSavingHelper helper;
+            QVERIFY(!helper.begin(32, 32, path));
+            QVERIFY(!helper.addFrame(frame, 100, 0, 75));
+            QVERIFY(!helper.end());
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void webpFramesKeepTheirDurations()
+    {
+        const QString path = folder->filePath(QStringLiteral("three.webp"));
+        const QColor colors[3] = {kTop, kMiddle, kBottom};
+        IQWebpSavingHelper helper;
+        QVERIFY(helper.begin(48, 32, path));
+        for (const QColor &color : colors) {
+            QImage frame = BrvTest::solidImage(48, 32, color);
+            QVERIFY(helper.addFrame(frame, 100, 0, 90));
+        }
+        QVERIFY(helper.end());
+        QList<int> delays;
+        const QList<QImage> frames = readAll(path, &delays);
+        QCOMPARE(frames.size(), 3);
+        QCOMPARE(delays, (QList<int>{100, 100, 100}));
+        for (int i = 0; i < 3; ++i) {
+            const QColor seen = frames[i].pixelColor(24, 16);
+            QVERIFY2(qAbs(seen.red() - colors[i].red()) < 8
+                         && qAbs(seen.green() - colors[i].green()) < 8
+                         && qAbs(seen.blue() - colors[i].blue()) < 8,
+                     qPrintable(seen.name()));
+        }
+    }
+
+    void webpSingleFrame()
+    {
+        const QString path = folder->filePath(QStringLiteral("single.webp"));
+        IQWebpSavingHelper helper;
+        QVERIFY(helper.begin(40, 30, path));
+        QImage frame = BrvTest::gradientImage(40, 30);
+        QVERIFY(helper.addFrame(frame, 100, 0, 75));
+        QVERIFY(helper.end());
+        QVERIFY(!helper.end());
+        const QList<QImage> frames = readAll(path);
+        QCOMPARE(frames.size(), 1);
+        QCOMPARE(frames[0].size(), QSize(40, 30));
+    }
+
+    void imageAuthor_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("png") << "png";
+        QTest::newRow("jpg") << "jpg";
+    }
+    void imageAuthor()
+    {
+        QFETCH(QString, suffix);
+        const QString path = folder->filePath(QStringLiteral("author.") + suffix);
+        IQImageSavingHelper helper;
+        helper.author = QStringLiteral("Jane Roe");
+        QVERIFY(helper.save(BrvTest::gradientImage(40, 30), path));
+        QImageReader reader(path);
+        QCOMPARE(reader.text(QStringLiteral("Author")), QStringLiteral("Jane Roe"));
+        QCOMPARE(reader.read().size(), QSize(40, 30));
+    }
+
+    void imageQualityAndBmp()
+    {
+        IQImageSavingHelper helper;
+        const QImage noise = BrvTest::noiseImage(64, 64);
+        helper.quality = 10;
+        QVERIFY(helper.save(noise, folder->filePath(QStringLiteral("low.jpg"))));
+        helper.quality = 95;
+        QVERIFY(helper.save(noise, folder->filePath(QStringLiteral("high.jpg"))));
+        QVERIFY(QFileInfo(folder->filePath(QStringLiteral("low.jpg"))).size()
+                < QFileInfo(folder->filePath(QStringLiteral("high.jpg"))).size());
+
+        helper.author = QStringLiteral("Jane Roe");
+        const QString bmp = folder->filePath(QStringLiteral("plain.bmp"));
+        QVERIFY(helper.save(noise, bmp));
+        QCOMPARE(QImage(bmp).convertToFormat(QImage::Format_RGB32),
+                 noise.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void imageFailureKeepsEarlierFile()
+    {
+        const QString path = folder->filePath(QStringLiteral("earlier.png"));
+        QVERIFY(writeFile(path, "earlier contents"));
+        IQImageSavingHelper helper;
+        QVERIFY(!helper.save(QImage(), path));
+        QCOMPARE(contents(path), QByteArray("earlier contents"));
+        QVERIFY(!helper.save(BrvTest::gradientImage(8, 8),
+                             folder->filePath(QStringLiteral("x.nosuch"))));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+                 QStringList {QStringLiteral("earlier.png")});
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+QTEST_MAIN(tst_SavingHelpers)
+#include "tst_savinghelpers.moc"

@@ -1,0 +1,185 @@
+#include "ImageFixtures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+namespace {
+
+// The real ImageMagick: a convert earlier on the PATH may be something else.
+const QString kConvert = QStringLiteral("/usr/bin/convert");
+
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        return false;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QString colorArgument(const QColor &color)
+{
+    return QStringLiteral("xc:") + color.name(QColor::HexRgb);
+}
+
+QString sizeArgument(int width, int height)
+{
+    return QStringLiteral("%1x%2").arg(width).arg(height);
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray bigEndian16(quint16 value)
+{
+    QByteArray bytes(2, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        return QByteArray();
+    return bytes;
+}
+
+} // namespace
+
+namespace ImageFixtures {
+
+bool gifWithFrames(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
+                   int width, int height, bool loop)
+{
+    if (colors.size() != delaysMs.size())
+        return false;
+    QStringList arguments = {QStringLiteral("-size"), sizeArgument(width, height)};
+    for (int i = 0; i < colors.size(); ++i) {
+        arguments << QStringLiteral("-delay") << QString::number(delaysMs.at(i) / 10)
+                  << colorArgument(colors.at(i));
+    }
+    if (loop)
+        arguments << QStringLiteral("-loop") << QStringLiteral("0");
+    arguments << QStringLiteral("GIF:") + path;
+    return run(kConvert, arguments);
+}
+
+bool animatedWebp(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
+                  int width, int height)
+{
+    QTemporaryDir frames;
+    if (!frames.isValid() || colors.size() != delaysMs.size())
+        return false;
+    QStringList arguments = {QStringLiteral("-loop"), QStringLiteral("0"),
+                             QStringLiteral("-lossless")};
+    for (int i = 0; i < colors.size(); ++i) {
+        const QString frame = frames.filePath(QStringLiteral("%1.png").arg(i));
+        QImage image(width, height, QImage::Format_ARGB32);
+        image.fill(colors.at(i));
+        if (!image.save(frame, "PNG"))
+            return false;
+        arguments << QStringLiteral("-d") << QString::number(delaysMs.at(i)) << frame;
+    }
+    arguments << QStringLiteral("-o") << path;
+    return run(QStringLiteral("img2webp"), arguments);
+}
+
+bool stillWebp(const QString &path, WebpKind kind, int width, int height)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return false;
+    const QString source = dir.filePath(QStringLiteral("source.png"));
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(kind == WebpKind::Alpha ? QColor(200, 40, 40, 120) : QColor(200, 40, 40));
+    if (!image.save(source, "PNG"))
+        return false;
+    QStringList arguments = {QStringLiteral("-quiet")};
+    if (kind == WebpKind::Lossless)
+        arguments << QStringLiteral("-lossless");
+    else
+        arguments << QStringLiteral("-q") << QStringLiteral("80");
+    arguments << source << QStringLiteral("-o") << path;
+    return run(QStringLiteral("cwebp"), arguments);
+}
+
+bool multiPageTiff(const QString &path, const QList<QColor> &colors, int width, int height)
+{
+    QStringList arguments = {QStringLiteral("-size"), sizeArgument(width, height)};
+    for (const QColor &color : colors)
+        arguments << colorArgument(color);
+    arguments << QStringLiteral("TIFF:") + path;
+    return run(kConvert, arguments);
+}
+
+bool pngWithAcTLChunk(const QString &path, const QImage &image)
+{
+    QByteArray png = encoded(image, "PNG");
+    // Signature (8 bytes), then the header chunk: length, "IHDR", 13 bytes of data, CRC.
+    constexpr int kAfterHeader = 8 + 4 + 4 + 13 + 4;
+    if (png.size() <= kAfterHeader)
+        return false;
+    const QByteArray body = QByteArray("acTL") + bigEndian32(1) + bigEndian32(0);
+    const QByteArray chunk = bigEndian32(8) + body + bigEndian32(crc32(body));
+    png.insert(kAfterHeader, chunk);
+    return writeBytes(path, png);
+}
+
+bool jpegWithOrientation(const QString &path, const QImage &image, int orientation)
+{
+    QByteArray jpeg = encoded(image, "JPEG");
+    if (jpeg.size() < 2)
+        return false;
+    // A big-endian TIFF block with one IFD entry: Orientation (0x0112), SHORT, count 1.
+    const QByteArray tiff = QByteArray("MM", 2) + bigEndian16(42) + bigEndian32(8)
+                            + bigEndian16(1) + bigEndian16(0x0112) + bigEndian16(3)
+                            + bigEndian32(1) + bigEndian16(quint16(orientation))
+                            + bigEndian16(0) + bigEndian32(0);
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    const QByteArray segment = QByteArray("\xFF\xE1", 2) + bigEndian16(quint16(exif.size() + 2))
+                               + exif;
+    jpeg.insert(2, segment); // right after the start-of-image marker
+    return writeBytes(path, jpeg);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+bool truncatedCopy(const QString &source, const QString &path, int count)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return writeBytes(path, file.read(count));
+}
+
+} // namespace ImageFixtures

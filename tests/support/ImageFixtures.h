@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// Makers of image files for tests, each written to the path given and true on success.
+// Animations and WebP files come from Debian's tools (ImageMagick, img2webp, cwebp), so a
+// fixture is not read back by the code that wrote it.
+namespace ImageFixtures {
+
+// An animated GIF of width x height frames, one solid colour and one delay each (delays in
+// tens of milliseconds, GIF's unit). loop false writes no loop extension: play once.
+bool gifWithFrames(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
+                   int width, int height, bool loop = true);
+
+// An animated WebP of solid frames with one delay per frame.
+bool animatedWebp(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
+                  int width, int height);
+
+enum class WebpKind { Lossy, Lossless, Alpha };
+// A still WebP: lossy and lossless have a plain "VP8 " / "VP8L" first chunk, alpha a "VP8X".
+bool stillWebp(const QString &path, WebpKind kind, int width, int height);
+
+// A multi-page TIFF, one solid page per colour.
+bool multiPageTiff(const QString &path, const QList<QColor> &colors, int width, int height);
+
+// A PNG of the image with an "acTL" chunk spliced in after its header chunk.
+bool pngWithAcTLChunk(const QString &path, const QImage &image);
+
+// A JPEG of the image carrying an EXIF orientation tag (1 to 8).
+bool jpegWithOrientation(const QString &path, const QImage &image, int orientation);
+
+// The bytes, as they stand.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// The first count bytes of the file at source.
+bool truncatedCopy(const QString &source, const QString &path, int count);
+
+} // namespace ImageFixtures
