@@ -92,6 +92,9 @@
     <message>
         <source>IDS_CONVERT</source>
         <translation>Convert</translation>
+    </message>
+</context>
+<context>
     <name>IQBatchOptionFrame</name>
     <message>
         <source>IDS_RESIZE</source>
