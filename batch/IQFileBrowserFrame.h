@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QThreadPool>
 
+#include <memory>
+#include <unordered_map>
+
+class IQIconReadThread;
 class QIcon;
 class QListWidget;
 class QListWidgetItem;
@@ -35,4 +39,22 @@ protected:
     QThreadPool threadPool;
     QStringList files; // entry i belongs to row i of listWidget
     QListWidget *listWidget = nullptr;
+
+private:
+    void startThumbnail(QListWidgetItem *item, const QString &path, int index);
+    void onThumbnailRead(IQIconReadThread *job, const QIcon &icon, const QSize &size);
+    // Stops the job of a tile that goes; a job already on a pool thread is kept until
+    // the pool is idle.
+    void releaseThumbnail(QListWidgetItem *item);
+    void deleteRetiredJobs();
+
+    // Every job the page made and has not deleted yet, with the tile it belongs to, null
+    // once the tile is gone. Results are routed by job, as rows move when tiles go.
+    struct Job
+    {
+        std::unique_ptr<IQIconReadThread> job;
+        QListWidgetItem *tile = nullptr;
+    };
+    std::unordered_map<const IQIconReadThread *, Job> jobs;
+    int retiredJobs = 0;
 };

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "IQBatchDialog.h"
+#include "IQBatchOptionFrame.h"
 #include "IQFileUtils.h"
 #include "IQSettings.h"
 
@@ -38,6 +39,9 @@ void IQImageBrowserFrame::initUi()
     ui->tileListView->setIconSize(kIconSize);
     connect(ui->tileListView, &QListWidget::itemSelectionChanged, this,
             &IQImageBrowserFrame::on_list_selection_changed);
+
+    optionFrame = new IQBatchOptionFrame;
+    ui->convertFrame->addWidget(optionFrame);
 
     ui->convertButton->setText(tr("IDS_START_CONVERT"));
     ui->convertButton->setEnabled(false);

@@ -11,6 +11,7 @@ namespace Ui {
 class IQImageBrowserFrame;
 }
 
+class IQBatchOptionFrame;
 class QAction;
 class QMenu;
 class QProgressDialog;
@@ -49,6 +50,7 @@ private:
     void updateConvertButton();
 
     std::unique_ptr<Ui::IQImageBrowserFrame> ui;
+    IQBatchOptionFrame *optionFrame = nullptr;
     std::unique_ptr<QMenu> convertMenu;
     QAction *convertSelectedAction = nullptr;
     QAction *convertAllAction = nullptr;

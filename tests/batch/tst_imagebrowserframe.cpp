@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -49,11 +50,35 @@ private:
         return spy.value(0).value(1).toStringList();
     }
 
+    // Writes PNGs whose sizes tell them apart: the i-th is (40 + i) x (30 + i).
+    static QStringList writePhotos(const QTemporaryDir &dir, int count)
+    {
+        QStringList paths;
+        for (int i = 0; i < count; ++i) {
+            const QString path = dir.filePath(QStringLiteral("photo%1.png").arg(i));
+            if (!BrvTest::gradientImage(40 + i, 30 + i).save(path))
+                return {};
+            paths.append(path);
+        }
+        return paths;
+    }
+    static bool allTilesHaveThumbnails(QWidget *page)
+    {
+        for (int row = 0; row < tiles(page)->count(); ++row) {
+            if (tiles(page)->item(row)->icon().isNull())
+                return false;
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase()
     {
         QVERIFY(BrvTest::loadEnglishTranslation());
         BrvTest::applyDarkStyle();
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(13);
+        QApplication::setFont(font);
     }
 
     void startsEmpty()
@@ -228,6 +253,85 @@ private slots:
         child<QPushButton>(&page, "selectTileButn")->click();
         QCOMPARE(tileNames(&page), QStringList{QStringLiteral("a.png")});
         QVERIFY(child<QPushButton>(&page, "convertButton")->isEnabled());
+    }
+
+    void thumbnailsLandOnTheirOwnTilesAfterARemoval()
+    {
+        QTemporaryDir dir;
+        const QStringList paths = writePhotos(dir, 12);
+        QCOMPARE(paths.size(), 12);
+        IQImageBrowserFrame page;
+        page.addFiles(paths);
+        // Results arrive queued, so none has landed yet: every row after these moves.
+        for (int row = 0; row < 3; ++row)
+            tiles(&page)->item(row)->setSelected(true);
+        tiles(&page)->item(7)->setSelected(true);
+        child<QPushButton>(&page, "removeTileButn")->click();
+        QCOMPARE(tiles(&page)->count(), 8);
+
+        QTRY_VERIFY_WITH_TIMEOUT(allTilesHaveThumbnails(&page), 20000);
+        for (int row = 0; row < tiles(&page)->count(); ++row) {
+            const QListWidgetItem *item = tiles(&page)->item(row);
+            const int i = paths.indexOf(item->data(Qt::UserRole + 2).toString());
+            QCOMPARE(item->text(), QStringLiteral("photo%1.png").arg(i));
+            QCOMPARE(item->toolTip(),
+                     QStringLiteral("photo%1.png\r\n%2 x %3").arg(i).arg(40 + i).arg(30 + i));
+        }
+        // Let any result of a removed tile arrive: it changes nothing.
+        QTest::qWait(50);
+        QCOMPARE(tiles(&page)->count(), 8);
+    }
+
+    void toolTipShowsANameThatLooksLikeAPlaceholder()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("50%2 off %1.png"));
+        QVERIFY(BrvTest::gradientImage(30, 20).save(path));
+        IQImageBrowserFrame page;
+        page.addFiles({path});
+        QTRY_VERIFY_WITH_TIMEOUT(allTilesHaveThumbnails(&page), 20000);
+        QCOMPARE(tiles(&page)->item(0)->toolTip(), QStringLiteral("50%2 off %1.png\r\n30 x 20"));
+    }
+
+    void pageGoesWhileThumbnailsAreMade()
+    {
+        QTemporaryDir dir;
+        const QStringList paths = writePhotos(dir, 40);
+        QCOMPARE(paths.size(), 40);
+        {
+            IQImageBrowserFrame page;
+            page.addFiles(paths);
+            tiles(&page)->selectAll();
+            child<QPushButton>(&page, "removeTileButn")->click();
+            page.addFiles(paths);
+            QTest::qWait(1);
+        }
+        // The sanitizers report any job left behind or deleted under a pool thread.
+        QCoreApplication::sendPostedEvents();
+    }
+
+    void screenshotWithThumbnails()
+    {
+        QTemporaryDir dir;
+        QStringList paths;
+        const QList<QColor> colours{QColor(200, 80, 60), QColor(60, 140, 200), QColor(90, 170, 90),
+                                    QColor(220, 190, 70), QColor(150, 90, 190)};
+        for (int i = 0; i < colours.size(); ++i) {
+            QImage image = BrvTest::gradientImage(i % 2 ? 300 : 400, i % 2 ? 400 : 260);
+            QPainter painter(&image);
+            painter.fillRect(image.rect().adjusted(30, 30, -30, -30), colours.at(i));
+            painter.end();
+            paths.append(dir.filePath(QStringLiteral("holiday_%1.jpg").arg(i + 1)));
+            QVERIFY(image.save(paths.last()));
+        }
+        IQImageBrowserFrame page;
+        page.resize(960, 560);
+        page.addFiles(paths);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTRY_VERIFY_WITH_TIMEOUT(allTilesHaveThumbnails(&page), 20000);
+        tiles(&page)->item(1)->setSelected(true);
+        BrvTest::saveScreenshot(&page, QStringLiteral("tilepage"));
     }
 };
 
