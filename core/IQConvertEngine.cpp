@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "IQBatchSettings.h"
 #include "IQImageUtils.h"
@@ -87,7 +88,7 @@ IQConvertEngine::IQConvertEngine(IQBatchSettings *settings)
 
 IQConvertEngine::~IQConvertEngine() = default;
 
-QImage IQConvertEngine::process(const QImage &image)
+QImage IQConvertEngine::process(QImage image)
 {
     if (image.isNull())
         return QImage();
@@ -107,7 +108,7 @@ QImage IQConvertEngine::process(const QImage &image)
     const QSize target = outputSize(image.width(), image.height());
     const bool swapped = angle == 90 || angle == 270;
     const QSize unturned = swapped ? target.transposed() : target;
-    QImage result = image;
+    QImage result = std::move(image);
     if (unturned != result.size())
         result = result.scaled(unturned, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (angle == 180) {

@@ -23,8 +23,9 @@ public:
     explicit IQConvertEngine(IQBatchSettings *settings);
     ~IQConvertEngine() override;
 
-    // The converted copy of image; a null image gives a null result.
-    QImage process(const QImage &image);
+    // The converted copy of image; a null image gives a null result. A caller that moves in
+    // an image it no longer needs spares a full copy when the pixels or resolution change.
+    QImage process(QImage image);
 
     // The size the resize module asks for, for a source of width x height.
     QSize resizeTarget(int width, int height);

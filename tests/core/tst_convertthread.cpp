@@ -1,0 +1,634 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+#include "BrvTest.h"
+#include "GifStructure.h"
+#include "IQBatchSettings.h"
+#include "IQConvertEngine.h"
+#include "IQConvertThread.h"
+#include "ImageFixtures.h"
+
+namespace {
+
+const QList<QColor> kFrameColors{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+const QSize kFrameSize(32, 24);
+const QSize kPhotoSize(40, 30);
+const QByteArray kJunk("this is no picture at all\n");
+
+// Collects the "File:" lines of the debug log while it lives.
+class FileLog
+{
+public:
+    FileLog()
+    {
+        lines().clear();
+        previous = qInstallMessageHandler(&FileLog::handle);
+    }
+    ~FileLog() { qInstallMessageHandler(previous); }
+
+    static QStringList &lines()
+    {
+        static QStringList collected;
+        return collected;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtDebugMsg && message.startsWith(QLatin1String("File:")))
+            lines() << message;
+        else if (previous)
+            previous(type, context, message);
+    }
+
+    static inline QtMessageHandler previous = nullptr;
+};
+
+// How a naming case sets up the record and the output folder; rows show only what differs.
+struct Naming
+{
+    QStringList sources{QStringLiteral("photo.2021.png")};
+    int format = IQOutputFormat::Jpeg;
+    bool renameEnabled = false;
+    QString prefix;
+    QString suffix;
+    QString newName;
+    int startNumber = 1;
+    bool overwrite = false;
+    QStringList existing;
+
+    Naming &from(const QStringList &names) { sources = names; return *this; }
+    Naming &to(int value) { format = value; return *this; }
+    Naming &renamed(const QString &pre, const QString &post, const QString &name = QString(),
+                    int start = 1)
+    {
+        renameEnabled = true;
+        prefix = pre;
+        suffix = post;
+        newName = name;
+        startNumber = start;
+        return *this;
+    }
+    Naming &disabled() { renameEnabled = false; return *this; }
+    Naming &overwriting() { overwrite = true; return *this; }
+    Naming &with(const QStringList &names) { existing = names; return *this; }
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool near(QRgb pixel, const QColor &color, int tolerance)
+{
+    return qAbs(qRed(pixel) - color.red()) <= tolerance
+        && qAbs(qGreen(pixel) - color.green()) <= tolerance
+        && qAbs(qBlue(pixel) - color.blue()) <= tolerance;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Naming)
+
+class tst_ConvertThread : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> root;
+    std::unique_ptr<IQBatchSettings> settings;
+    QString inDir;
+    QString outDir;
+
+    QString in(const QString &name) const { return inDir + QLatin1Char('/') + name; }
+    QString out(const QString &name) const { return outDir + QLatin1Char('/') + name; }
+
+    QStringList outputs() const { return QDir(outDir).entryList(QDir::Files, QDir::Name); }
+
+    // Makes a source by its name: "junk" in it gives a file that is no picture, a truncated
+    // GIF loses part of its last frame, any other GIF has three frames, the rest are stills.
+    QString makeSource(const QString &name)
+    {
+        const QString path = in(name);
+        bool made = false;
+        if (name.contains(QLatin1String("junk")))
+            made = ImageFixtures::writeBytes(path, kJunk);
+        else if (name.endsWith(QLatin1String(".gif")))
+            made = ImageFixtures::gifWithFrames(path, kFrameColors, {20, 20, 20},
+                                                kFrameSize.width(), kFrameSize.height());
+        else
+            made = BrvTest::gradientImage(kPhotoSize.width(), kPhotoSize.height())
+                       .save(path, QFileInfo(path).suffix().isEmpty() ? "PNG" : nullptr);
+        if (made && name.contains(QLatin1String("truncated"))) {
+            // Cut inside the last frame's image data: the reader still counts three frames.
+            const QString whole = path + QStringLiteral(".whole");
+            made = QFile::rename(path, whole)
+                   && ImageFixtures::truncatedCopy(whole, path, int(QFileInfo(whole).size()) - 30)
+                   && QFile::remove(whole);
+        }
+        if (!made)
+            QTest::qFail(qPrintable(QStringLiteral("could not make ") + path), __FILE__, __LINE__);
+        return path;
+    }
+
+    QStringList makeSources(const QStringList &names)
+    {
+        QStringList paths;
+        for (const QString &name : names)
+            paths << makeSource(name);
+        return paths;
+    }
+
+    // Runs a worker over files on this thread and returns its signals as text, in order.
+    // The hook sees the worker before the run with index -1, then at every converting().
+    QStringList runWorker(const QStringList &files,
+                          const std::function<void(IQConvertThread *, int)> &hook = {})
+    {
+        IQConvertThread worker;
+        worker.files = files;
+        worker.settings = settings.get();
+        worker.engine = std::make_unique<IQConvertEngine>(settings.get());
+        QStringList events;
+        connect(&worker, &IQConvertThread::convertStart, this,
+                [&](int count) { events << QStringLiteral("start %1").arg(count); });
+        connect(&worker, &IQConvertThread::converting, this, [&](int index, const QString &file) {
+            events << QStringLiteral("converting %1 ").arg(index) + QFileInfo(file).fileName();
+            if (hook)
+                hook(&worker, index);
+        });
+        connect(&worker, &IQConvertThread::convertEnd, this, [&](const QStringList &list) {
+            QStringList names;
+            for (const QString &file : list)
+                names << QFileInfo(file).fileName();
+            events << QStringLiteral("end ") + names.join(QLatin1Char(','));
+        });
+        if (hook)
+            hook(&worker, -1);
+        worker.run();
+        return events;
+    }
+
+    static bool isImage(const QString &path) { return !QImageReader(path).read().isNull(); }
+
+    // The output folder holds exactly kept and written, and every written file is an image.
+    void checkOutputs(const QStringList &kept, const QStringList &written) const
+    {
+        QStringList all = kept + written;
+        all.removeDuplicates();
+        all.sort();
+        QCOMPARE(outputs(), all);
+        for (const QString &name : written)
+            QVERIFY2(isImage(out(name)), qPrintable(name));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo(QStringLiteral("/usr/bin/convert")).isExecutable())
+            QSKIP("ImageMagick makes the GIF sources; it is not installed");
+    }
+
+    void init()
+    {
+        root = std::make_unique<QTemporaryDir>();
+        QVERIFY(root->isValid());
+        // A "%1" in a folder name must reach the output path as it is. (The sources' folder
+        // has none: ImageMagick, which makes the GIFs, reads it as a frame-number pattern.)
+        inDir = root->filePath(QStringLiteral("in"));
+        outDir = root->filePath(QStringLiteral("out %1"));
+        QVERIFY(QDir().mkpath(inDir));
+        QVERIFY(QDir().mkpath(outDir));
+        settings = std::make_unique<IQBatchSettings>();
+        settings->outputDir = outDir;
+    }
+
+    void cleanup()
+    {
+        settings.reset();
+        root.reset();
+    }
+
+    void signalOrder_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("empty list") << QStringList() << QStringList{"start 0", "end "}
+                                    << QStringList();
+        QTest::newRow("one unreadable file")
+            << QStringList{"junk.png"}
+            << QStringList{"start 1", "converting 0 junk.png", "end junk.png"} << QStringList();
+        QTest::newRow("one missing file")
+            << QStringList{"absent.jpg"}
+            << QStringList{"start 1", "converting 0 absent.jpg", "end absent.jpg"}
+            << QStringList();
+        QTest::newRow("unreadable between readable files")
+            << QStringList{"a.png", "junk.jpg", "b.bmp"}
+            << QStringList{"start 3", "converting 0 a.png", "converting 1 junk.jpg",
+                           "converting 2 b.bmp", "end a.png,junk.jpg,b.bmp"}
+            << QStringList{"a.jpg", "b.jpg"};
+    }
+    void signalOrder()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, written);
+        QStringList files;
+        for (const QString &name : sources)
+            files << (name.startsWith(QLatin1String("absent")) ? in(name) : makeSource(name));
+        QCOMPARE(runWorker(files), events);
+        QCOMPARE(outputs(), written);
+    }
+
+    void naming_data()
+    {
+        QTest::addColumn<Naming>("naming");
+        QTest::addColumn<QStringList>("written");
+
+        const QStringList numbered{"one.png", "junk1.png", "two.jpg", "junk2.gif", "three.bmp"};
+        QTest::newRow("rename off") << Naming() << QStringList{"photo.2021.jpg"};
+        QTest::newRow("rename off ignores its fields")
+            << Naming().renamed("a_", "_b", "trip", 7).disabled()
+            << QStringList{"photo.2021.jpg"};
+        QTest::newRow("rename on, nothing set") << Naming().renamed("", "")
+                                                << QStringList{"photo.2021.jpg"};
+        QTest::newRow("prefix and suffix") << Naming().renamed("a_", "_b")
+                                           << QStringList{"a_photo.2021_b.jpg"};
+        QTest::newRow("new name counts readable sources from the start number")
+            << Naming().renamed("", "", "trip", 7).from(numbered)
+            << QStringList{"trip_7.jpg", "trip_8.jpg", "trip_9.jpg"};
+        QTest::newRow("new name with prefix and suffix")
+            << Naming().renamed("a_", "_b", "trip", 7) << QStringList{"a_trip_b_7.jpg"};
+        QTest::newRow("numbered when overwrite is off")
+            << Naming().with({"photo.2021.jpg", "photo.2021_1.jpg"})
+            << QStringList{"photo.2021_2.jpg"};
+        QTest::newRow("overwrite on takes the name")
+            << Naming().overwriting().with({"photo.2021.jpg"}) << QStringList{"photo.2021.jpg"};
+        QTest::newRow("three frames as stills")
+            << Naming().from({"photo.2021.gif"})
+            << QStringList{"photo.2021_1.jpg", "photo.2021_2.jpg", "photo.2021_3.jpg"};
+        QTest::newRow("frame numbered when its name exists")
+            << Naming().from({"photo.2021.gif"}).with({"photo.2021_1.jpg"})
+            << QStringList{"photo.2021_1_1.jpg", "photo.2021_2.jpg", "photo.2021_3.jpg"};
+        QTest::newRow("frames keep their source's number")
+            << Naming().renamed("", "", "trip", 7).from({"a.png", "b.gif", "c.png"})
+                   .to(IQOutputFormat::Bmp)
+            << QStringList{"trip_7.bmp", "trip_8_1.bmp", "trip_8_2.bmp", "trip_8_3.bmp",
+                           "trip_9.bmp"};
+        QTest::newRow("animation as one GIF") << Naming().from({"photo.2021.gif"})
+                                                     .to(IQOutputFormat::Gif)
+                                              << QStringList{"photo.2021.gif"};
+        QTest::newRow("animation as one WebP") << Naming().from({"photo.2021.gif"})
+                                                      .to(IQOutputFormat::Webp)
+                                               << QStringList{"photo.2021.webp"};
+        QTest::newRow("percent signs kept")
+            << Naming().renamed("%1", "%3").from({"100%2.png"}) << QStringList{"%1100%2%3.jpg"};
+        QTest::newRow("no suffix") << Naming().from({"noext"}).to(IQOutputFormat::Png)
+                                   << QStringList{"noext.png"};
+    }
+    void naming()
+    {
+        QFETCH(Naming, naming);
+        QFETCH(QStringList, written);
+        settings->format = naming.format;
+        settings->renameEnabled = naming.renameEnabled;
+        settings->prefix = naming.prefix;
+        settings->suffix = naming.suffix;
+        settings->newName = naming.newName;
+        settings->startNumber = naming.startNumber;
+        settings->overwrite = naming.overwrite;
+        for (const QString &name : naming.existing)
+            QVERIFY(ImageFixtures::writeBytes(out(name), kJunk));
+
+        runWorker(makeSources(naming.sources));
+
+        checkOutputs(naming.existing, written);
+        if (QTest::currentTestFailed())
+            return;
+        for (const QString &name : naming.existing) {
+            if (!written.contains(name))
+                QCOMPARE(contents(out(name)), kJunk);
+        }
+    }
+
+    void animatedSource_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("tolerance");
+        QTest::newRow("GIF to WebP") << int(IQOutputFormat::Webp) << 250 << 250 << 40;
+        QTest::newRow("GIF to GIF, 55 ms gives 5 hundredths")
+            << int(IQOutputFormat::Gif) << 55 << 50 << 0;
+    }
+    void animatedSource()
+    {
+        QFETCH(int, format);
+        QFETCH(int, duration);
+        QFETCH(int, delay);
+        QFETCH(int, tolerance);
+        settings->format = format;
+        settings->duration = duration;
+        runWorker({makeSource(QStringLiteral("anim.gif"))});
+
+        const QString file = out(QStringLiteral("anim.") + IQBatchSettings::suffixOf(format));
+        QCOMPARE(outputs(), QStringList{QFileInfo(file).fileName()});
+        QImageReader reader(file);
+        QCOMPARE(reader.imageCount(), kFrameColors.size());
+        for (const QColor &color : kFrameColors) {
+            const QImage frame = reader.read();
+            QCOMPARE(frame.size(), kFrameSize);
+            QVERIFY2(near(frame.pixel(16, 12), color, tolerance),
+                     qPrintable(QColor(frame.pixel(16, 12)).name()));
+            QCOMPARE(reader.nextImageDelay(), delay);
+        }
+    }
+
+    void stillToAnimationFormat_data()
+    {
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<int>("delay");
+        QTest::newRow("55 ms") << 55 << 5;
+        QTest::newRow("100 ms") << 100 << 10;
+    }
+    void stillToAnimationFormat()
+    {
+        QFETCH(int, duration);
+        QFETCH(int, delay);
+        settings->duration = duration;
+        const QString source = makeSource(QStringLiteral("photo.jpg"));
+
+        settings->format = IQOutputFormat::Gif;
+        runWorker({source});
+        const GifStructure::File gif = GifStructure::parseFile(out(QStringLiteral("photo.gif")));
+        QVERIFY(gif.valid);
+        QVERIFY(gif.loopBlock.contains("NETSCAPE2.0"));
+        QCOMPARE(gif.frames.size(), 1);
+        QCOMPARE(gif.frames.at(0).delay, delay);
+
+        settings->format = IQOutputFormat::Webp;
+        runWorker({source});
+        QImageReader webp(out(QStringLiteral("photo.webp")));
+        QCOMPARE(webp.format(), QByteArray("webp"));
+        QCOMPARE(webp.imageCount(), 1);
+        QCOMPARE(webp.read().size(), kPhotoSize);
+    }
+
+    void framesAsStills()
+    {
+        settings->format = IQOutputFormat::Png;
+        runWorker({makeSource(QStringLiteral("anim.gif"))});
+        QCOMPARE(outputs(), (QStringList{"anim_1.png", "anim_2.png", "anim_3.png"}));
+        for (int k = 0; k < kFrameColors.size(); ++k) {
+            const QImage frame(out(QStringLiteral("anim_%1.png").arg(k + 1)));
+            QCOMPARE(frame.size(), kFrameSize);
+            QCOMPARE(frame.pixelColor(16, 12), kFrameColors.at(k));
+        }
+    }
+
+    void undecodableFrameIsSkipped_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("to WebP") << int(IQOutputFormat::Webp) << QStringList{"truncated.webp"};
+        QTest::newRow("to GIF") << int(IQOutputFormat::Gif) << QStringList{"truncated.gif"};
+        QTest::newRow("to PNG") << int(IQOutputFormat::Png)
+                                << QStringList{"truncated_1.png", "truncated_2.png"};
+    }
+    void undecodableFrameIsSkipped()
+    {
+        QFETCH(int, format);
+        QFETCH(QStringList, written);
+        const QString source = makeSource(QStringLiteral("truncated.gif"));
+        QCOMPARE(QImageReader(source).imageCount(), 3);
+        settings->format = format;
+        runWorker({source});
+        QCOMPARE(outputs(), written);
+        if (written.size() > 1)
+            return;
+        // One animation of the two frames that decode, and no black third one.
+        QImageReader reader(out(written.first()));
+        QCOMPARE(reader.imageCount(), 2);
+        for (int k = 0; k < 2; ++k)
+            QVERIFY(near(reader.read().pixel(16, 12), kFrameColors.at(k), 40));
+    }
+
+    void exifOrientation()
+    {
+        const QString source = in(QStringLiteral("turned.jpg"));
+        QVERIFY(ImageFixtures::jpegWithOrientation(source, BrvTest::gradientImage(40, 20),
+                                                       6));
+        settings->format = IQOutputFormat::Png;
+        runWorker({source});
+
+        QImageReader upright(source);
+        upright.setAutoTransform(true);
+        const QImage expected = upright.read();
+        QCOMPARE(expected.size(), QSize(20, 40));
+        const QImage written(out(QStringLiteral("turned.png")));
+        QCOMPARE(written.size(), QSize(20, 40));
+        QCOMPARE(written.convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void everySourceKeepsItsOwnPixelsAndResolution()
+    {
+        // Sources of one size in turn, so that any memory carried from one to the next shows.
+        settings->resizeEnabled = false; // leaves every image its own resolution
+        settings->format = IQOutputFormat::Png;
+        const QList<QColor> colors{Qt::red, QColor(128, 128, 128), Qt::blue, QColor(10, 200, 30)};
+        QStringList files;
+        for (int i = 0; i < colors.size(); ++i) {
+            QImage image = BrvTest::solidImage(64, 48, colors.at(i), i == 1
+                                                   ? QImage::Format_Grayscale8
+                                                   : QImage::Format_RGB32);
+            image.setDotsPerMeterX(1000 + 1000 * i);
+            image.setDotsPerMeterY(1000 + 1000 * i);
+            files << in(QStringLiteral("source%1.png").arg(i));
+            QVERIFY(image.save(files.last()));
+        }
+        runWorker(files);
+        for (int i = 0; i < colors.size(); ++i) {
+            const QImage written(out(QStringLiteral("source%1.png").arg(i)));
+            QCOMPARE(written.pixelColor(63, 47), colors.at(i));
+            QCOMPARE(written.dotsPerMeterX(), 1000 + 1000 * i);
+        }
+    }
+
+    void overwriteReplacesTheFirstRun()
+    {
+        settings->overwrite = true;
+        settings->format = IQOutputFormat::Png;
+        const QStringList files = makeSources({"photo.jpg", "anim.gif"});
+        const QStringList written{"anim_1.png", "anim_2.png", "anim_3.png", "photo.png"};
+        runWorker(files);
+        QCOMPARE(outputs(), written);
+        for (const QString &name : written)
+            QVERIFY(ImageFixtures::writeBytes(out(name), kJunk));
+
+        runWorker(files);
+        checkOutputs({}, written);
+    }
+
+    void overwriteKeepsWhatTheSameRunWrote()
+    {
+        // Two sources with one base name: overwrite replaces earlier runs' files, never the
+        // output that this run wrote a moment before.
+        settings->overwrite = true;
+        settings->format = IQOutputFormat::Webp;
+        runWorker(makeSources({"photo.jpg", "photo.png"}));
+        QCOMPARE(outputs(), QStringList({"photo.webp", "photo_1.webp"}));
+    }
+
+    void sourcesAreNeverOverwritten_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("linkedFolder");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("GIF to GIF into its own folder")
+            << QStringList{"anim.gif"} << int(IQOutputFormat::Gif) << false
+            << QStringList{"anim_1.gif"};
+        QTest::newRow("own folder reached through a link")
+            << QStringList{"anim.gif"} << int(IQOutputFormat::Gif) << true
+            << QStringList{"anim_1.gif"};
+        QTest::newRow("JPEG to JPEG") << QStringList{"photo.jpg"} << int(IQOutputFormat::Jpeg)
+                                      << false << QStringList{"photo_1.jpg"};
+        QTest::newRow("an output named as a later source")
+            << QStringList{"x.png", "x.jpg"} << int(IQOutputFormat::Jpeg) << false
+            << QStringList{"x_1.jpg", "x_2.jpg"};
+        QTest::newRow("a frame named as a later source")
+            << QStringList{"anim.gif", "anim_2.png"} << int(IQOutputFormat::Png) << false
+            << QStringList{"anim_1.png", "anim_2_1.png", "anim_2_2.png", "anim_3.png"};
+    }
+    void sourcesAreNeverOverwritten()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(int, format);
+        QFETCH(bool, linkedFolder);
+        QFETCH(QStringList, written);
+        outDir = inDir;
+        settings->outputDir = inDir;
+        if (linkedFolder) {
+            settings->outputDir = root->filePath(QStringLiteral("link"));
+            QVERIFY(QFile::link(inDir, settings->outputDir));
+        }
+        settings->overwrite = true;
+        settings->format = format;
+        const QStringList files = makeSources(sources);
+        QList<QByteArray> before;
+        for (const QString &file : files)
+            before << contents(file);
+
+        runWorker(files);
+
+        for (int i = 0; i < files.size(); ++i)
+            QVERIFY2(contents(files.at(i)) == before.at(i),
+                     qPrintable(files.at(i)));
+        checkOutputs(sources, written);
+    }
+
+    void fileLines_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("logged");
+        // Frames written as stills are not logged.
+        QTest::newRow("PNG") << int(IQOutputFormat::Png) << QStringList{"photo.png"};
+        QTest::newRow("WebP") << int(IQOutputFormat::Webp)
+                              << QStringList{"photo.webp", "anim.webp"};
+    }
+    void fileLines()
+    {
+        QFETCH(int, format);
+        QFETCH(QStringList, logged);
+        settings->format = format;
+        const QStringList files = makeSources({"photo.jpg", "junk.png", "anim.gif"});
+        QStringList expected;
+        for (const QString &name : logged)
+            expected << QStringLiteral("File: \"") + out(name) + QLatin1Char('"');
+
+        FileLog log;
+        runWorker(files);
+        QCOMPARE(FileLog::lines(), expected);
+    }
+
+    void stop_data()
+    {
+        QTest::addColumn<int>("stopAt");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("before the run") << -1 << QStringList{"start 2", "end a.png,b.png"}
+                                        << QStringList();
+        QTest::newRow("while the first file is read")
+            << 0 << QStringList{"start 2", "converting 0 a.png", "end a.png,b.png"}
+            << QStringList();
+        QTest::newRow("while the second file is read")
+            << 1
+            << QStringList{"start 2", "converting 0 a.png", "converting 1 b.png",
+                           "end a.png,b.png"}
+            << QStringList{"a.jpg"};
+    }
+    void stop()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, written);
+        const QStringList files = makeSources({"a.png", "b.png"});
+        const QStringList seen = runWorker(files, [stopAt](IQConvertThread *worker, int index) {
+            if (index == stopAt)
+                worker->stop();
+        });
+        QCOMPARE(seen, events);
+        QCOMPARE(outputs(), written);
+    }
+
+    void runsOnItsOwnThread()
+    {
+        settings->format = IQOutputFormat::Webp;
+        const QStringList files = makeSources({"photo.jpg", "anim.gif"});
+        auto *worker = new IQConvertThread;
+        worker->files = files;
+        worker->settings = settings.get();
+        worker->engine = std::make_unique<IQConvertEngine>(settings.get());
+        QPointer<IQConvertThread> alive(worker);
+        QSignalSpy started(worker, &IQConvertThread::convertStart);
+        QSignalSpy converting(worker, &IQConvertThread::converting);
+        QSignalSpy ended(worker, &IQConvertThread::convertEnd);
+        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        worker->start(QThread::InheritPriority);
+
+        QVERIFY(ended.wait(20000));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started.at(0).at(0).toInt(), 2);
+        QCOMPARE(converting.count(), 2);
+        QCOMPARE(converting.at(1).at(0).toInt(), 1);
+        QCOMPARE(ended.at(0).at(0).toStringList(), files);
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(outputs(), (QStringList{"anim.webp", "photo.webp"}));
+    }
+
+    void namingOperationsWithoutCaller()
+    {
+        QCOMPARE(IQConvertThread::numberedFileName("a_", "%2", "_b", 7, "png"),
+                 QStringLiteral("a_%2_b_7.png"));
+        QVERIFY(ImageFixtures::writeBytes(out(QStringLiteral("x.png")), kJunk));
+        QVERIFY(ImageFixtures::writeBytes(out(QStringLiteral("x_1.png")), kJunk));
+        QCOMPARE(IQConvertThread::freeFilePath(outDir, QStringLiteral("x.png")),
+                 out(QStringLiteral("x_2.png")));
+        QCOMPARE(IQConvertThread::freeFilePath(outDir, QStringLiteral("y.png")),
+                 out(QStringLiteral("y.png")));
+    }
+};
+
+QTEST_MAIN(tst_ConvertThread)
+#include "tst_convertthread.moc"
