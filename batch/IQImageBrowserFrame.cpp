@@ -6,12 +6,19 @@
 
 #include "IQBatchDialog.h"
 #include "IQBatchOptionFrame.h"
+#include "IQBatchProgressDialog.h"
+#include "IQBatchSettings.h"
+#include "IQConvertEngine.h"
+#include "IQConvertThread.h"
 #include "IQFileUtils.h"
 #include "IQSettings.h"
 
 namespace {
 
 const QSize kIconSize(120, 120);
+constexpr int kProgressMinimumDurationMs = 5;
+constexpr int kProgressMinimumWidth = 320;
+constexpr int kProgressMaximumWidth = 480;
 
 } // namespace
 
@@ -127,10 +134,65 @@ void IQImageBrowserFrame::onConvertMenu_Triggered(QAction *action)
         startConvert(selectedFiles());
 }
 
+bool IQImageBrowserFrame::isConverting() const
+{
+    return !worker.isNull();
+}
+
 void IQImageBrowserFrame::startConvert(const QStringList &paths)
 {
+    // One batch at a time: the record must not change under a running worker.
+    if (isConverting())
+        return;
     IQBatchDialog dialog;
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Q_UNUSED(paths)
+
+    IQBatchSettings *settings = IQBatchSettings::instance();
+    worker = new IQConvertThread;
+    worker->files = paths;
+    worker->settings = settings;
+    worker->engine = std::make_unique<IQConvertEngine>(settings);
+    worker->stopRequested = false;
+    connect(worker, &IQConvertThread::convertStart, this, &IQImageBrowserFrame::convertStart);
+    connect(worker, &IQConvertThread::converting, this, &IQImageBrowserFrame::converting);
+    connect(worker, &IQConvertThread::convertEnd, this, &IQImageBrowserFrame::convertEnd);
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    // Hold the page, module panel included, until the progress dialog takes over.
+    setEnabled(false);
+    worker->start(QThread::InheritPriority);
+}
+
+void IQImageBrowserFrame::convertStart(int count)
+{
+    setEnabled(true);
+    IQBatchProgressDialog dialog(tr("IDS_CONVERT"), QString(), 0, count, this);
+    dialog.reset();
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setCancelButton(nullptr);
+    dialog.setMinimumDuration(kProgressMinimumDurationMs);
+    dialog.setMinimumWidth(kProgressMinimumWidth);
+    dialog.setMaximumWidth(kProgressMaximumWidth);
+    dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowCloseButtonHint);
+    progressDialog = &dialog;
+    // The worker's converting and convertEnd arrive inside this loop, some of them inside
+    // the dialog's own setValue; so convertEnd only closes it, and it goes when exec returns.
+    dialog.exec();
+}
+
+void IQImageBrowserFrame::converting(int index, QString file)
+{
+    if (!progressDialog)
+        return;
+    progressDialog->setLabelText(file);
+    progressDialog->setValue(index);
+}
+
+void IQImageBrowserFrame::convertEnd(QStringList files)
+{
+    Q_UNUSED(files)
+    const QPointer<IQBatchProgressDialog> dialog = progressDialog;
+    progressDialog = nullptr;
+    if (dialog)
+        dialog->finish();
 }

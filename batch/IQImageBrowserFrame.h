@@ -12,9 +12,10 @@ class IQImageBrowserFrame;
 }
 
 class IQBatchOptionFrame;
+class IQBatchProgressDialog;
+class IQConvertThread;
 class QAction;
 class QMenu;
-class QProgressDialog;
 
 // The tile page: the source images of a batch as tiles, the buttons to add and remove them,
 // and the batch start over all of them or the selected ones behind a progress dialog.
@@ -30,8 +31,11 @@ public:
     bool addFiles(const QStringList &paths) override;
     void initUi() override;
 
-    // Asks for the output options, then converts the files on a worker thread.
+    // Asks for the output options, then converts the files on a worker thread. Does nothing
+    // while a batch runs.
     void startConvert(const QStringList &paths);
+    // True from the start of a batch's worker until the worker is gone.
+    bool isConverting() const;
 
 signals:
     void browserItems(QFrame *frame, QStringList list, int index);
@@ -43,6 +47,9 @@ private slots:
     void on_tileListView_itemDoubleClicked(QListWidgetItem *item);
     void on_convertButton_clicked();
     void onConvertMenu_Triggered(QAction *action);
+    void convertStart(int count);
+    void converting(int index, QString file);
+    void convertEnd(QStringList files);
 
 private:
     void on_list_selection_changed();
@@ -51,7 +58,10 @@ private:
 
     std::unique_ptr<Ui::IQImageBrowserFrame> ui;
     IQBatchOptionFrame *optionFrame = nullptr;
+    // Set only while the progress dialog is up; it nulls itself should the dialog go early.
+    QPointer<IQBatchProgressDialog> progressDialog;
     std::unique_ptr<QMenu> convertMenu;
     QAction *convertSelectedAction = nullptr;
     QAction *convertAllAction = nullptr;
+    QPointer<IQConvertThread> worker;
 };
