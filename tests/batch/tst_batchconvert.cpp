@@ -135,9 +135,7 @@ private slots:
     {
         QVERIFY(BrvTest::loadEnglishTranslation());
         BrvTest::applyDarkStyle();
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(13);
-        QApplication::setFont(font);
+        BrvTest::useProgramFont();
         QVERIFY(sources.isValid());
 
         QVERIFY(BrvTest::gradientImage(64, 48).save(sources.filePath(QStringLiteral("sea.png"))));
@@ -307,13 +305,13 @@ private slots:
         page.addFiles(photos);
         ProgressWatcher watcher;
         int dialogsDuringBatch = 0;
+        bool dismissed = false;
         watcher.onFirstStep = [&](QProgressDialog *dialog) {
             BrvTest::saveScreenshot(dialog, QStringLiteral("progressdialog"));
             // Escape and a close request leave the dialog up while the worker runs.
             QTest::keyClick(dialog, Qt::Key_Escape);
             dialog->close();
-            if (!dialog->isVisible())
-                dialogsDuringBatch = -100;
+            dismissed = !dialog->isVisible();
             // Should a second batch dialog open, close it and count it.
             QTimer::singleShot(0, dialog, [&]() {
                 if (auto *second = qobject_cast<IQBatchDialog *>(QApplication::activeModalWidget())) {
@@ -329,6 +327,7 @@ private slots:
         QVERIFY(waitForBatch(page));
         qApp->removeEventFilter(&watcher);
 
+        QVERIFY(!dismissed);
         QCOMPARE(dialogsDuringBatch, 0);
         QCOMPARE(watcher.seen.steps.size(), photos.size());
         QCOMPARE(watcher.seen.minimumWidth, 320);
@@ -346,6 +345,7 @@ private slots:
         IQImageBrowserFrame page;
         page.show();
         bool stayedUp = false;
+        bool waited = false;
         BrvTest::answerNextModal([&](QWidget *modal) {
             auto *dialog = qobject_cast<QProgressDialog *>(modal);
             if (!dialog) {
@@ -358,7 +358,8 @@ private slots:
             // Past its minimum duration the dialog counts as shown, and setValue spins.
             QElapsedTimer since;
             since.start();
-            QTest::qWaitFor([&since]() { return since.elapsed() > 2 * kProgressMinimumDurationMs; });
+            waited = QTest::qWaitFor(
+                [&since]() { return since.elapsed() > 2 * kProgressMinimumDurationMs; });
             QMetaObject::invokeMethod(&page, "convertEnd", Qt::QueuedConnection,
                                       Q_ARG(QStringList, {}));
             QMetaObject::invokeMethod(&page, "converting", Q_ARG(int, 1), Q_ARG(QString, "b"));
@@ -367,6 +368,7 @@ private slots:
         });
         QMetaObject::invokeMethod(&page, "convertStart", Q_ARG(int, 3));
         QVERIFY(stayedUp);
+        QVERIFY(waited);
         QVERIFY(page.findChildren<QProgressDialog *>().isEmpty());
     }
 };

@@ -79,9 +79,7 @@ private slots:
     void initTestCase()
     {
         QApplication::setApplicationDisplayName(QStringLiteral("Brivane WebP"));
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(13);
-        QApplication::setFont(font);
+        BrvTest::useProgramFont();
         QVERIFY(BrvTest::loadEnglishTranslation());
         BrvTest::applyDarkStyle();
         QVERIFY(outDir.isValid());

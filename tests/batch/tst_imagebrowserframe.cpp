@@ -76,9 +76,7 @@ private slots:
     {
         QVERIFY(BrvTest::loadEnglishTranslation());
         BrvTest::applyDarkStyle();
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(13);
-        QApplication::setFont(font);
+        BrvTest::useProgramFont();
     }
 
     void startsEmpty()
