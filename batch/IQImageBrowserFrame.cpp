@@ -173,7 +173,10 @@ void IQImageBrowserFrame::convertStart(int count)
     dialog.setMinimumDuration(kProgressMinimumDurationMs);
     dialog.setMinimumWidth(kProgressMinimumWidth);
     dialog.setMaximumWidth(kProgressMaximumWidth);
-    dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowCloseButtonHint);
+    // The title hints count only with CustomizeWindowHint; without it the window manager
+    // draws a close button all the same.
+    dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+                          & ~Qt::WindowCloseButtonHint);
     progressDialog = &dialog;
     // The worker's converting and convertEnd arrive inside this loop, some of them inside
     // the dialog's own setValue; so convertEnd only closes it, and it goes when exec returns.
@@ -188,9 +191,9 @@ void IQImageBrowserFrame::converting(int index, QString file)
     progressDialog->setValue(index);
 }
 
-void IQImageBrowserFrame::convertEnd(QStringList files)
+void IQImageBrowserFrame::convertEnd(QStringList sources)
 {
-    Q_UNUSED(files)
+    Q_UNUSED(sources)
     const QPointer<IQBatchProgressDialog> dialog = progressDialog;
     progressDialog = nullptr;
     if (dialog)

@@ -49,7 +49,7 @@ private slots:
     void onConvertMenu_Triggered(QAction *action);
     void convertStart(int count);
     void converting(int index, QString file);
-    void convertEnd(QStringList files);
+    void convertEnd(QStringList sources);
 
 private:
     void on_list_selection_changed();

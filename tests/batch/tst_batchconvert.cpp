@@ -52,7 +52,8 @@ protected:
             seen.minimumWidth = dialog->minimumWidth();
             seen.maximumWidth = dialog->maximumWidth();
             seen.hasButtons = !dialog->findChildren<QPushButton *>().isEmpty();
-            seen.hasCloseButton = dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+            seen.hasCloseButton = dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint)
+                || !dialog->windowFlags().testFlag(Qt::CustomizeWindowHint);
             seen.modality = dialog->windowModality();
             auto *bar = dialog->findChild<QProgressBar *>();
             connect(bar, &QProgressBar::valueChanged, dialog, [this, dialog](int value) {
