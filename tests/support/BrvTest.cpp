@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QTimer>
@@ -38,6 +39,13 @@ void applyDarkStyle()
     const QString sheet = QString::fromLatin1(file.readAll());
     qApp->setPalette(QPalette(QColor(sheet.mid(20, 7))));
     qApp->setStyleSheet(sheet);
+}
+
+void useProgramFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    QApplication::setFont(font);
 }
 
 void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)

@@ -23,6 +23,9 @@ bool loadEnglishTranslation();
 // Applies the program's dark style sheet and palette to the application.
 void applyDarkStyle();
 
+// Sets the application font the program starts with, Arial at 13 pixels.
+void useProgramFont();
+
 // Calls answer with the next modal widget that becomes active, from a timer, then returns;
 // the answer runs inside the dialog's own event loop. Gives up after timeoutMs.
 void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);

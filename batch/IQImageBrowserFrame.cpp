@@ -1,0 +1,201 @@
+#include "IQImageBrowserFrame.h"
+#include "ui_IQImageBrowserFrame.h"
+
+#include <QFileInfo>
+#include <QMenu>
+
+#include "IQBatchDialog.h"
+#include "IQBatchOptionFrame.h"
+#include "IQBatchProgressDialog.h"
+#include "IQBatchSettings.h"
+#include "IQConvertEngine.h"
+#include "IQConvertThread.h"
+#include "IQFileUtils.h"
+#include "IQSettings.h"
+
+namespace {
+
+const QSize kIconSize(120, 120);
+constexpr int kProgressMinimumDurationMs = 5;
+constexpr int kProgressMinimumWidth = 320;
+constexpr int kProgressMaximumWidth = 480;
+
+} // namespace
+
+IQImageBrowserFrame::IQImageBrowserFrame(QWidget *parent)
+    : IQFileBrowserFrame(parent)
+    , ui(std::make_unique<Ui::IQImageBrowserFrame>())
+{
+    ui->setupUi(this);
+    initUi();
+}
+
+IQImageBrowserFrame::~IQImageBrowserFrame() = default;
+
+void IQImageBrowserFrame::initUi()
+{
+    IQFileBrowserFrame::initUi();
+    listWidget = ui->tileListView;
+    ui->bottomLine->setStyleSheet(QStringLiteral("background-color: black;"));
+    ui->selectTileButn->setText(tr("IDS_ADD_PHOTOS"));
+    ui->removeTileButn->setText(tr("IDS_REMOVE_PHOTOS"));
+    ui->removeTileButn->setEnabled(false);
+
+    ui->tileListView->setViewMode(QListView::IconMode);
+    ui->tileListView->setDragEnabled(false);
+    ui->tileListView->setIconSize(kIconSize);
+    connect(ui->tileListView, &QListWidget::itemSelectionChanged, this,
+            &IQImageBrowserFrame::on_list_selection_changed);
+
+    optionFrame = new IQBatchOptionFrame;
+    ui->convertFrame->addWidget(optionFrame);
+
+    ui->convertButton->setText(tr("IDS_START_CONVERT"));
+    ui->convertButton->setEnabled(false);
+
+    convertMenu = std::make_unique<QMenu>();
+    connect(convertMenu.get(), &QMenu::triggered, this, &IQImageBrowserFrame::onConvertMenu_Triggered);
+    convertSelectedAction = new QAction(tr("IDS_CONVERT_SELECT"), convertMenu.get());
+    convertAllAction = new QAction(tr("IDS_CONVERT_ALL"), convertMenu.get());
+    convertMenu->addAction(convertSelectedAction);
+    convertMenu->addAction(convertAllAction);
+}
+
+bool IQImageBrowserFrame::acceptFile(const QString &path)
+{
+    return IQFileUtils::isSupported(path);
+}
+
+bool IQImageBrowserFrame::addFiles(const QStringList &paths)
+{
+    const bool added = IQFileBrowserFrame::addFiles(paths);
+    updateConvertButton();
+    return added;
+}
+
+void IQImageBrowserFrame::updateConvertButton()
+{
+    ui->convertButton->setEnabled(!files.isEmpty());
+}
+
+void IQImageBrowserFrame::on_selectTileButn_clicked()
+{
+    selectFiles();
+}
+
+void IQImageBrowserFrame::selectFiles()
+{
+    QStringList chosen;
+    IQSettings *store = IQSettings::instance();
+    if (IQFileUtils::getOpenImageFileNames(this, &chosen, store->lastOpenDir(),
+                                           QFileDialog::ExistingFiles)
+            != QDialog::Accepted
+        || chosen.isEmpty())
+        return;
+    store->setLastOpenDir(QFileInfo(chosen.first()).path());
+    QStringList supported;
+    for (const QString &path : qAsConst(chosen)) {
+        if (IQFileUtils::isSupported(path))
+            supported.append(path);
+    }
+    if (!supported.isEmpty())
+        addFiles(supported);
+}
+
+void IQImageBrowserFrame::on_removeTileButn_clicked()
+{
+    removeSelectedFiles();
+    updateConvertButton();
+}
+
+void IQImageBrowserFrame::on_list_selection_changed()
+{
+    const bool selected = !ui->tileListView->selectedItems().isEmpty();
+    ui->removeTileButn->setEnabled(selected);
+    // With a selection the button opens the menu instead of converting everything.
+    ui->convertButton->setMenu(selected ? convertMenu.get() : nullptr);
+}
+
+void IQImageBrowserFrame::on_tileListView_itemDoubleClicked(QListWidgetItem *item)
+{
+    emit browserItems(this, files, ui->tileListView->row(item));
+}
+
+void IQImageBrowserFrame::on_convertButton_clicked()
+{
+    startConvert(files);
+}
+
+void IQImageBrowserFrame::onConvertMenu_Triggered(QAction *action)
+{
+    if (action == convertAllAction)
+        startConvert(files);
+    else if (action == convertSelectedAction)
+        startConvert(selectedFiles());
+}
+
+bool IQImageBrowserFrame::isConverting() const
+{
+    return !worker.isNull();
+}
+
+void IQImageBrowserFrame::startConvert(const QStringList &paths)
+{
+    // One batch at a time: the record must not change under a running worker.
+    if (isConverting())
+        return;
+    IQBatchDialog dialog;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    IQBatchSettings *settings = IQBatchSettings::instance();
+    worker = new IQConvertThread;
+    worker->files = paths;
+    worker->settings = settings;
+    worker->engine = std::make_unique<IQConvertEngine>(settings);
+    worker->stopRequested = false;
+    connect(worker, &IQConvertThread::convertStart, this, &IQImageBrowserFrame::convertStart);
+    connect(worker, &IQConvertThread::converting, this, &IQImageBrowserFrame::converting);
+    connect(worker, &IQConvertThread::convertEnd, this, &IQImageBrowserFrame::convertEnd);
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    // Hold the page, module panel included, until the progress dialog takes over.
+    setEnabled(false);
+    worker->start(QThread::InheritPriority);
+}
+
+void IQImageBrowserFrame::convertStart(int count)
+{
+    setEnabled(true);
+    IQBatchProgressDialog dialog(tr("IDS_CONVERT"), QString(), 0, count, this);
+    dialog.reset();
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setCancelButton(nullptr);
+    dialog.setMinimumDuration(kProgressMinimumDurationMs);
+    dialog.setMinimumWidth(kProgressMinimumWidth);
+    dialog.setMaximumWidth(kProgressMaximumWidth);
+    // The title hints count only with CustomizeWindowHint; without it the window manager
+    // draws a close button all the same.
+    dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+                          & ~Qt::WindowCloseButtonHint);
+    progressDialog = &dialog;
+    // The worker's converting and convertEnd arrive inside this loop, some of them inside
+    // the dialog's own setValue; so convertEnd only closes it, and it goes when exec returns.
+    dialog.exec();
+}
+
+void IQImageBrowserFrame::converting(int index, QString file)
+{
+    if (!progressDialog)
+        return;
+    progressDialog->setLabelText(file);
+    progressDialog->setValue(index);
+}
+
+void IQImageBrowserFrame::convertEnd(QStringList sources)
+{
+    Q_UNUSED(sources)
+    const QPointer<IQBatchProgressDialog> dialog = progressDialog;
+    progressDialog = nullptr;
+    if (dialog)
+        dialog->finish();
+}
