@@ -110,8 +110,7 @@ private:
                     folderDialog->close();
                     return;
                 }
-                fd->setDirectory(folder);
-                static_cast<QDialog *>(fd)->accept();
+                BrvTest::acceptFileDialog(fd, folder, QString());
             });
             child<QPushButton>(dialog, "selectButton")->click();
             child<QPushButton>(dialog, convert ? "convertButton" : "cancelButton")->click();

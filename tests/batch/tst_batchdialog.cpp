@@ -266,8 +266,7 @@ private slots:
             // The folder dialog opens inside the click; answer it with the chosen folder.
             BrvTest::answerNextModal([&](QWidget *folderDialog) {
                 if (auto *fd = qobject_cast<QFileDialog *>(folderDialog)) {
-                    fd->setDirectory(chosen.path());
-                    static_cast<QDialog *>(fd)->accept();
+                    BrvTest::acceptFileDialog(fd, chosen.path(), QString());
                 } else {
                     folderDialog->close();
                 }

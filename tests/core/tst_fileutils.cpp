@@ -153,9 +153,7 @@ private slots:
             title = dialog->windowTitle();
             directoryMode = dialog->fileMode() == QFileDialog::Directory
                             && dialog->testOption(QFileDialog::ShowDirsOnly);
-            dialog->setDirectory(m_dir.path());
-            dialog->selectFile(m_dir.path());
-            QMetaObject::invokeMethod(dialog, "accept");
+            BrvTest::acceptFileDialog(dialog, m_dir.path(), QString());
         });
         QCOMPARE(IQFileUtils::getExistingDirectory(nullptr, &chosen, m_dir.path()), 1);
         QCOMPARE(title, QStringLiteral("Select Folder"));
@@ -184,8 +182,7 @@ private slots:
             auto *dialog = qobject_cast<QFileDialog *>(w);
             title = dialog->windowTitle();
             filters = dialog->nameFilters();
-            dialog->selectFile(path("photo.png"));
-            QMetaObject::invokeMethod(dialog, "accept");
+            BrvTest::acceptFileDialog(dialog, m_dir.path(), QStringLiteral("photo.png"));
         });
         QCOMPARE(IQFileUtils::getOpenImageFileNames(nullptr, &files, m_dir.path(),
                                                     QFileDialog::ExistingFiles),

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFont>
 #include <QMouseEvent>
 #include <QPalette>
@@ -66,6 +68,17 @@ void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
         }
     });
     timer->start(kPollMs);
+}
+
+void acceptFileDialog(QFileDialog *dialog, const QString &folder, const QString &typedName)
+{
+    dialog->setDirectory(folder);
+    // The name box, not selectFile(): a visible dialog leaves a focused name box alone.
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(typedName);
+    static_cast<QDialog *>(dialog)->accept();
+    if (dialog->isVisible())
+        dialog->reject();
 }
 
 QImage gradientImage(int width, int height, QImage::Format format)

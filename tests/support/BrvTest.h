@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 // Helpers shared by every test: the source tree, the English translation, the dark style,
@@ -29,6 +30,11 @@ void useProgramFont();
 // Calls answer with the next modal widget that becomes active, from a timer, then returns;
 // the answer runs inside the dialog's own event loop. Gives up after timeoutMs.
 void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+
+// Answers a file dialog as a user does: opens folder, types the name (a list of quoted names
+// for several files; empty to take the folder itself) into the name box and accepts. A dialog
+// that refuses the answer is rejected, so a test fails on its checks instead of hanging.
+void acceptFileDialog(QFileDialog *dialog, const QString &folder, const QString &typedName);
 
 // An image whose every pixel differs from its neighbours: red grows along x, green along y.
 QImage gradientImage(int width, int height, QImage::Format format = QImage::Format_ARGB32);
