@@ -1,13 +1,17 @@
-# brv_add_library(name LIBS ...): one static library from every source and form in the
-# calling folder. New files are picked up without touching the folder's CMakeLists.txt;
-# a folder that has no sources yet gives an interface library with the same links.
+# brv_add_library(name LIBS ... [EXCLUDE file ...]): one static library from every source and
+# form in the calling folder but the excluded ones. New files are picked up without touching the
+# folder's CMakeLists.txt; a folder that has no sources yet gives an interface library with the
+# same links.
 function(brv_add_library name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
   list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$|\\.ui$")
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   set(cpp_sources ${sources})
   list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
   if(cpp_sources)
