@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 
+#include "IQFileUtils.h"
+
 namespace {
 
 constexpr qint64 kAcTLSearchLength = 120;
@@ -131,7 +133,10 @@ void DocumentInfo::detectFormat()
 
 void DocumentInfo::readTransformation()
 {
-    if (m_kind == None)
+    // A reader asked about a file that claims a huge canvas reserves it first.
+    if (m_kind == None
+        || IQFileUtils::checkSource(m_fileInfo.absoluteFilePath())
+               != IQFileUtils::SourceCheck::Readable)
         return;
     QImageReader reader(m_fileInfo.absoluteFilePath(), m_format.toUtf8());
     if (reader.canRead())

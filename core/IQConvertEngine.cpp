@@ -20,6 +20,13 @@ namespace {
 // for a source so narrow that the other side would pass it.
 constexpr int kMaxSide = 65535;
 
+enum ResizeMode {
+    kResizeByWidth = 0,
+    kResizeByHeight = 1,
+    kResizeByPercentage = 2,
+    kResizeFree = 3,
+};
+
 constexpr int kTextMeasureFlags = Qt::TextWordWrap | Qt::TextDontClip;
 constexpr int kTextGrowthPixels = 4;
 constexpr int kTextGrowthSteps = 100;
@@ -106,6 +113,9 @@ QImage IQConvertEngine::process(QImage image)
     // lands on exactly the target size. It is made before the turn, in the source's
     // orientation: the same pixels, but a large photo is turned after it has shrunk.
     const QSize target = outputSize(image.width(), image.height());
+    // Settings that ask for more than any image may hold give nothing rather than gigabytes.
+    if (!IQImageUtils::isWithinLimits(target))
+        return QImage();
     const bool swapped = angle == 90 || angle == 270;
     const QSize unturned = swapped ? target.transposed() : target;
     QImage result = std::move(image);
@@ -153,17 +163,17 @@ QSize IQConvertEngine::resizeTarget(int width, int height)
     int w = width;
     int h = height;
     switch (settings->resizeMode) {
-    case 0:
+    case kResizeByWidth:
         if (settings->resizeWidth <= 0)
             return source;
         IQImageUtils::scaleToFit(&w, &h, settings->resizeWidth, kMaxSide);
         break;
-    case 1:
+    case kResizeByHeight:
         if (settings->resizeHeight <= 0)
             return source;
         IQImageUtils::scaleToFit(&w, &h, kMaxSide, settings->resizeHeight);
         break;
-    case 2: {
+    case kResizeByPercentage: {
         if (settings->resizePercent < 1)
             return source;
         const double factor = settings->resizePercent / 100.0;
@@ -171,7 +181,7 @@ QSize IQConvertEngine::resizeTarget(int width, int height)
         h = truncatedSide(height * factor);
         break;
     }
-    case 3:
+    case kResizeFree:
         if (settings->resizeWidth <= 0 || settings->resizeHeight <= 0)
             return source;
         w = settings->resizeWidth;
@@ -309,7 +319,11 @@ QSize IQConvertEngine::outputSize(int width, int height)
     if (!settings->resizeEnabled)
         return size;
     const QSize target = resizeTarget(size.width(), size.height());
-    if (settings->enlarge || size.width() > target.width() || size.height() > target.height())
+    // A percentage names the scale itself, so one above 100 enlarges whatever the enlarge box
+    // says; the box governs the modes that name pixels.
+    const bool byPercentage = settings->resizeMode == kResizeByPercentage;
+    if (settings->enlarge || byPercentage || size.width() > target.width()
+        || size.height() > target.height())
         return target;
     return size;
 }

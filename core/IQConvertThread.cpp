@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <new>
@@ -15,6 +16,7 @@
 #include "IQFileUtils.h"
 #include "IQGifSavingHelper.h"
 #include "IQImageSavingHelper.h"
+#include "IQImageUtils.h"
 #include "IQWebpSavingHelper.h"
 
 namespace {
@@ -31,8 +33,14 @@ void IQConvertThread::stop()
     stopRequested = true;
 }
 
+QList<IQConvertThread::Failure> IQConvertThread::failures() const
+{
+    return failed;
+}
+
 void IQConvertThread::run()
 {
+    failed.clear();
     emit convertStart(files.size());
 
     int counter = settings->renameEnabled ? settings->startNumber : 1;
@@ -52,22 +60,45 @@ void IQConvertThread::run()
     for (position = 0; position < files.size() && !stopRequested; ++position) {
         const QString path = files.at(position);
         emit converting(position, path);
+        const auto fail = [&](Failure::Reason reason) { failed.append(Failure{path, reason}); };
+
+        switch (IQFileUtils::checkSource(path)) {
+        case IQFileUtils::SourceCheck::Unreadable:
+            fail(Failure::CannotRead);
+            continue;
+        case IQFileUtils::SourceCheck::TooLarge:
+            fail(Failure::TooLarge);
+            continue;
+        case IQFileUtils::SourceCheck::Readable:
+            break;
+        }
 
         const QString baseName = rename ? settings->newName : QFileInfo(path).completeBaseName();
         QImageReader reader(path);
         // Photos come out upright, as the viewer shows them.
         reader.setAutoTransform(true);
-        if (!reader.canRead())
+        if (!reader.canRead()) {
+            fail(Failure::CannotRead);
             continue;
+        }
         // Asked before the first read: some readers count only what is left after it.
         const int frameCount = reader.imageCount();
         QImage first = readFirstImage(reader);
-        if (first.isNull())
+        if (first.isNull()) {
+            fail(Failure::CannotRead);
             continue;
+        }
         if (stopRequested)
             break;
+        if (!IQImageUtils::isWithinLimits(engine->outputSize(first.width(), first.height()))) {
+            fail(Failure::TooLarge);
+            continue;
+        }
 
-        convertFile(reader, std::move(first), frameCount, baseName, !rename, counter, suffix);
+        Failure::Reason reason = Failure::CannotWrite;
+        if (!convertFile(reader, std::move(first), frameCount, baseName, !rename, counter, suffix,
+                         &reason))
+            fail(reason);
         ++counter;
     }
 
@@ -78,33 +109,42 @@ void IQConvertThread::run()
     emit convertEnd(files);
 }
 
-void IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameCount,
+bool IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameCount,
                                   const QString &baseName, bool keepName, int counter,
-                                  const QString &suffix)
+                                  const QString &suffix, Failure::Reason *reason)
 {
     // Frames 1 .. frameCount - 1, each processed; frames that cannot be decoded are left out.
-    const auto forEachFurtherFrame = [&](const std::function<void(QImage &)> &add) {
+    // False when a frame could not be added.
+    const auto forEachFurtherFrame = [&](const std::function<bool(QImage &)> &add) {
+        bool ok = true;
         for (int k = 1; k < frameCount && !stopRequested; ++k) {
             QImage frame = readFrame(reader, k);
             if (frame.isNull())
                 continue;
             QImage processed = engine->process(std::move(frame));
-            add(processed);
+            ok = add(processed) && ok;
         }
+        return ok;
     };
 
     switch (settings->format) {
     case IQOutputFormat::Gif: {
         const QString path = outputPath(baseName, suffix, keepName, counter, settings);
         QImage processed = engine->process(std::move(first));
+        if (processed.width() < IQGifSavingHelper::kMinimumSide
+            || processed.height() < IQGifSavingHelper::kMinimumSide) {
+            *reason = Failure::TooSmallForGif;
+            return false;
+        }
         const int delay = settings->duration / 10;
         IQGifSavingHelper gif;
-        if (gif.begin(processed.width(), processed.height(), path, kGifLoopDelay)) {
-            gif.addFrame(processed, delay);
-            forEachFurtherFrame([&](QImage &frame) { gif.addFrame(frame, delay); });
+        bool ok = gif.begin(processed.width(), processed.height(), path, kGifLoopDelay);
+        if (ok) {
+            ok = gif.addFrame(processed, delay);
+            ok = forEachFurtherFrame([&](QImage &frame) { return gif.addFrame(frame, delay); })
+                 && ok;
         }
-        gif.end();
-        return;
+        return gif.end() && ok;
     }
     case IQOutputFormat::Webp: {
         const QString path = outputPath(baseName, suffix, keepName, counter, settings);
@@ -112,13 +152,15 @@ void IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameC
         const int duration = settings->duration;
         const int quality = settings->webpQuality;
         IQWebpSavingHelper webp;
-        if (webp.begin(processed.width(), processed.height(), path)) {
-            webp.addFrame(processed, duration, 0, quality);
-            forEachFurtherFrame(
-                [&](QImage &frame) { webp.addFrame(frame, duration, 0, quality); });
+        bool ok = webp.begin(processed.width(), processed.height(), path);
+        if (ok) {
+            ok = webp.addFrame(processed, duration, 0, quality);
+            ok = forEachFurtherFrame([&](QImage &frame) {
+                     return webp.addFrame(frame, duration, 0, quality);
+                 })
+                 && ok;
         }
-        webp.end();
-        return;
+        return webp.end() && ok;
     }
     default:
         break;
@@ -129,16 +171,17 @@ void IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameC
     writer.quality = settings->quality;
     if (frameCount < 2) {
         const QImage processed = engine->process(std::move(first));
-        writer.save(processed, outputPath(baseName, suffix, keepName, counter, settings));
-        return;
+        return writer.save(processed, outputPath(baseName, suffix, keepName, counter, settings));
     }
+    bool ok = true;
     for (int k = 0; k < frameCount && !stopRequested; ++k) {
         QImage frame = k == 0 ? std::move(first) : readFrame(reader, k);
         if (frame.isNull())
             continue;
         const QString path = framePath(baseName, suffix, keepName, counter, k + 1, settings);
-        writer.save(engine->process(std::move(frame)), path);
+        ok = writer.save(engine->process(std::move(frame)), path) && ok;
     }
+    return ok;
 }
 
 QImage IQConvertThread::readFirstImage(QImageReader &reader)
@@ -146,25 +189,35 @@ QImage IQConvertThread::readFirstImage(QImageReader &reader)
     // Decoding into memory kept from the source before spares a large photo the fresh pages
     // that the system would otherwise clear for it, a third of its decoding time. The image
     // wraps the memory and is the only one that refers to it until the source is written.
+    // The memory is cleared first: a decoder that stops early must not show the pixels of
+    // the source before.
     QImage image;
     const QSize size = reader.size();
     const QImage::Format format = reader.imageFormat();
-    if (size.isValid() && format != QImage::Format_Invalid) {
+    if (size.isValid() && IQImageUtils::isWithinLimits(size) && format != QImage::Format_Invalid) {
         const qint64 depth = QImage::toPixelFormat(format).bitsPerPixel();
         const qint64 bytesPerLine = (size.width() * depth + 31) / 32 * 4;
         const qint64 bytes = bytesPerLine * size.height();
         if (bytes > decodeCapacity && bytesPerLine <= std::numeric_limits<int>::max()
             && bytes <= std::numeric_limits<qsizetype>::max()) {
             // A size the memory cannot hold is left to the reader, which fails quietly.
+            decodeBuffer.reset();
             decodeBuffer.reset(new (std::nothrow) uchar[size_t(bytes)]);
             decodeCapacity = decodeBuffer ? bytes : 0;
         }
-        if (bytes <= decodeCapacity)
+        if (bytes <= decodeCapacity) {
+            std::memset(decodeBuffer.get(), 0, size_t(bytes));
             image = QImage(decodeBuffer.get(), size.width(), size.height(), int(bytesPerLine),
                            format);
+        }
     }
-    if (!reader.read(&image))
+    if (!reader.read(&image)) {
+        // Nothing of a failed source is kept, least of all memory reserved for its size.
+        image = QImage();
+        decodeBuffer.reset();
+        decodeCapacity = 0;
         return QImage();
+    }
     return image;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QRunnable>
 #include <QString>
@@ -23,7 +24,23 @@ class IQConvertThread : public QThread, public QRunnable
     Q_OBJECT
 
 public:
+    // A source the run could not convert, and why.
+    struct Failure
+    {
+        enum Reason { CannotRead, CannotWrite, TooSmallForGif, TooLarge };
+        QString source;
+        Reason reason = CannotRead;
+        bool operator==(const Failure &other) const
+        {
+            return source == other.source && reason == other.reason;
+        }
+    };
+
     ~IQConvertThread() override;
+
+    // Every source that could not be read or written, in source order; complete once
+    // convertEnd has been emitted, and read by its receiver.
+    QList<Failure> failures() const;
 
     // Overrides both QThread::run and QRunnable::run.
     void run() override;
@@ -68,9 +85,12 @@ private:
     // Keeps the path from every later output of this run.
     QString claim(const QString &path);
 
-    void convertFile(QImageReader &reader, QImage first, int frameCount, const QString &baseName,
-                     bool keepName, int counter, const QString &suffix);
-    // The reader's first image, or a null image when it cannot be decoded.
+    // Writes every frame of the source; false when an output could not be made, with the
+    // reason in *reason.
+    bool convertFile(QImageReader &reader, QImage first, int frameCount, const QString &baseName,
+                     bool keepName, int counter, const QString &suffix, Failure::Reason *reason);
+    // The reader's first image, or a null image when it cannot be decoded. Rows that the
+    // decoder does not reach are zero, never what an earlier source left in the memory.
     QImage readFirstImage(QImageReader &reader);
     // Frame k of the reader, or a null image when it cannot be decoded.
     QImage readFrame(QImageReader &reader, int k);
@@ -81,6 +101,7 @@ private:
     // what the same run wrote a moment before.
     QSet<QString> claimedPaths;
     int position = 0;
+    QList<Failure> failed;
     // Memory that the first image of each source is decoded into, kept for the whole run.
     std::unique_ptr<uchar[]> decodeBuffer;
     qint64 decodeCapacity = 0;

@@ -1,10 +1,16 @@
 #include "IQFileUtils.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QSet>
+#include <QtEndian>
+
+#include <cstdlib>
+
+#include "IQImageUtils.h"
 
 namespace {
 
@@ -45,9 +51,94 @@ const QStringList kSaveImageSuffixes = {QStringLiteral("jpg"), QStringLiteral("p
                                         QStringLiteral("bmp"), QStringLiteral("gif"),
                                         QStringLiteral("webp")};
 
+// The bitmap file header, then an info header: the old 12-byte core header, or one of 40
+// bytes or more whose first 20 bytes run up to the compression field.
+constexpr int kFileHeaderLength = 14;
+constexpr int kCoreHeaderLength = 12;
+constexpr int kInfoHeaderStart = 20;
+constexpr quint32 kUncompressed = 0;
+constexpr quint32 kBitFields = 3;
+constexpr quint32 kAlphaBitFields = 6;
+
+// True for a bitmap whose file ends before its pixel offset, or, for rows stored as they are,
+// before its last row. Qt's reader reports such a file as read and leaves the rows it never
+// reached as the memory held them.
+bool isTruncatedBitmap(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(kFileHeaderLength + kInfoHeaderStart);
+    if (!head.startsWith("BM"))
+        return false;
+    const auto *bytes = reinterpret_cast<const uchar *>(head.constData());
+    if (head.size() < kFileHeaderLength + 4)
+        return true;
+    const qint64 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
+    const quint32 infoLength = qFromLittleEndian<quint32>(bytes + kFileHeaderLength);
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitCount = 0;
+    quint32 compression = kUncompressed;
+    if (infoLength == kCoreHeaderLength) {
+        if (head.size() < kFileHeaderLength + kCoreHeaderLength)
+            return true;
+        width = qFromLittleEndian<quint16>(bytes + 18);
+        height = qFromLittleEndian<quint16>(bytes + 20);
+        bitCount = qFromLittleEndian<quint16>(bytes + 24);
+    } else {
+        if (head.size() < kFileHeaderLength + kInfoHeaderStart)
+            return true;
+        width = qFromLittleEndian<qint32>(bytes + 18);
+        height = std::llabs(qFromLittleEndian<qint32>(bytes + 22)); // negative: top-down rows
+        bitCount = qFromLittleEndian<quint16>(bytes + 28);
+        compression = qFromLittleEndian<quint32>(bytes + 30);
+    }
+    const qint64 fileLength = file.size();
+    if (pixelOffset > fileLength)
+        return true;
+    // Run-length rows have no length to check before decoding.
+    if (compression != kUncompressed && compression != kBitFields
+        && compression != kAlphaBitFields)
+        return false;
+    const qint64 rowLength = (width * bitCount + 31) / 32 * 4;
+    return width > 0 && fileLength - pixelOffset < rowLength * height;
+}
+
+// The canvas that an extended WebP claims in its "VP8X" chunk; an invalid size for any other
+// file. Qt's reader reserves the whole canvas of an animation as soon as it is asked anything
+// about it, its size included, so the claim is read here first.
+QSize claimedWebpCanvas(const QString &path)
+{
+    // "RIFF", a size, "WEBP", "VP8X", the chunk's size, flags and three reserved bytes, then
+    // the canvas width and height less one, 24 bits each.
+    constexpr int kCanvasOffset = 24;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QSize();
+    const QByteArray head = file.read(kCanvasOffset + 6);
+    if (head.size() < kCanvasOffset + 6 || !head.startsWith("RIFF") || head.mid(8, 4) != "WEBP"
+        || head.mid(12, 4) != "VP8X")
+        return QSize();
+    const auto *bytes = reinterpret_cast<const uchar *>(head.constData()) + kCanvasOffset;
+    const auto side = [](const uchar *b) { return 1 + (b[0] | b[1] << 8 | b[2] << 16); };
+    return QSize(side(bytes), side(bytes + 3));
+}
+
 } // namespace
 
 namespace IQFileUtils {
+
+SourceCheck checkSource(const QString &path)
+{
+    if (!QFileInfo(path).isFile() || isTruncatedBitmap(path))
+        return SourceCheck::Unreadable;
+    if (!IQImageUtils::isWithinLimits(claimedWebpCanvas(path)))
+        return SourceCheck::TooLarge;
+    QImageReader reader(path, QByteArray());
+    return IQImageUtils::isWithinLimits(reader.size()) ? SourceCheck::Readable
+                                                       : SourceCheck::TooLarge;
+}
 
 bool isSupported(const QString &path)
 {

@@ -16,6 +16,14 @@ namespace IQFileUtils {
 // Qt's image readers list.
 bool isSupported(const QString &path);
 
+// What a look at a file, before any pixel is decoded, says about reading it.
+enum class SourceCheck { Readable, Unreadable, TooLarge };
+
+// Refuses what no reader may open or decode: anything but a regular file (opening a FIFO or a
+// device blocks for ever), a bitmap whose pixel data ends before its last row, and an image
+// whose header claims more than IQImageUtils::kMaxImageSide or kMaxImagePixels.
+SourceCheck checkSource(const QString &path);
+
 // True for the suffixes heic, heif, heics and heifs, in any case.
 bool isHeic(const QString &path);
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "IQBGRData.h"
@@ -108,6 +109,31 @@ bool sameShape(const IQFrameBuffer &a, const IQFrameBuffer &b)
 
 } // namespace
 
+IQFrameBuffer::~IQFrameBuffer()
+{
+    release(this);
+}
+
+IQFrameBuffer::IQFrameBuffer(IQFrameBuffer &&other) noexcept
+{
+    *this = std::move(other);
+}
+
+IQFrameBuffer &IQFrameBuffer::operator=(IQFrameBuffer &&other) noexcept
+{
+    if (this == &other)
+        return *this;
+    release(this);
+    format = other.format;
+    width = other.width;
+    height = other.height;
+    for (int i = 0; i < 3; ++i) {
+        plane[i] = std::exchange(other.plane[i], nullptr);
+        stride[i] = std::exchange(other.stride[i], 0);
+    }
+    return *this;
+}
+
 qint64 IQFrameBuffer::byteSize(int format, int width, int height)
 {
     Layout layout;
@@ -136,6 +162,7 @@ bool IQFrameBuffer::allocate(IQFrameBuffer *buffer)
     auto *block = static_cast<uint8_t *>(std::malloc(size_t(layout.size)));
     if (!block)
         return false;
+    release(buffer);
     for (int i = 0; i < 3; ++i) {
         buffer->stride[i] = layout.stride[i];
         buffer->plane[i] = layout.stride[i] ? block + layout.planeOffset[i] : nullptr;

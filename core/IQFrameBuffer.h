@@ -8,10 +8,21 @@ class IQBGRData;
 class QImage;
 
 // A YUV frame buffer: packed YUY2, planar I420 or semi-planar NV21. Chroma planes of an odd
-// width or height round up (ceil(w/2) x ceil(h/2) samples), as libyuv expects.
+// width or height round up (ceil(w/2) x ceil(h/2) samples), as libyuv expects. The record owns
+// the block that allocate() reserves and frees it when it goes; it moves, but never copies, so
+// no two records free one block.
 struct IQFrameBuffer
 {
     enum Format : int { YUY2 = 0x501, I420 = 0x601, NV21 = 0x802 };
+
+    IQFrameBuffer() = default;
+    ~IQFrameBuffer();
+    IQFrameBuffer(const IQFrameBuffer &) = delete;
+    IQFrameBuffer &operator=(const IQFrameBuffer &) = delete;
+    // The block goes with the record; the moved-from record keeps its format and size, but
+    // no planes.
+    IQFrameBuffer(IQFrameBuffer &&other) noexcept;
+    IQFrameBuffer &operator=(IQFrameBuffer &&other) noexcept;
 
     int format = 0;
     int width = 0;
@@ -20,7 +31,8 @@ struct IQFrameBuffer
     int stride[3] = {0, 0, 0};
 
     // Fills the planes and strides of a record whose format, width and height are set, in one
-    // block owned by plane 0 until release(). False for an unknown format or a bad size.
+    // block owned by plane 0 until release() or the record's end; a block held before is
+    // freed first. False for an unknown format or a bad size.
     static bool allocate(IQFrameBuffer *buffer);
     static void release(IQFrameBuffer *buffer);
 

@@ -1,5 +1,6 @@
 #include "IQGifSavingHelper.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -10,7 +11,8 @@
 
 namespace {
 
-constexpr int kMinimumSide = 16;
+// A short name of its own, so that any target name the file system takes can be written.
+const QString kTemporaryName = QStringLiteral(".gif-XXXXXX");
 
 } // namespace
 
@@ -34,8 +36,9 @@ bool IQGifSavingHelper::begin(int width, int height, const QString &path, int de
     if (width < kMinimumSide || height < kMinimumSide)
         return false;
 
-    // Reserves a unique name beside the target; the encoder then opens it by that name.
-    file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+    // Reserves a unique name in the target's folder, where the rename can replace the target
+    // in one step; the encoder then opens it by that name.
+    file = std::make_unique<QTemporaryFile>(QFileInfo(path).dir().filePath(kTemporaryName));
     if (!file->open()) {
         file.reset();
         return false;

@@ -16,6 +16,9 @@ class QTemporaryFile;
 class IQGifSavingHelper : public IQSavingHeler
 {
 public:
+    // The smallest canvas side the helper writes.
+    static constexpr int kMinimumSide = 16;
+
     IQGifSavingHelper();
     ~IQGifSavingHelper() override;
 

@@ -25,6 +25,26 @@ QSize fittedSize(const QSize &size)
     return QSize(int(width), int(height));
 }
 
+// The picture of the file at thumbnail size, and the full image's size; a null image and an
+// invalid size for a file that is refused or does not decode.
+QImage readPicture(const QString &path, QSize *originalSize)
+{
+    if (IQFileUtils::checkSource(path) != IQFileUtils::SourceCheck::Readable)
+        return QImage();
+    QImageReader reader(path, QByteArray());
+    reader.setAutoTransform(true);
+    if (IQFileUtils::isHeic(path)) {
+        // The HEIF plug-in cannot decode at a smaller size.
+        const QImage image = reader.read();
+        *originalSize = image.size();
+        return image.scaled(fittedSize(*originalSize), Qt::KeepAspectRatioByExpanding,
+                            Qt::SmoothTransformation);
+    }
+    *originalSize = reader.size();
+    reader.setScaledSize(fittedSize(*originalSize));
+    return reader.read();
+}
+
 } // namespace
 
 IQIconReadThread::IQIconReadThread(const QString &path, int index)
@@ -44,22 +64,8 @@ void IQIconReadThread::run()
     if (m_abort)
         return;
 
-    QImageReader reader(m_path, QByteArray());
-    reader.setAutoTransform(true);
-
     QSize originalSize;
-    QImage image;
-    if (IQFileUtils::isHeic(m_path)) {
-        // The HEIF plug-in cannot decode at a smaller size.
-        image = reader.read();
-        originalSize = image.size();
-        image = image.scaled(fittedSize(originalSize), Qt::KeepAspectRatioByExpanding,
-                             Qt::SmoothTransformation);
-    } else {
-        originalSize = reader.size();
-        reader.setScaledSize(fittedSize(originalSize));
-        image = reader.read();
-    }
+    const QImage image = readPicture(m_path, &originalSize);
 
     if (m_abort) {
         qDebug() << "abort:" << m_path;

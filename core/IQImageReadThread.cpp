@@ -30,10 +30,21 @@ IQImageReadThread::IQImageReadThread(IQImageFile *imageFile, bool apply)
     // The signals carry these pointers across threads.
     qRegisterMetaType<IQImageFile *>("IQImageFile*");
     qRegisterMetaType<QMovieProxy *>("QMovieProxy*");
+    qRegisterMetaType<QMovieProxyHolder>("QMovieProxyHolder");
+}
+
+void IQImageReadThread::emitUnreadable()
+{
+    emit readStaticFinished(m_imageFile, QImage(), QImage(), m_update);
 }
 
 void IQImageReadThread::run()
 {
+    if (IQFileUtils::checkSource(m_imageFile->absoluteFilePath())
+        != IQFileUtils::SourceCheck::Readable) {
+        emitUnreadable();
+        return;
+    }
     const bool heic = IQFileUtils::isHeic(m_imageFile->absoluteFilePath());
     if (isAnimated(heic) && readAnimation(heic))
         return;
@@ -58,8 +69,12 @@ bool IQImageReadThread::readAnimation(bool isHeic)
     if (!isHeic) {
         auto movie = std::make_unique<QStdMovie>();
         movie->open(path, m_imageFile->format().toUtf8());
+        // A file cut before its first frame opens all the same; nothing of it can be shown,
+        // so it goes the way of every unreadable file.
+        if (movie->currentImage().isNull())
+            return false;
         movie->moveToThread(guiThread);
-        emit readAnimationFinished(m_imageFile, movie.release());
+        emit readAnimationFinished(m_imageFile, QMovieProxyHolder(std::move(movie)));
         return true;
     }
 
@@ -69,7 +84,7 @@ bool IQImageReadThread::readAnimation(bool isHeic)
     m_imageFile->setKind(DocumentInfo::Animated);
     movie->jumpToFrame(0);
     movie->moveToThread(guiThread);
-    emit readAnimationFinished(m_imageFile, movie.release());
+    emit readAnimationFinished(m_imageFile, QMovieProxyHolder(std::move(movie)));
     return true;
 }
 
@@ -79,7 +94,7 @@ bool IQImageReadThread::readStaticImage()
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull()) {
-        emit readStaticFinished(m_imageFile, QImage(), QImage(), m_update);
+        emitUnreadable();
         return false;
     }
 

@@ -4,12 +4,15 @@
 #include <QRunnable>
 #include <QThread>
 
+#include "QMovieProxy.h"
+
 class IQImageFile;
-class QMovieProxy;
 
 // Reads the file selected on the viewer page: a still image, normalised for display and,
-// when asked, also run through the batch modules, or an animation as a frame source whose
-// ownership passes to the receiver. Emits one of its two signals once, then finishes.
+// when asked, also run through the batch modules, or an animation as a frame source that the
+// receiver takes from its holder. A file that cannot be read, or claims more pixels than the
+// program decodes, arrives as two null images. Emits one of its two signals once, then
+// finishes.
 class IQImageReadThread : public QThread, public QRunnable
 {
     Q_OBJECT
@@ -28,10 +31,11 @@ public:
 signals:
     void readStaticFinished(IQImageFile *imageFile, QImage image, QImage convertedImage,
                             bool update);
-    void readAnimationFinished(IQImageFile *imageFile, QMovieProxy *movie);
+    void readAnimationFinished(IQImageFile *imageFile, QMovieProxyHolder movie);
 
 private:
     bool readAnimation(bool isHeic);
+    void emitUnreadable();
 
     IQImageFile *m_imageFile = nullptr;
     bool m_apply = false;

@@ -20,6 +20,14 @@ int scaledSide(int value, double ratio)
 
 namespace IQImageUtils {
 
+bool isWithinLimits(const QSize &size)
+{
+    if (!size.isValid())
+        return true;
+    return size.width() <= kMaxImageSide && size.height() <= kMaxImageSide
+           && qint64(size.width()) * size.height() <= kMaxImagePixels;
+}
+
 double fitSizeInRect(const QSize &size, const QRect &box, double *width, double *height)
 {
     if (size.width() <= box.width() && size.height() <= box.height()) {

@@ -2,9 +2,20 @@
 
 #include <QRect>
 #include <QSize>
+#include <QtGlobal>
 
-// Size fitting shared by the engine's resize and the thumbnails.
+// Size fitting shared by the engine's resize and the thumbnails, and the largest image the
+// program decodes or makes.
 namespace IQImageUtils {
+
+// Beyond these an image is refused before any pixel memory is reserved for it, whatever its
+// file header or the resize settings ask for.
+constexpr int kMaxImageSide = 32768;
+constexpr qint64 kMaxImagePixels = 256'000'000;
+
+// True when neither side passes kMaxImageSide and the area passes not kMaxImagePixels. A size
+// that a reader could not tell (invalid) is not refused here.
+bool isWithinLimits(const QSize &size);
 
 // Fits size into the box without enlarging. The outputs get the fitted width and height;
 // the result is 1.0 when the size already fits, else the ratio less 0.001.

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
+
 // One way to step through the frames of an animated image, whatever decodes it. A source
 // never plays by itself: it moves only when asked. Deleting it through this interface
 // frees everything it holds.
@@ -35,3 +37,30 @@ protected:
 };
 
 Q_DECLARE_METATYPE(QMovieProxy *)
+
+// A frame source on its way through a queued signal. The holder owns the source until a
+// receiver takes it; a source that nobody takes goes with the last copy of its holder, so a
+// signal that is never received leaks nothing.
+class QMovieProxyHolder
+{
+public:
+    QMovieProxyHolder() = default;
+    explicit QMovieProxyHolder(std::unique_ptr<QMovieProxy> movie)
+        : m_movie(std::make_shared<std::unique_ptr<QMovieProxy>>(std::move(movie)))
+    {
+    }
+
+    // The source, handed over once: every later call, on this copy or another, gives null.
+    // Call it on the thread that receives the signal.
+    std::unique_ptr<QMovieProxy> take() const
+    {
+        return m_movie ? std::move(*m_movie) : nullptr;
+    }
+    // The source while nobody has taken it, else null; the holder keeps it.
+    QMovieProxy *get() const { return m_movie ? m_movie->get() : nullptr; }
+
+private:
+    std::shared_ptr<std::unique_ptr<QMovieProxy>> m_movie;
+};
+
+Q_DECLARE_METATYPE(QMovieProxyHolder)

@@ -101,17 +101,23 @@ bool QStdMovie::jumpToNextFrame()
 {
     if (!isValid())
         return false;
-    // QMovie can answer true without having read a frame, so the frame number decides.
+    // QMovie can answer true without having read a frame, and starts again from frame 0 when
+    // the next one fails to decode, so the frame number decides: only a step from the last
+    // frame may land on the first.
     const int before = m_movie->currentFrameNumber();
+    const int count = m_movie->frameCount();
+    const bool fromLast = count > 0 ? before == count - 1 : before > 0;
     if (m_movie->jumpToNextFrame()) {
         const int now = m_movie->currentFrameNumber();
-        if (now == before + 1 || (now == 0 && before > 0))
+        if (now == before + 1 || (now == 0 && fromLast))
             return true;
     }
     // A file that asks to be played once stops QMovie at its last frame; this source loops.
-    const int count = m_movie->frameCount();
     if (count > 0 && before == count - 1)
         return jumpToFrame(0);
+    // A failed step leaves the source on the frame it showed.
+    if (m_movie->currentFrameNumber() != before && before >= 0)
+        rewindTo(before);
     return false;
 }
 

@@ -35,7 +35,8 @@ public:
     int loopCount() const override;
     int frameCount() const override;
     bool isValid() const override;
-    // Goes on from the last frame to the first.
+    // Goes on from the last frame to the first; a frame that cannot be decoded ends the step
+    // with false, and the source stays where it was.
     bool jumpToNextFrame() override;
     QString lastErrorString() const override;
 

@@ -9,6 +9,7 @@
 #include "BrvTest.h"
 #include "IQBatchSettings.h"
 #include "IQConvertEngine.h"
+#include "IQImageUtils.h"
 
 Q_DECLARE_METATYPE(QImage::Format)
 
@@ -111,8 +112,14 @@ private slots:
         QTest::newRow("percentage 0") << 2 << 0 << 0 << 0 << false << photo << photo << photo;
         QTest::newRow("percentage 50") << 2 << 0 << 0 << 50 << false << QSize(301, 201)
                                        << QSize(150, 100) << QSize(150, 100);
+        // A percentage names the scale itself: above 100 it enlarges without the box.
         QTest::newRow("percentage 200") << 2 << 0 << 0 << 200 << false << photo << QSize(800, 600)
-                                        << photo;
+                                        << QSize(800, 600);
+        QTest::newRow("percentage 50 of 400 x 300") << 2 << 0 << 0 << 50 << false << photo
+                                                    << QSize(200, 150) << QSize(200, 150);
+        QTest::newRow("percentage beyond the largest image") << 2 << 0 << 0 << 10000 << false
+                                                             << photo << QSize(40000, 30000)
+                                                             << QSize(40000, 30000);
         QTest::newRow("percentage 1 of a small image") << 2 << 0 << 0 << 1 << false
                                                        << QSize(50, 50) << QSize(1, 1)
                                                        << QSize(1, 1);
@@ -143,14 +150,22 @@ private slots:
         IQConvertEngine engine(settings.get());
         QCOMPARE(engine.resizeTarget(source.width(), source.height()), target);
         QCOMPARE(engine.outputSize(source.width(), source.height()), output);
+        // Past the largest image the program makes, the engine makes nothing.
+        const auto made = [](const QSize &size) {
+            const bool makeable = size.width() <= IQImageUtils::kMaxImageSide
+                                  && size.height() <= IQImageUtils::kMaxImageSide
+                                  && qint64(size.width()) * size.height()
+                                         <= IQImageUtils::kMaxImagePixels;
+            return makeable ? size : QSize(0, 0);
+        };
         QCOMPARE(engine.process(BrvTest::solidImage(source.width(), source.height(), kBlue)).size(),
-                 output);
+                 made(output));
 
         // With the module off every source keeps its size.
         settings->resizeEnabled = false;
         QCOMPARE(engine.resizeTarget(source.width(), source.height()), source);
         QCOMPARE(engine.process(BrvTest::solidImage(source.width(), source.height(), kBlue)).size(),
-                 source);
+                 made(source));
     }
 
     void emptySourceKeepsItsSize()

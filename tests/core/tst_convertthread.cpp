@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -23,6 +24,11 @@ const QList<QColor> kFrameColors{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0,
 const QSize kFrameSize(32, 24);
 const QSize kPhotoSize(40, 30);
 const QByteArray kJunk("this is no picture at all\n");
+// A hostile file is refused at once, not after a minute of decoding gigabytes.
+constexpr qint64 kHostileFileMs = 5000;
+constexpr qint64 kHostileFileKiB = 512 * 1024;
+// A 64 x 48 full-colour BMP cut after its headers and 20 of its rows.
+constexpr int kBitmapCutInItsRows = 54 + 64 * 3 * 20;
 
 // Collects the "File:" lines of the debug log while it lives.
 class FileLog
@@ -83,22 +89,16 @@ struct Naming
     Naming &with(const QStringList &names) { existing = names; return *this; }
 };
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool near(QRgb pixel, const QColor &color, int tolerance)
-{
-    return qAbs(qRed(pixel) - color.red()) <= tolerance
-        && qAbs(qGreen(pixel) - color.green()) <= tolerance
-        && qAbs(qBlue(pixel) - color.blue()) <= tolerance;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Naming)
+
+// Skips the row when its GIF sources cannot be made.
+#define SKIP_WITHOUT_IMAGEMAGICK(names)                                                       \
+    do {                                                                                       \
+        if (lacksImageMagick(names))                                                           \
+            QSKIP("ImageMagick makes the GIF sources; it is not installed");                   \
+    } while (false)
 
 class tst_ConvertThread : public QObject
 {
@@ -106,6 +106,7 @@ class tst_ConvertThread : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> root;
+    std::unique_ptr<QTemporaryDir> gifCache;
     std::unique_ptr<IQBatchSettings> settings;
     QString inDir;
     QString outDir;
@@ -115,17 +116,30 @@ private:
 
     QStringList outputs() const { return QDir(outDir).entryList(QDir::Files, QDir::Name); }
 
-    // Makes a source by its name: "junk" in it gives a file that is no picture, a truncated
-    // GIF loses part of its last frame, any other GIF has three frames, the rest are stills.
+    // Makes a source by its name: "junk" in it gives a file that is no picture, "fifo" a named
+    // pipe, "claims" a PNG whose header claims 40,000 x 40,000 pixels, "canvas" an animated
+    // WebP whose canvas claims 16,383 x 16,383, "tiny" a 12 x 12 still, "cut" a BMP that
+    // ends inside its pixel rows; a truncated GIF loses part of its last frame, any other GIF
+    // has three frames, the rest are 40 x 30 stills.
     QString makeSource(const QString &name)
     {
         const QString path = in(name);
         bool made = false;
         if (name.contains(QLatin1String("junk")))
             made = ImageFixtures::writeBytes(path, kJunk);
+        else if (name.contains(QLatin1String("fifo")))
+            made = ImageFixtures::fifo(path);
+        else if (name.contains(QLatin1String("claims")))
+            made = ImageFixtures::pngWithClaimedSize(path, 40000, 40000);
+        else if (name.contains(QLatin1String("canvas")))
+            made = ImageFixtures::animatedWebpWithClaimedCanvas(path, 16383, 16383);
+        else if (name.contains(QLatin1String("tiny")))
+            made = BrvTest::gradientImage(12, 12).save(path);
+        else if (name.contains(QLatin1String("cut")))
+            made = ImageFixtures::bmp24(path, BrvTest::solidImage(64, 48, Qt::blue),
+                                        kBitmapCutInItsRows);
         else if (name.endsWith(QLatin1String(".gif")))
-            made = ImageFixtures::gifWithFrames(path, kFrameColors, {20, 20, 20},
-                                                kFrameSize.width(), kFrameSize.height());
+            made = QFile::copy(threeFrameGif(), path);
         else
             made = BrvTest::gradientImage(kPhotoSize.width(), kPhotoSize.height())
                        .save(path, QFileInfo(path).suffix().isEmpty() ? "PNG" : nullptr);
@@ -141,6 +155,32 @@ private:
         return path;
     }
 
+    // One three-frame GIF for the whole run, made once: ImageMagick takes seconds to start.
+    QString threeFrameGif()
+    {
+        if (!gifCache) {
+            gifCache = std::make_unique<QTemporaryDir>();
+            const QString gif = gifCache->filePath(QStringLiteral("three.gif"));
+            if (!ImageFixtures::gifWithFrames(gif, kFrameColors, {20, 20, 20},
+                                              kFrameSize.width(), kFrameSize.height()))
+                QFile::remove(gif);
+        }
+        return gifCache->filePath(QStringLiteral("three.gif"));
+    }
+
+    // True when a source of these names needs ImageMagick, which is missing.
+    static bool lacksImageMagick(const QStringList &names)
+    {
+        if (QFileInfo(QStringLiteral("/usr/bin/convert")).isExecutable())
+            return false;
+        for (const QString &name : names) {
+            if (name.endsWith(QLatin1String(".gif")) && !name.contains(QLatin1String("junk"))
+                && !name.contains(QLatin1String("fifo")))
+                return true;
+        }
+        return false;
+    }
+
     QStringList makeSources(const QStringList &names)
     {
         QStringList paths;
@@ -152,7 +192,8 @@ private:
     // Runs a worker over files on this thread and returns its signals as text, in order.
     // The hook sees the worker before the run with index -1, then at every converting().
     QStringList runWorker(const QStringList &files,
-                          const std::function<void(IQConvertThread *, int)> &hook = {})
+                          const std::function<void(IQConvertThread *, int)> &hook = {},
+                          QStringList *failures = nullptr)
     {
         IQConvertThread worker;
         worker.files = files;
@@ -175,7 +216,20 @@ private:
         if (hook)
             hook(&worker, -1);
         worker.run();
+        if (failures)
+            *failures = describe(worker.failures());
         return events;
+    }
+
+    // Each failure as "file name: reason".
+    static QStringList describe(const QList<IQConvertThread::Failure> &failures)
+    {
+        static const QStringList kReasons{"read", "write", "too small for GIF", "too large"};
+        QStringList lines;
+        for (const IQConvertThread::Failure &failure : failures)
+            lines << QFileInfo(failure.source).fileName() + QStringLiteral(": ")
+                         + kReasons.value(failure.reason);
+        return lines;
     }
 
     static bool isImage(const QString &path) { return !QImageReader(path).read().isNull(); }
@@ -192,11 +246,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        if (!QFileInfo(QStringLiteral("/usr/bin/convert")).isExecutable())
-            QSKIP("ImageMagick makes the GIF sources; it is not installed");
-    }
 
     void init()
     {
@@ -243,11 +292,111 @@ private slots:
         QFETCH(QStringList, sources);
         QFETCH(QStringList, events);
         QFETCH(QStringList, written);
+        SKIP_WITHOUT_IMAGEMAGICK(sources);
         QStringList files;
         for (const QString &name : sources)
             files << (name.startsWith(QLatin1String("absent")) ? in(name) : makeSource(name));
         QCOMPARE(runWorker(files), events);
         QCOMPARE(outputs(), written);
+    }
+
+    void failuresAreReported_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("percent"); // resize by percentage when above 0
+        QTest::addColumn<QStringList>("failures");
+        QTest::addColumn<QStringList>("written");
+        const int jpeg = IQOutputFormat::Jpeg;
+        // The longest name a file system takes: its WebP output is one byte longer.
+        const QString longest = QString(251, QLatin1Char('x')) + QStringLiteral(".png");
+        const QString longGif = QString(246, QLatin1Char('g')) + QStringLiteral(".png");
+
+        QTest::newRow("clean batch") << QStringList{"a.png", "b.jpg"} << jpeg << 0
+                                     << QStringList() << QStringList{"a.jpg", "b.jpg"};
+        QTest::newRow("one broken file among three photos")
+            << QStringList{"a.png", "junk.jpg", "b.bmp", "c.jpg"} << jpeg << 0
+            << QStringList{"junk.jpg: read"} << QStringList{"a.jpg", "b.jpg", "c.jpg"};
+        QTest::newRow("in source order")
+            << QStringList{"junk2.png", "a.png", "absent.jpg"} << jpeg << 0
+            << QStringList{"junk2.png: read", "absent.jpg: read"} << QStringList{"a.jpg"};
+        QTest::newRow("12 x 12 to GIF") << QStringList{"tiny.png", "a.png"}
+                                        << int(IQOutputFormat::Gif) << 0
+                                        << QStringList{"tiny.png: too small for GIF"}
+                                        << QStringList{"a.gif"};
+        QTest::newRow("header claims 40,000 x 40,000")
+            << QStringList{"claims.png", "a.png"} << jpeg << 0
+            << QStringList{"claims.png: too large"} << QStringList{"a.jpg"};
+        QTest::newRow("canvas claims 16,383 x 16,383")
+            << QStringList{"canvas.webp"} << int(IQOutputFormat::Webp) << 0
+            << QStringList{"canvas.webp: too large"} << QStringList();
+        QTest::newRow("resize beyond the largest image")
+            << QStringList{"a.png"} << jpeg << 100000 << QStringList{"a.png: too large"}
+            << QStringList();
+        QTest::newRow("a FIFO returns at once") << QStringList{"fifo.gif", "a.png"} << jpeg << 0
+                                                << QStringList{"fifo.gif: read"}
+                                                << QStringList{"a.jpg"};
+        QTest::newRow("BMP cut in its pixel rows") << QStringList{"cut.bmp"} << jpeg << 0
+                                                   << QStringList{"cut.bmp: read"}
+                                                   << QStringList();
+        QTest::newRow("output name the file system refuses")
+            << QStringList{longest} << int(IQOutputFormat::Webp) << 0
+            << QStringList{longest + QStringLiteral(": write")} << QStringList();
+        QTest::newRow("GIF name of 250 bytes") << QStringList{longGif} << int(IQOutputFormat::Gif)
+                                               << 0 << QStringList()
+                                               << QStringList{QString(246, QLatin1Char('g'))
+                                                              + QStringLiteral(".gif")};
+    }
+    void failuresAreReported()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(int, format);
+        QFETCH(int, percent);
+        QFETCH(QStringList, failures);
+        QFETCH(QStringList, written);
+        settings->format = format;
+        if (percent > 0) {
+            settings->resizeMode = 2;
+            settings->resizePercent = percent;
+        }
+        QStringList files;
+        for (const QString &name : sources)
+            files << (name.startsWith(QLatin1String("absent")) ? in(name) : makeSource(name));
+
+        // A file that would block or allocate gigabytes is refused before it is decoded.
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 peakBefore = BrvTest::peakMemoryKiB();
+        QStringList reported;
+        runWorker(files, {}, &reported);
+        QVERIFY2(timer.elapsed() < kHostileFileMs, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(BrvTest::peakMemoryKiB() - peakBefore < kHostileFileKiB);
+
+        QCOMPARE(reported, failures);
+        checkOutputs({}, written);
+    }
+
+    void cutBitmapShowsNothingOfTheSourceBefore()
+    {
+        // One size, so that the second file is decoded into the memory of the first.
+        settings->format = IQOutputFormat::Png;
+        const QString red = in(QStringLiteral("red.bmp"));
+        QVERIFY(ImageFixtures::bmp24(red, BrvTest::solidImage(64, 48, Qt::red)));
+        const QString cut = makeSource(QStringLiteral("cut.bmp"));
+        QStringList reported;
+        runWorker({red, cut}, {}, &reported);
+
+        const QImage first(out(QStringLiteral("red.png")));
+        QCOMPARE(first.pixelColor(63, 47), QColor(Qt::red));
+        const QImage second(out(QStringLiteral("cut.png")));
+        if (!second.isNull()) {
+            for (int y = 0; y < second.height(); ++y) {
+                for (int x = 0; x < second.width(); ++x)
+                    QVERIFY(second.pixelColor(x, y) != QColor(Qt::red));
+            }
+        } else {
+            QCOMPARE(reported, QStringList{"cut.bmp: read"});
+        }
     }
 
     void naming_data()
@@ -300,6 +449,7 @@ private slots:
     {
         QFETCH(Naming, naming);
         QFETCH(QStringList, written);
+        SKIP_WITHOUT_IMAGEMAGICK(naming.sources);
         settings->format = naming.format;
         settings->renameEnabled = naming.renameEnabled;
         settings->prefix = naming.prefix;
@@ -317,7 +467,7 @@ private slots:
             return;
         for (const QString &name : naming.existing) {
             if (!written.contains(name))
-                QCOMPARE(contents(out(name)), kJunk);
+                QCOMPARE(BrvTest::fileContents(out(name)), kJunk);
         }
     }
 
@@ -337,6 +487,7 @@ private slots:
         QFETCH(int, duration);
         QFETCH(int, delay);
         QFETCH(int, tolerance);
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"anim.gif"});
         settings->format = format;
         settings->duration = duration;
         runWorker({makeSource(QStringLiteral("anim.gif"))});
@@ -348,7 +499,7 @@ private slots:
         for (const QColor &color : kFrameColors) {
             const QImage frame = reader.read();
             QCOMPARE(frame.size(), kFrameSize);
-            QVERIFY2(near(frame.pixel(16, 12), color, tolerance),
+            QVERIFY2(BrvTest::isNear(QColor(frame.pixel(16, 12)), color, tolerance),
                      qPrintable(QColor(frame.pixel(16, 12)).name()));
             QCOMPARE(reader.nextImageDelay(), delay);
         }
@@ -386,6 +537,7 @@ private slots:
 
     void framesAsStills()
     {
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"anim.gif"});
         settings->format = IQOutputFormat::Png;
         runWorker({makeSource(QStringLiteral("anim.gif"))});
         QCOMPARE(outputs(), (QStringList{"anim_1.png", "anim_2.png", "anim_3.png"}));
@@ -409,6 +561,7 @@ private slots:
     {
         QFETCH(int, format);
         QFETCH(QStringList, written);
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"truncated.gif"});
         const QString source = makeSource(QStringLiteral("truncated.gif"));
         QCOMPARE(QImageReader(source).imageCount(), 3);
         settings->format = format;
@@ -420,7 +573,7 @@ private slots:
         QImageReader reader(out(written.first()));
         QCOMPARE(reader.imageCount(), 2);
         for (int k = 0; k < 2; ++k)
-            QVERIFY(near(reader.read().pixel(16, 12), kFrameColors.at(k), 40));
+            QVERIFY(BrvTest::isNear(QColor(reader.read().pixel(16, 12)), kFrameColors.at(k), 40));
     }
 
     void exifOrientation()
@@ -467,6 +620,7 @@ private slots:
 
     void overwriteReplacesTheFirstRun()
     {
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"anim.gif"});
         settings->overwrite = true;
         settings->format = IQOutputFormat::Png;
         const QStringList files = makeSources({"photo.jpg", "anim.gif"});
@@ -517,6 +671,7 @@ private slots:
         QFETCH(int, format);
         QFETCH(bool, linkedFolder);
         QFETCH(QStringList, written);
+        SKIP_WITHOUT_IMAGEMAGICK(sources);
         outDir = inDir;
         settings->outputDir = inDir;
         if (linkedFolder) {
@@ -528,12 +683,12 @@ private slots:
         const QStringList files = makeSources(sources);
         QList<QByteArray> before;
         for (const QString &file : files)
-            before << contents(file);
+            before << BrvTest::fileContents(file);
 
         runWorker(files);
 
         for (int i = 0; i < files.size(); ++i)
-            QVERIFY2(contents(files.at(i)) == before.at(i),
+            QVERIFY2(BrvTest::fileContents(files.at(i)) == before.at(i),
                      qPrintable(files.at(i)));
         checkOutputs(sources, written);
     }
@@ -551,6 +706,7 @@ private slots:
     {
         QFETCH(int, format);
         QFETCH(QStringList, logged);
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"anim.gif"});
         settings->format = format;
         const QStringList files = makeSources({"photo.jpg", "junk.png", "anim.gif"});
         QStringList expected;
@@ -594,6 +750,7 @@ private slots:
 
     void runsOnItsOwnThread()
     {
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"anim.gif"});
         settings->format = IQOutputFormat::Webp;
         const QStringList files = makeSources({"photo.jpg", "anim.gif"});
         auto *worker = new IQConvertThread;

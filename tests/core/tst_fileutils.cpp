@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -7,6 +8,7 @@
 
 #include "BrvTest.h"
 #include "IQFileUtils.h"
+#include "ImageFixtures.h"
 
 class tst_FileUtils : public QObject
 {
@@ -78,6 +80,57 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, supported);
         QCOMPARE(IQFileUtils::isSupported(path(name)), supported);
+    }
+
+    void checkSource_data()
+    {
+        using Check = IQFileUtils::SourceCheck;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("check");
+        const QImage photo = BrvTest::gradientImage(64, 48);
+        QVERIFY(ImageFixtures::bmp24(path("whole.bmp"), photo));
+        QVERIFY(ImageFixtures::bmp24(path("cut in its rows.bmp"), photo, 54 + 64 * 3 * 20));
+        QVERIFY(ImageFixtures::bmp24(path("cut in its header.bmp"), photo, 20));
+        QImage topDown = photo.convertToFormat(QImage::Format_RGB888);
+        QVERIFY(ImageFixtures::bmp24(path("top-down.bmp"), topDown));
+        {
+            // A negative height: rows stored top to bottom, as long as the other way round.
+            QFile file(path("top-down.bmp"));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.seek(22);
+            const qint32 height = -48;
+            file.write(reinterpret_cast<const char *>(&height), 4);
+        }
+        QVERIFY(ImageFixtures::pngWithClaimedSize(path("claims 40000.png"), 40000, 40000));
+        QVERIFY(ImageFixtures::pngWithClaimedSize(path("claims 32768 x 8000.png"), 32768, 7812));
+        QVERIFY(ImageFixtures::pngWithClaimedSize(path("claims 32769 x 1.png"), 32769, 1));
+        QVERIFY(ImageFixtures::animatedWebpWithClaimedCanvas(path("canvas.webp"), 16383, 16383));
+        QVERIFY(ImageFixtures::fifo(path("y.gif")));
+        QVERIFY(QFile::link(path("y.gif"), path("link to a fifo.png")));
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.png")));
+
+        QTest::newRow("photo") << "photo.png" << int(Check::Readable);
+        QTest::newRow("whole bitmap") << "whole.bmp" << int(Check::Readable);
+        QTest::newRow("top-down bitmap") << "top-down.bmp" << int(Check::Readable);
+        QTest::newRow("bitmap cut in its rows") << "cut in its rows.bmp" << int(Check::Unreadable);
+        QTest::newRow("bitmap cut in its header") << "cut in its header.bmp"
+                                                  << int(Check::Unreadable);
+        QTest::newRow("no picture") << "fake.png" << int(Check::Readable);
+        QTest::newRow("missing") << "absent.png" << int(Check::Unreadable);
+        QTest::newRow("FIFO") << "y.gif" << int(Check::Unreadable);
+        QTest::newRow("link to a FIFO") << "link to a fifo.png" << int(Check::Unreadable);
+        QTest::newRow("folder") << "folder.png" << int(Check::Unreadable);
+        QTest::newRow("header claims 40000 x 40000") << "claims 40000.png" << int(Check::TooLarge);
+        QTest::newRow("just under 256 megapixels") << "claims 32768 x 8000.png"
+                                                   << int(Check::Readable);
+        QTest::newRow("one side too long") << "claims 32769 x 1.png" << int(Check::TooLarge);
+        QTest::newRow("canvas claims 16383 x 16383") << "canvas.webp" << int(Check::TooLarge);
+    }
+    void checkSource()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, check);
+        QCOMPARE(int(IQFileUtils::checkSource(path(name))), check);
     }
 
     void textNamedPngFollowsTheMimeDatabase()

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "BrvTest.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-// Owns what allocate() reserved, so no test leaks it.
+// A record of the format and size with its block reserved; the record frees it.
 struct ScopedBuffer
 {
     explicit ScopedBuffer(int format, int width, int height)
@@ -19,7 +20,6 @@ struct ScopedBuffer
         buffer.height = height;
         ok = IQFrameBuffer::allocate(&buffer);
     }
-    ~ScopedBuffer() { IQFrameBuffer::release(&buffer); }
     IQFrameBuffer buffer;
     bool ok = false;
 };
@@ -88,6 +88,35 @@ private slots:
         QCOMPARE(copy->stride, bgra->stride);
         QVERIFY(std::memcmp(copy->data, bgra->data, size_t(bgra->stride) * 2) == 0);
         QVERIFY(!dynamic_cast<IQBGRAData *>(bgr->clone().get()));
+    }
+
+    void ownsItsBlockAndMovesIt()
+    {
+        // Copies would free one block twice; the sanitizers report any block left behind.
+        static_assert(!std::is_copy_constructible_v<IQFrameBuffer>);
+        static_assert(!std::is_copy_assignable_v<IQFrameBuffer>);
+        const QImage image = BrvTest::solidImage(8, 4, QColor(200, 40, 40), QImage::Format_RGB32);
+        ScopedBuffer a(IQFrameBuffer::I420, 8, 4);
+        QVERIFY(a.ok);
+        QVERIFY(IQFrameBuffer::fromImageBits(image, &a.buffer));
+        const uint8_t *block = a.buffer.plane[0];
+
+        IQFrameBuffer moved(std::move(a.buffer));
+        QCOMPARE(moved.plane[0], block);
+        QVERIFY(moved.isValid());
+        QCOMPARE(a.buffer.plane[0], nullptr);
+        QVERIFY(!a.buffer.isValid());
+
+        // Assigning over a record frees the block it held, and so does allocating it again.
+        ScopedBuffer other(IQFrameBuffer::I420, 8, 4);
+        QVERIFY(other.ok);
+        other.buffer = std::move(moved);
+        QCOMPARE(other.buffer.plane[0], block);
+        QImage out(8, 4, QImage::Format_ARGB32);
+        QVERIFY(IQFrameBuffer::toArgb(out.bits(), out.sizeInBytes(), other.buffer));
+        QVERIFY(maxDifference(out, image) <= 4);
+        QVERIFY(IQFrameBuffer::allocate(&other.buffer));
+        QVERIFY(other.buffer.isValid());
     }
 
     void refusedSizes_data()
@@ -238,9 +267,9 @@ private slots:
         QVERIFY(!IQFrameBuffer::fromImageBits(QImage(8, 8, QImage::Format_RGB32), &unallocated));
 
         // A stride that claims more than allocate() gave is not trusted.
-        IQFrameBuffer tampered = b.buffer;
-        tampered.stride[0] += 16;
-        QVERIFY(!IQFrameBuffer::fromImageBits(QImage(8, 8, QImage::Format_RGB32), &tampered));
+        b.buffer.stride[0] += 16;
+        QVERIFY(!IQFrameBuffer::fromImageBits(QImage(8, 8, QImage::Format_RGB32), &b.buffer));
+        b.buffer.stride[0] -= 16;
     }
 
     void copy_data()

@@ -225,6 +225,25 @@ private slots:
         QVERIFY(!movie->jumpToFrame(kColors.size()));
     }
 
+    void failedStepDoesNotWrap()
+    {
+        // Three frames whose third cannot be decoded: the step from the second one fails and
+        // stays there; it does not wrap to the first frame as a step from the last one would.
+        QVERIFY(ImageFixtures::gifWithFrames(path("three.gif"), kColors.mid(0, 3),
+                                             kDelays.mid(0, 3), kWidth, kHeight));
+        // Cut inside the third frame's image data: the reader still counts three frames.
+        const int size = int(QFileInfo(path("three.gif")).size());
+        QVERIFY(ImageFixtures::truncatedCopy(path("three.gif"), path("third cut.gif"), size - 12));
+        const auto movie = open("third cut.gif");
+        QCOMPARE(movie->frameCount(), 3);
+        QVERIFY(movie->jumpToNextFrame());
+        QCOMPARE(movie->currentFrameNumber(), 1);
+        const bool stepped = movie->jumpToNextFrame();
+        QVERIFY(!stepped);
+        QCOMPARE(movie->currentFrameNumber(), 1);
+        QCOMPARE(colorOf(movie->currentImage()), kColors.at(1));
+    }
+
     void heicWithOneImage()
     {
         bool opened = false;

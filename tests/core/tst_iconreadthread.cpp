@@ -12,19 +12,6 @@ namespace {
 
 constexpr int kTileSize = 240;
 
-// The bounding box of every pixel that is not fully transparent.
-QRect inkRect(const QImage &image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 0)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    return ink;
-}
-
 } // namespace
 
 class tst_IconReadThread : public QObject
@@ -59,6 +46,8 @@ private slots:
         QVERIFY(ImageFixtures::jpegWithOrientation(path("turned.jpg"),
                                                    BrvTest::solidImage(300, 100, blue), 6));
         QVERIFY(ImageFixtures::writeBytes(path("broken.png"), "not an image\n"));
+        QVERIFY(ImageFixtures::pngWithClaimedSize(path("claims.png"), 40000, 40000));
+        QVERIFY(ImageFixtures::fifo(path("y.gif")));
     }
 
     void tilePlacement_data()
@@ -76,6 +65,9 @@ private slots:
         QTest::newRow("turned jpeg") << "turned.jpg" << QSize(300, 100)
                                      << QRect(83, 0, 73, 220);
         QTest::newRow("unreadable") << "broken.png" << QSize() << QRect();
+        // Refused before decoding: no pixels reserved for the claim, no wait for a writer.
+        QTest::newRow("header claims 40000 x 40000") << "claims.png" << QSize() << QRect();
+        QTest::newRow("FIFO") << "y.gif" << QSize() << QRect();
     }
     void tilePlacement()
     {
@@ -94,7 +86,7 @@ private slots:
         QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(kTileSize, kTileSize)});
         const QImage tile = icon.pixmap(kTileSize, kTileSize).toImage();
         QCOMPARE(tile.size(), QSize(kTileSize, kTileSize));
-        const QRect ink = inkRect(tile);
+        const QRect ink = BrvTest::inkRect(tile);
         if (picture.isNull()) {
             QVERIFY(ink.isNull());
             return;

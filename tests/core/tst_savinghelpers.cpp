@@ -46,12 +46,6 @@ RowRuns rowRuns(const QImage &image)
     return runs;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -173,7 +167,7 @@ private slots:
         QCOMPARE(helper.end(), written);
         QCOMPARE(QFile::exists(path), written);
         QCOMPARE(IQGifSavingHelper::saveImage(frame, path, 0), written);
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
                  written ? QStringList{QStringLiteral("size.gif")} : QStringList());
     }
 
@@ -195,6 +189,18 @@ private slots:
         const QString path = folder->filePath(QStringLiteral("bild-\u00e4\u65e5\u672c.gif"));
         QVERIFY(IQGifSavingHelper::saveImage(BrvTest::gradientImage(20, 20), path, 0));
         QCOMPARE(readAll(path).size(), 1);
+    }
+
+    // The temporary file has a short name of its own, so the longest name a file system takes
+    // is written too.
+    void gifLongestName()
+    {
+        const QString name = QString(251, QLatin1Char('n')) + QStringLiteral(".gif");
+        const QString path = folder->filePath(name);
+        QVERIFY(IQGifSavingHelper::saveImage(BrvTest::gradientImage(20, 20), path, 0));
+        QCOMPARE(readAll(path).size(), 1);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(path).fileName()});
     }
 
     // A failure or an unfinished helper leaves no file and keeps an earlier one as it was.
@@ -237,8 +243,8 @@ private slots:
             if (refused || how == QLatin1String("no frame"))
                 QVERIFY(!helper.end());
         }
-        QCOMPARE(contents(path), earlier);
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+        QCOMPARE(BrvTest::fileContents(path), earlier);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList {QFileInfo(path).fileName()});
     }
 
@@ -268,7 +274,7 @@ private slots:
         }
         QCOMPARE(readAll(path).size(), 1);
         QCOMPARE(QFile::permissions(path), permissions);
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList {QFileInfo(path).fileName()});
     }
 
@@ -372,10 +378,10 @@ private slots:
         QVERIFY(writeFile(path, "earlier contents"));
         IQImageSavingHelper helper;
         QVERIFY(!helper.save(QImage(), path));
-        QCOMPARE(contents(path), QByteArray("earlier contents"));
+        QCOMPARE(BrvTest::fileContents(path), QByteArray("earlier contents"));
         QVERIFY(!helper.save(BrvTest::gradientImage(8, 8),
                              folder->filePath(QStringLiteral("x.nosuch"))));
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files),
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList {QStringLiteral("earlier.png")});
     }
 

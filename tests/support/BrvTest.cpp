@@ -14,7 +14,44 @@
 
 #include <memory>
 
+#include <sys/resource.h>
+
 namespace BrvTest {
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool isNear(const QColor &a, const QColor &b, int tolerance)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+           && qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+QRect inkRect(const QImage &image, const QColor &background)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const bool transparent = background.alpha() == 0;
+    QRect ink;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            const bool blank = transparent ? qAlpha(line[x]) == 0 : line[x] == background.rgba();
+            if (!blank)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+qint64 peakMemoryKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 QString sourceDir()
 {

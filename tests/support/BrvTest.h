@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -50,6 +51,20 @@ QImage solidImage(int width, int height, const QColor &color,
 // QTest's mouse functions it takes fractional points and points outside the widget.
 void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos, Qt::MouseButton button,
                Qt::MouseButtons buttons);
+
+// The file's bytes, or nothing when it cannot be read.
+QByteArray fileContents(const QString &path);
+
+// True when red, green and blue each differ by at most tolerance.
+bool isNear(const QColor &a, const QColor &b, int tolerance);
+
+// The bounding box of every pixel that differs from the background; with a transparent
+// background, of every pixel that is not fully transparent.
+QRect inkRect(const QImage &image, const QColor &background = Qt::transparent);
+
+// The most memory the process has held so far, in KiB: a test that must not allocate much
+// compares it before and after.
+qint64 peakMemoryKiB();
 
 // Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
 void saveScreenshot(QWidget *widget, const QString &name);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The real ImageMagick: a convert earlier on the PATH may be something else.
@@ -147,6 +149,54 @@ bool pngWithAcTLChunk(const QString &path, const QImage &image)
     const QByteArray chunk = bigEndian32(8) + body + bigEndian32(crc32(body));
     png.insert(kAfterHeader, chunk);
     return writeBytes(path, png);
+}
+
+bool pngWithClaimedSize(const QString &path, int width, int height)
+{
+    QByteArray png = encoded(QImage(4, 4, QImage::Format_RGB32), "PNG");
+    // Signature (8 bytes), then the header chunk: length, "IHDR", 13 bytes of data, CRC.
+    constexpr int kHeaderData = 8 + 4 + 4;
+    if (png.size() <= kHeaderData + 13 + 4)
+        return false;
+    png.replace(kHeaderData, 4, bigEndian32(quint32(width)));
+    png.replace(kHeaderData + 4, 4, bigEndian32(quint32(height)));
+    png.replace(kHeaderData + 13, 4, bigEndian32(crc32(png.mid(kHeaderData - 4, 4 + 13))));
+    return writeBytes(path, png);
+}
+
+bool animatedWebpWithClaimedCanvas(const QString &path, int width, int height)
+{
+    if (!animatedWebp(path, {Qt::red, Qt::blue}, {100, 100}, 4, 4))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray webp = file.readAll();
+    file.close();
+    // "RIFF", size, "WEBP", then "VP8X", its size, flags and three reserved bytes, and the
+    // canvas width and height less one, 24 bits each.
+    constexpr int kCanvas = 12 + 8 + 4;
+    if (webp.mid(12, 4) != "VP8X" || webp.size() < kCanvas + 6)
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        webp[kCanvas + i] = char(((width - 1) >> (8 * i)) & 0xFF);
+        webp[kCanvas + 3 + i] = char(((height - 1) >> (8 * i)) & 0xFF);
+    }
+    return writeBytes(path, webp);
+}
+
+bool bmp24(const QString &path, const QImage &image, int cutTo)
+{
+    const QByteArray bmp = encoded(image.convertToFormat(QImage::Format_RGB888), "BMP");
+    // Qt writes a 24-bit bitmap for a 24-bit image: bit count at byte 28.
+    if (bmp.size() < 30 || bmp.at(28) != 24)
+        return false;
+    return writeBytes(path, cutTo > 0 ? bmp.left(cutTo) : bmp);
+}
+
+bool fifo(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
 bool jpegWithOrientation(const QString &path, const QImage &image, int orientation)

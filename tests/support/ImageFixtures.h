@@ -30,6 +30,20 @@ bool multiPageTiff(const QString &path, const QList<QColor> &colors, int width, 
 // A PNG of the image with an "acTL" chunk spliced in after its header chunk.
 bool pngWithAcTLChunk(const QString &path, const QImage &image);
 
+// A small PNG whose header chunk claims width x height pixels (with a valid CRC), as a hostile
+// file does; its data holds far fewer.
+bool pngWithClaimedSize(const QString &path, int width, int height);
+
+// A small animated WebP of two frames whose canvas claims width x height pixels.
+bool animatedWebpWithClaimedCanvas(const QString &path, int width, int height);
+
+// A full-colour (24-bit) BMP of the image; cutTo > 0 keeps only that many bytes, cutting the
+// file inside its pixel rows as a broken download does.
+bool bmp24(const QString &path, const QImage &image, int cutTo = 0);
+
+// A FIFO (named pipe): opening it for reading blocks until someone writes.
+bool fifo(const QString &path);
+
 // A JPEG of the image carrying an EXIF orientation tag (1 to 8).
 bool jpegWithOrientation(const QString &path, const QImage &image, int orientation);
 
