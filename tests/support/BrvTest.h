@@ -66,6 +66,9 @@ QRect inkRect(const QImage &image, const QColor &background = Qt::transparent);
 // compares it before and after.
 qint64 peakMemoryKiB();
 
+// The colour the widget shows at pos, as it paints itself now.
+QColor grabbedColor(QWidget *widget, const QPoint &pos);
+
 // Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
 void saveScreenshot(QWidget *widget, const QString &name);
 
