@@ -1,8 +1,10 @@
 #include "IQImageBrowserFrame.h"
 #include "ui_IQImageBrowserFrame.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "IQBatchDialog.h"
 #include "IQBatchOptionFrame.h"
@@ -19,6 +21,8 @@ const QSize kIconSize(120, 120);
 constexpr int kProgressMinimumDurationMs = 5;
 constexpr int kProgressMinimumWidth = 320;
 constexpr int kProgressMaximumWidth = 480;
+// The failure report names this many files, then counts the rest.
+constexpr int kMaxReportedFailures = 10;
 
 } // namespace
 
@@ -30,7 +34,17 @@ IQImageBrowserFrame::IQImageBrowserFrame(QWidget *parent)
     initUi();
 }
 
-IQImageBrowserFrame::~IQImageBrowserFrame() = default;
+IQImageBrowserFrame::~IQImageBrowserFrame()
+{
+    // A worker that still runs reads the batch record and writes files: stop it and wait for
+    // it here, since no event loop may be left to delete it later.
+    if (worker) {
+        worker->disconnect(this);
+        worker->stop();
+        worker->wait();
+        delete worker.data();
+    }
+}
 
 void IQImageBrowserFrame::initUi()
 {
@@ -178,9 +192,50 @@ void IQImageBrowserFrame::convertStart(int count)
     dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
                           & ~Qt::WindowCloseButtonHint);
     progressDialog = &dialog;
+    failures.clear();
     // The worker's converting and convertEnd arrive inside this loop, some of them inside
     // the dialog's own setValue; so convertEnd only closes it, and it goes when exec returns.
+    const QPointer<IQImageBrowserFrame> alive(this);
     dialog.exec();
+    // The report comes once the progress dialog has closed, never beneath it.
+    if (alive)
+        reportFailures();
+}
+
+QString IQImageBrowserFrame::reasonText(int reason) const
+{
+    switch (reason) {
+    case IQConvertThread::Failure::CannotWrite:
+        return tr("IDS_CANNOT_BE_WRITTEN");
+    case IQConvertThread::Failure::TooSmallForGif:
+        return tr("IDS_TOO_SMALL_FOR_GIF");
+    case IQConvertThread::Failure::TooLarge:
+        return tr("IDS_TOO_LARGE");
+    default:
+        return tr("IDS_CANNOT_BE_READ");
+    }
+}
+
+void IQImageBrowserFrame::reportFailures()
+{
+    if (failures.isEmpty())
+        return;
+    QStringList lines;
+    for (int i = 0; i < failures.size() && i < kMaxReportedFailures; ++i) {
+        const IQConvertThread::Failure &failure = failures.at(i);
+        lines << QStringLiteral("%1: %2").arg(QFileInfo(failure.source).fileName(),
+                                               reasonText(failure.reason));
+    }
+    if (failures.size() > kMaxReportedFailures)
+        lines << tr("IDS_AND_MORE").arg(failures.size() - kMaxReportedFailures);
+    failures.clear();
+
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                    tr("IDS_CONVERT_FAILED"), QMessageBox::Ok, this);
+    // File names are shown as they are, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(lines.join(QLatin1Char('\n')));
+    box.exec();
 }
 
 void IQImageBrowserFrame::converting(int index, QString file)
@@ -194,6 +249,9 @@ void IQImageBrowserFrame::converting(int index, QString file)
 void IQImageBrowserFrame::convertEnd(QStringList sources)
 {
     Q_UNUSED(sources)
+    // Taken now: the worker goes as soon as its thread has finished.
+    if (worker && sender() == worker)
+        failures = worker->failures();
     const QPointer<IQBatchProgressDialog> dialog = progressDialog;
     progressDialog = nullptr;
     if (dialog)

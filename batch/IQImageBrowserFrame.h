@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "IQConvertThread.h"
 #include "IQFileBrowserFrame.h"
 
 namespace Ui {
@@ -13,7 +14,6 @@ class IQImageBrowserFrame;
 
 class IQBatchOptionFrame;
 class IQBatchProgressDialog;
-class IQConvertThread;
 class QAction;
 class QMenu;
 
@@ -55,6 +55,9 @@ private:
     void on_list_selection_changed();
     void selectFiles();
     void updateConvertButton();
+    // One message box naming what the batch could not convert; nothing after a clean batch.
+    void reportFailures();
+    QString reasonText(int reason) const;
 
     std::unique_ptr<Ui::IQImageBrowserFrame> ui;
     IQBatchOptionFrame *optionFrame = nullptr;
@@ -64,4 +67,6 @@ private:
     QAction *convertSelectedAction = nullptr;
     QAction *convertAllAction = nullptr;
     QPointer<IQConvertThread> worker;
+    // What the last batch could not convert, taken from the worker at its end.
+    QList<IQConvertThread::Failure> failures;
 };

@@ -45,7 +45,36 @@ QImage readPicture(const QString &path, QSize *originalSize)
     return reader.read();
 }
 
+// The tile: the picture centred in the picture area, shrunk to fit it with its aspect ratio
+// kept and never enlarged, on a transparent canvas. Painted in an image, as pool threads may
+// not use pixmaps.
+QImage composeTile(const QImage &picture)
+{
+    QImage tile(kTileSize, kTileSize, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    if (picture.isNull())
+        return tile;
+    QSize size = picture.size();
+    if (size.width() > kPictureRect.width() || size.height() > kPictureRect.height())
+        size.scale(kPictureRect.size(), Qt::KeepAspectRatio);
+    const QPoint at(kPictureRect.x() + kPictureRect.width() / 2 - size.width() / 2,
+                    kPictureRect.y() + kPictureRect.height() / 2 - size.height() / 2);
+    QPainter painter(&tile);
+    painter.drawImage(at, size == picture.size()
+                              ? picture
+                              : picture.scaled(size, Qt::IgnoreAspectRatio,
+                                               Qt::SmoothTransformation));
+    return tile;
+}
+
 } // namespace
+
+QIcon IQIconReadThread::tileIcon(const QImage &tile)
+{
+    QPixmap pixmap = QPixmap::fromImage(tile);
+    pixmap.setDevicePixelRatio(qGuiApp->devicePixelRatio());
+    return QIcon(pixmap);
+}
 
 IQIconReadThread::IQIconReadThread(const QString &path, int index)
     : QThread(nullptr)
@@ -72,14 +101,5 @@ void IQIconReadThread::run()
         return;
     }
 
-    QPixmap tile(kTileSize, kTileSize);
-    tile.fill(Qt::transparent);
-    {
-        QPainter painter(&tile);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        const QIcon picture(QPixmap::fromImage(image));
-        picture.paint(&painter, kPictureRect, Qt::AlignCenter, QIcon::Normal, QIcon::On);
-    }
-    tile.setDevicePixelRatio(qGuiApp->devicePixelRatio());
-    emit readFinished(QIcon(tile), m_index, originalSize);
+    emit readFinished(composeTile(image), m_index, originalSize);
 }

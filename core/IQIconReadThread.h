@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QRunnable>
 #include <QSize>
 #include <QString>
@@ -8,8 +9,9 @@
 
 #include <atomic>
 
-// A thumbnail job for a thread pool: the 240 x 240 tile icon of one file. The page that makes
-// it switches its auto-deletion off and deletes it itself.
+// A thumbnail job for a thread pool: the 240 x 240 tile of one file, composed as an image on
+// the pool thread; the receiver makes the icon on the GUI thread with tileIcon. The page that
+// makes it switches its auto-deletion off and deletes it itself.
 class IQIconReadThread : public QThread, public QRunnable
 {
     Q_OBJECT
@@ -19,8 +21,11 @@ public:
 
     void run() override;
 
+    // The icon of a finished tile, at the application's device pixel ratio; GUI thread only.
+    static QIcon tileIcon(const QImage &tile);
+
 signals:
-    void readFinished(QIcon tileIcon, int index, QSize originalSize);
+    void readFinished(QImage tileImage, int index, QSize originalSize);
 
 public slots:
     // Safe from any thread; the job looks at the flag before reading and after decoding.

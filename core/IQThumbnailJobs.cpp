@@ -44,9 +44,9 @@ IQIconReadThread *IQThumbnailJobs::start(const QString &path, int index)
     // apart from a new job made at the same address.
     const QPointer<IQIconReadThread> guard(raw);
     connect(raw, &IQIconReadThread::readFinished, this,
-            [this, guard](const QIcon &icon, int index, const QSize &size) {
+            [this, guard](const QImage &tile, int index, const QSize &size) {
                 if (guard)
-                    onReadFinished(guard.data(), icon, index, size);
+                    onReadFinished(guard.data(), tile, index, size);
             });
     m_jobs.emplace(raw, Entry{std::move(job), false});
     m_pool->start(raw, 0);
@@ -91,11 +91,12 @@ bool IQThumbnailJobs::isLive(const IQIconReadThread *job) const
     return found != m_jobs.end() && !found->second.retired;
 }
 
-void IQThumbnailJobs::onReadFinished(IQIconReadThread *job, const QIcon &icon, int index,
+void IQThumbnailJobs::onReadFinished(IQIconReadThread *job, const QImage &tile, int index,
                                      const QSize &size)
 {
+    // The icon is made here, on the GUI thread, where pixmaps may be made.
     if (isLive(job))
-        emit thumbnailRead(job, icon, index, size);
+        emit thumbnailRead(job, IQIconReadThread::tileIcon(tile), index, size);
     deleteRetiredJobs();
 }
 

@@ -9,6 +9,7 @@
 
 class IQIconReadThread;
 class QIcon;
+class QImage;
 class QSize;
 class QString;
 class QThreadPool;
@@ -43,7 +44,7 @@ signals:
     void thumbnailRead(IQIconReadThread *job, const QIcon &icon, int index, const QSize &size);
 
 private:
-    void onReadFinished(IQIconReadThread *job, const QIcon &icon, int index, const QSize &size);
+    void onReadFinished(IQIconReadThread *job, const QImage &tile, int index, const QSize &size);
     void deleteRetiredJobs();
 
     struct Entry

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>تحويل</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>تعذّر تحويل بعض الملفات.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>لا يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>لا يمكن كتابته</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>صغير جدًا على GIF (16 x 16 على الأقل)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>كبير جدًا</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>و%1 غيرها</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>转换</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>部分文件无法转换。</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>无法写入</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>对 GIF 来说太小（至少 16 x 16）</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>太大</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>以及另外 %1 个</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Converteren</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Sommige bestanden konden niet worden geconverteerd.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>te klein voor GIF (minimaal 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>te groot</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>en nog %1</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Convert</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Some files could not be converted.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>cannot be written</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>too small for GIF (at least 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>and %1 more</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Μετατροπή</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Ορισμένα αρχεία δεν ήταν δυνατό να μετατραπούν.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>δεν είναι δυνατή η ανάγνωση</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>δεν είναι δυνατή η εγγραφή</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>πολύ μικρό για GIF (τουλάχιστον 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>πολύ μεγάλο</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>και %1 ακόμη</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>変換</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>一部のファイルを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>書き込めません</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>GIF には小さすぎます（16 x 16 以上）</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>大きすぎます</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>ほか %1 件</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

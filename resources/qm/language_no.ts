@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Konverter</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Noen filer kunne ikke konverteres.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>kan ikke leses</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>kan ikke skrives</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>for liten for GIF (minst 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>for stor</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>og %1 til</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

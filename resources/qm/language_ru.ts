@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Преобразовать</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Некоторые файлы не удалось преобразовать.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>не удаётся записать</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>слишком мал для GIF (не менее 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>слишком большой</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Konvertera</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Vissa filer kunde inte konverteras.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>kan inte läsas</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>kan inte skrivas</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>för liten för GIF (minst 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>för stor</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>och %1 till</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

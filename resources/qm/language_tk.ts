@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Dönüştür</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Bazı dosyalar dönüştürülemedi.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>okunamıyor</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>yazılamıyor</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>GIF için çok küçük (en az 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>çok büyük</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>ve %1 tane daha</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

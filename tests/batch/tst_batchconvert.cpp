@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -17,6 +18,9 @@
 #include "IQBatchDialog.h"
 #include "IQBatchSettings.h"
 #include "IQImageBrowserFrame.h"
+#include "ImageFixtures.h"
+
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +72,44 @@ protected:
     }
 };
 
+// Answers every message box as a user does, with OK, and keeps what each said; records too
+// whether a progress dialog was still up beneath it.
+class MessageBoxWatcher : public QObject
+{
+public:
+    struct Report
+    {
+        QString title;
+        QString text;
+        QStringList lines;
+        bool overProgress = false;
+    };
+    QList<Report> reports;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show) {
+            Report report{box->windowTitle(), box->text(),
+                          box->informativeText().split(QLatin1Char('\n')), false};
+            for (QProgressDialog *dialog : qApp->findChildren<QProgressDialog *>())
+                report.overProgress = report.overProgress || dialog->isVisible();
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (qobject_cast<QProgressDialog *>(widget) && widget->isVisible())
+                    report.overProgress = true;
+            }
+            reports.append(report);
+            QTimer::singleShot(0, box, [box]() {
+                const int lines = box->informativeText().count(QLatin1Char('\n')) + 1;
+                BrvTest::saveScreenshot(box, QStringLiteral("failurereport%1").arg(lines));
+                box->button(QMessageBox::Ok)->click();
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 // The progress dialog's minimum duration, after which its setValue spins the event loop.
@@ -82,6 +124,7 @@ private:
     QTemporaryDir sources;
     QStringList photos; // three photos with the broken file second
     const QList<QSize> photoSizes{QSize(64, 48), QSize(50, 70), QSize(33, 21)};
+    MessageBoxWatcher boxes;
 
     template <typename T>
     static T *child(QObject *parent, const char *name)
@@ -133,6 +176,8 @@ private:
 private slots:
     void initTestCase()
     {
+        // A batch with a file it cannot convert ends with a report; every test answers it.
+        qApp->installEventFilter(&boxes);
         QVERIFY(BrvTest::loadEnglishTranslation());
         BrvTest::applyDarkStyle();
         BrvTest::useProgramFont();
@@ -151,8 +196,11 @@ private slots:
                              sources.filePath(QStringLiteral("town.bmp"))};
     }
 
+    void cleanupTestCase() { qApp->removeEventFilter(&boxes); }
+
     void init()
     {
+        boxes.reports.clear();
         record->renameEnabled = true;
         record->newName.clear();
         record->prefix.clear();
@@ -216,6 +264,110 @@ private slots:
             QCOMPARE(watcher.seen.steps.at(i).second, photos.at(i));
         }
         QVERIFY(page.findChildren<QProgressDialog *>().isEmpty());
+    }
+
+    void failureReport_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<QStringList>("lines"); // empty: no report at all
+        const QStringList manyBroken = [] {
+            QStringList names;
+            for (int i = 0; i < 12; ++i)
+                names << QStringLiteral("broken.jpg");
+            return names;
+        }();
+        QTest::newRow("clean batch") << QStringList{"sea.png", "hill.jpg", "town.bmp"}
+                                     << int(IQOutputFormat::Jpeg) << false << QStringList();
+        QTest::newRow("one broken file among three photos")
+            << QStringList{"sea.png", "broken.jpg", "hill.jpg", "town.bmp"}
+            << int(IQOutputFormat::Png) << false
+            << QStringList{"broken.jpg: cannot be read"};
+        QTest::newRow("a 12 x 12 source to GIF")
+            << QStringList{"tiny.png", "sea.png"} << int(IQOutputFormat::Gif) << false
+            << QStringList{"tiny.png: too small for GIF (at least 16 x 16)"};
+        QTest::newRow("header claims 40,000 x 40,000")
+            << QStringList{"sea.png", "claims.png"} << int(IQOutputFormat::Webp) << false
+            << QStringList{"claims.png: too large"};
+        QTest::newRow("output folder made read-only after the batch starts")
+            << QStringList{"sea.png", "hill.jpg"} << int(IQOutputFormat::Jpeg) << true
+            << QStringList{"sea.png: cannot be written", "hill.jpg: cannot be written"};
+        QTest::newRow("ten named, the rest counted")
+            << (manyBroken + QStringList{"sea.png"}) << int(IQOutputFormat::Bmp) << false
+            << (QStringList(manyBroken.mid(0, 10)).replaceInStrings(
+                    QStringLiteral(".jpg"), QStringLiteral(".jpg: cannot be read"))
+                + QStringList{"and 2 more"});
+    }
+    void failureReport()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, format);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QStringList, lines);
+        if (readOnlyFolder && geteuid() == 0)
+            QSKIP("the super-user writes into read-only folders");
+        QVERIFY(BrvTest::gradientImage(12, 12).save(sources.filePath(QStringLiteral("tiny.png"))));
+        QVERIFY(ImageFixtures::pngWithClaimedSize(sources.filePath(QStringLiteral("claims.png")),
+                                                  40000, 40000));
+        QStringList files;
+        for (const QString &name : names)
+            files << sources.filePath(name);
+
+        QTemporaryDir out;
+        IQImageBrowserFrame page;
+        page.addFiles(files);
+        page.show();
+        ProgressWatcher watcher;
+        if (readOnlyFolder) {
+            // Once the worker runs, the folder that the dialog found writable turns read-only.
+            watcher.onFirstStep = [&out](QProgressDialog *) {
+                QFile::setPermissions(out.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            };
+        }
+        qApp->installEventFilter(&watcher);
+        answerBatchDialog(format, out.path(), true);
+        // Duplicates are listed once as tiles; the batch gets every path.
+        page.startConvert(files);
+        QVERIFY(waitForBatch(page));
+        qApp->removeEventFilter(&watcher);
+        QFile::setPermissions(out.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                              | QFileDevice::ExeOwner);
+
+        if (lines.isEmpty()) {
+            QCOMPARE(boxes.reports.size(), 0);
+            return;
+        }
+        QCOMPARE(boxes.reports.size(), 1);
+        const MessageBoxWatcher::Report &report = boxes.reports.first();
+        QCOMPARE(report.title, QApplication::applicationDisplayName());
+        QCOMPARE(report.text, QStringLiteral("Some files could not be converted."));
+        QCOMPARE(report.lines, lines);
+        QVERIFY(!report.overProgress);
+    }
+
+    void pageGoneStopsItsWorker()
+    {
+        // Enough photos that the batch is far from done when the page goes.
+        QTemporaryDir in;
+        QTemporaryDir out;
+        QStringList many;
+        const QImage photo = BrvTest::noiseImage(400, 300);
+        for (int i = 0; i < 40; ++i) {
+            many << in.filePath(QStringLiteral("photo%1.png").arg(i));
+            QVERIFY(photo.save(many.last()));
+        }
+        auto page = std::make_unique<IQImageBrowserFrame>();
+        page->addFiles(many);
+        answerBatchDialog(IQOutputFormat::Png, out.path(), true);
+        page->startConvert(many);
+        QVERIFY(page->isConverting());
+        page.reset();
+
+        // The worker stopped and is gone: nothing more is written.
+        const QStringList written = filesIn(out.path());
+        QVERIFY(written.size() < many.size());
+        QVERIFY(!QTest::qWaitFor([&]() { return filesIn(out.path()) != written; }, 1000));
     }
 
     void renameNumbersReadablePhotosOnly()

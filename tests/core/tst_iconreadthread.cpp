@@ -1,16 +1,77 @@
 #include <QtTest>
 
+#include <QIcon>
+#include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
 #include "BrvTest.h"
 #include "IQIconReadThread.h"
+#include "IQImageUtils.h"
 #include "ImageFixtures.h"
 
 namespace {
 
 constexpr int kTileSize = 240;
+
+// Every warning about pixmaps off the GUI thread that Qt gives while the test runs; platforms
+// whose pixmaps are not thread-safe give it.
+QStringList &pixmapWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+// The icon resampled a shrunk picture twice, the tile does once: colours agree within this.
+constexpr int kResamplingTolerance = 3;
+
+// Red along x, green along y: no edge for the resampling to differ on.
+QImage smoothGradient(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / (width - 1), y * 255 / (height - 1), 128));
+    }
+    return image;
+}
+
+void recordPixmapWarnings(QtMsgType type, const QMessageLogContext &context,
+                          const QString &message)
+{
+    if (message.contains(QLatin1String("not safe to use pixmaps outside the GUI thread")))
+        pixmapWarnings() << message;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+// The tile as the job composed it before it made images: the picture, decoded as the job
+// decodes it, painted through an icon into the picture area of a pixmap, here on the GUI
+// thread.
+QImage tileThroughAnIcon(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    double width = 0;
+    double height = 0;
+    IQImageUtils::fitSizeInRect(reader.size(), QRect(0, 0, kTileSize, kTileSize), &width,
+                                &height);
+    reader.setScaledSize(QSize(int(width), int(height)));
+    const QImage picture = reader.read();
+    QPixmap tile(kTileSize, kTileSize);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    QIcon(QPixmap::fromImage(picture))
+        .paint(&painter, QRect(10, 0, 220, 220), Qt::AlignCenter, QIcon::Normal, QIcon::On);
+    painter.end();
+    return tile.toImage().convertToFormat(QImage::Format_ARGB32);
+}
 
 } // namespace
 
@@ -36,6 +97,7 @@ private:
 private slots:
     void initTestCase()
     {
+        previousHandler = qInstallMessageHandler(&recordPixmapWarnings);
         QVERIFY(m_dir.isValid());
         const QColor blue(0, 0, 255);
         QVERIFY(BrvTest::solidImage(100, 50, blue).save(path("small.png")));
@@ -48,7 +110,13 @@ private slots:
         QVERIFY(ImageFixtures::writeBytes(path("broken.png"), "not an image\n"));
         QVERIFY(ImageFixtures::pngWithClaimedSize(path("claims.png"), 40000, 40000));
         QVERIFY(ImageFixtures::fifo(path("y.gif")));
+        QVERIFY(smoothGradient(300, 200).save(path("gradient.png")));
+        QVERIFY(smoothGradient(90, 60).save(path("small gradient.png")));
     }
+
+    void cleanup() { QVERIFY2(pixmapWarnings().isEmpty(), qPrintable(pixmapWarnings().join('\n'))); }
+
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
 
     void tilePlacement_data()
     {
@@ -79,7 +147,7 @@ private slots:
         QSignalSpy spy(job.get(), &IQIconReadThread::readFinished);
         runOnPool(job.get());
         QCOMPARE(spy.count(), 1);
-        const QIcon icon = spy.at(0).at(0).value<QIcon>();
+        const QIcon icon = IQIconReadThread::tileIcon(spy.at(0).at(0).value<QImage>());
         QCOMPARE(spy.at(0).at(1).toInt(), 7);
         QCOMPARE(spy.at(0).at(2).toSize(), originalSize);
 
@@ -103,6 +171,40 @@ private slots:
         const QColor centre = tile.pixelColor(ink.center());
         QVERIFY2(centre.blue() > 240 && centre.red() < 16 && centre.alpha() == 255,
                  qPrintable(centre.name(QColor::HexArgb)));
+    }
+
+    void tileLooksAsThroughAnIcon_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("shrunk") << "gradient.png";
+        QTest::newRow("kept at its size") << "small gradient.png";
+        QTest::newRow("decoded smaller") << "large.jpg";
+    }
+    void tileLooksAsThroughAnIcon()
+    {
+        QFETCH(QString, name);
+        IQIconReadThread job(path(name), 0);
+        QSignalSpy spy(&job, &IQIconReadThread::readFinished);
+        runOnPool(&job);
+        QCOMPARE(spy.count(), 1);
+        const QImage tile = IQIconReadThread::tileIcon(spy.at(0).at(0).value<QImage>())
+                                .pixmap(kTileSize, kTileSize)
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
+        const QImage expected = tileThroughAnIcon(path(name));
+        QCOMPARE(tile.size(), expected.size());
+        int worst = 0;
+        for (int y = 0; y < kTileSize; ++y) {
+            for (int x = 0; x < kTileSize; ++x) {
+                const QRgb a = tile.pixel(x, y);
+                const QRgb b = expected.pixel(x, y);
+                worst = qMax(worst, qAbs(qAlpha(a) - qAlpha(b)));
+                worst = qMax(worst, qAbs(qRed(a) - qRed(b)));
+                worst = qMax(worst, qAbs(qGreen(a) - qGreen(b)));
+                worst = qMax(worst, qAbs(qBlue(a) - qBlue(b)));
+            }
+        }
+        QVERIFY2(worst <= kResamplingTolerance, qPrintable(QString::number(worst)));
     }
 
     void abortedBeforeItStartsEmitsNothing()
