@@ -664,4 +664,11 @@
         <translation>Sluiten</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP converteert foto&apos;s en animaties naar WebP, GIF, JPEG, PNG en BMP.</translation>
+    </message>
+</context>
 </TS>
