@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Konvertieren</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Einige Dateien konnten nicht konvertiert werden.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>zu klein für GIF (mindestens 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

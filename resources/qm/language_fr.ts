@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Convertir</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Certains fichiers n'ont pas pu être convertis.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>trop petit pour GIF (au moins 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>et %1 de plus</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

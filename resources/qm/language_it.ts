@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Converti</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Non è stato possibile convertire alcuni file.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>non può essere letto</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>non può essere scritto</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>troppo piccolo per GIF (almeno 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>troppo grande</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>e altri %1</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

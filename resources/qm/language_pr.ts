@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Converter</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Não foi possível converter alguns ficheiros.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>não pode ser escrito</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>demasiado pequeno para GIF (pelo menos 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>e mais %1</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>

@@ -93,6 +93,30 @@
         <source>IDS_CONVERT</source>
         <translation>Convertir</translation>
     </message>
+    <message>
+        <source>IDS_CONVERT_FAILED</source>
+        <translation>Algunos archivos no se pudieron convertir.</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_READ</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>IDS_CANNOT_BE_WRITTEN</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_SMALL_FOR_GIF</source>
+        <translation>demasiado pequeño para GIF (al menos 16 x 16)</translation>
+    </message>
+    <message>
+        <source>IDS_TOO_LARGE</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>IDS_AND_MORE</source>
+        <translation>y %1 más</translation>
+    </message>
 </context>
 <context>
     <name>IQBatchOptionFrame</name>
