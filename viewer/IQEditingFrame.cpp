@@ -143,7 +143,8 @@ void IQEditingFrame::clearFileList()
     qDeleteAll(files);
     files.clear();
 
-    // An empty page shows nothing of the files it had.
+    // An empty page shows nothing of the files it had, and has nothing to convert.
+    originalImage = QImage();
     ui->nameLabel->clear();
     ui->sizeLabel->clear();
     setPlaybackControls(nullptr);
@@ -334,7 +335,7 @@ void IQEditingFrame::on_applyCheckBox_stateChanged(int arg1)
     applySettings = arg1 == Qt::Checked;
     IQImageFile *file = documentAt(currentRow);
     // Animations: only the frames shown from now on change, through the hook.
-    if (!file || file->kind() == DocumentInfo::Animated)
+    if (!file || file->kind() == DocumentInfo::Animated || originalImage.isNull())
         return;
     if (!applySettings) {
         updateSizeLabel();

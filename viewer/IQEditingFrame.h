@@ -76,6 +76,8 @@ private:
     QImage originalImage;
     bool applySettings = false;
     QList<IQImageFile *> files;
+
+protected:
     QThreadPool threadPool;
     // Declared after the pool, which must outlive the jobs.
     IQThumbnailJobs thumbnails;

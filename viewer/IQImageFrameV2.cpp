@@ -17,7 +17,7 @@ constexpr double kScaleEpsilon = 1e-6;
 
 enum ZoomState : int { FitsWindow = 0, ActualSize = 1, Free = 2, AtMaximum = 3, AtMinimum = 4 };
 
-void setEnabled(QAction *action, bool enabled)
+void enableAction(QAction *action, bool enabled)
 {
     if (action)
         action->setEnabled(enabled);
@@ -109,14 +109,14 @@ void IQImageFrameV2::updateActions()
 {
     if (storedImage.isNull()) {
         for (QAction *action : {actualSizeAction, fitWindowAction, zoomInAction, zoomOutAction})
-            setEnabled(action, false);
+            enableAction(action, false);
         return;
     }
     const int state = zoomState();
-    setEnabled(actualSizeAction, state != ActualSize);
-    setEnabled(fitWindowAction, state != FitsWindow);
-    setEnabled(zoomInAction, state != AtMaximum);
-    setEnabled(zoomOutAction, state != FitsWindow && state != AtMinimum);
+    enableAction(actualSizeAction, state != ActualSize);
+    enableAction(fitWindowAction, state != FitsWindow);
+    enableAction(zoomInAction, state != AtMaximum);
+    enableAction(zoomOutAction, state != FitsWindow && state != AtMinimum);
 }
 
 void IQImageFrameV2::onScaleChanged(double scale)
