@@ -196,7 +196,8 @@ void IQEditingFrame::showDocument(IQImageFile *file, QImage image, QImage conver
         // The view refuses a null picture; left alone it would show the previous file under
         // this one's name.
         showNothing(file);
-        setPlaybackControls(file);
+        // Nothing was read, so nothing plays, whatever kind the file claims to be.
+        setPlaybackControls(nullptr);
         emit imageChanged(&this->image());
         return;
     }
@@ -209,9 +210,9 @@ void IQEditingFrame::showDocument(IQImageFile *file, QImage image, QImage conver
     emit imageChanged(&this->image());
 }
 
-void IQEditingFrame::connectPlayer(IQImageFile *file, QMovieProxy *movie)
+void IQEditingFrame::connectPlayer(IQImageFile *file, const QMovieProxyHolder &movie)
 {
-    std::unique_ptr<QMovieProxy> source(movie);
+    std::unique_ptr<QMovieProxy> source = movie.take();
     // Taken now: once handed over, the source is the view's, or gone.
     const QRect frameRect = source ? source->frameRect() : QRect();
 

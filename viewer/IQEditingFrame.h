@@ -18,6 +18,7 @@ class IQIconReadThread;
 class IQImageFile;
 class QIcon;
 class QMovieProxy;
+class QMovieProxyHolder;
 class QPixmap;
 class QSize;
 
@@ -52,7 +53,7 @@ private slots:
     void on_applyCheckBox_stateChanged(int arg1);
 
     void showDocument(IQImageFile *file, QImage image, QImage convertedImage, bool update);
-    void connectPlayer(IQImageFile *file, QMovieProxy *movie);
+    void connectPlayer(IQImageFile *file, const QMovieProxyHolder &movie);
     void onConvertFinished(QImage convertedImage);
     void animationPaused(bool paused);
     void frameChanged(int frame, QImage image);
