@@ -98,6 +98,7 @@ private slots:
     {
         QVERIFY(server.listen());
         BrvTest::useProgramFont();
+        BrvTest::applyDarkStyle();
 
         server.setRoute("/whole/setup.exe", LoopbackHttpServer::ok(installerBytes(200000)));
         Route chunked = LoopbackHttpServer::ok(installerBytes(150000));

@@ -266,6 +266,8 @@ private slots:
         QObject step;
         QString prompt;
         answerBox(&step, QMessageBox::Yes, [&]() {
+            BrvTest::saveScreenshot(QApplication::activeModalWidget(),
+                                    QStringLiteral("update-offer"));
             BrvTest::answerNextMessageBox(&step, [&](QMessageBox *box) {
                 prompt = box->text();
                 box->button(QMessageBox::Cancel)->click();
