@@ -11,7 +11,9 @@
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#if defined(Q_OS_WIN)
 #include <QProcess>
+#endif
 
 #include "RedirectPolicy.h"
 
