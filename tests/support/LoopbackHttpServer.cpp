@@ -97,11 +97,6 @@ void LoopbackHttpServer::setRoute(const QByteArray &path, const Route &route)
     m_routes.insert(path, route);
 }
 
-void LoopbackHttpServer::clearRoutes()
-{
-    m_routes.clear();
-}
-
 QList<LoopbackHttpServer::Request> LoopbackHttpServer::requests() const
 {
     return m_requests;
@@ -161,7 +156,6 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const QByteArray &head)
             request.userAgent = line.mid(colon + 1).trimmed();
     }
     m_requests << request;
-    emit requestReceived(request.path);
 
     const Route route = routeFor(request.path);
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(route.status) + ' '

@@ -47,7 +47,6 @@ public:
 
     // The answer to path; a route for the path with its query wins over one without.
     void setRoute(const QByteArray &path, const Route &route);
-    void clearRoutes();
 
     QList<Request> requests() const;
     void clearRequests();
@@ -58,9 +57,6 @@ public:
     // A redirect answer whose target header (named as given, in that letter case) is location.
     static Route redirect(int status, const QByteArray &location,
                           const QByteArray &headerName = QByteArrayLiteral("Location"));
-
-signals:
-    void requestReceived(const QByteArray &path);
 
 private:
     void onNewConnection();
