@@ -195,7 +195,13 @@ void Downloader::finished()
         }
     }
 
-    qDebug() << "finished" << m_reply->errorString();
+    QString reason = m_reply->errorString();
+    if (m_writeFailed)
+        reason = QStringLiteral("cannot save ") + filePath();
+    else if (m_reply->error() == QNetworkReply::NoError)
+        reason = QStringLiteral("no installer in the answer, HTTP status %1")
+                     .arg(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+    qDebug() << "finished" << reason;
     failTransfer(m_reply->error() == QNetworkReply::OperationCanceledError && !m_writeFailed);
 }
 
@@ -414,17 +420,21 @@ void Downloader::failTransfer(bool cancelled)
 bool Downloader::finishFile()
 {
     writeFile(0, 0);
-    if (m_writeFailed || !m_partFile || !m_partFile->flush())
+    if (m_writeFailed || !m_partFile)
         return false;
+    if (!m_partFile->flush()) {
+        m_writeFailed = true;
+        return false;
+    }
     // An answer without a single byte is no installer.
     if (m_partFile->size() == 0)
         return false;
     m_partFile->close();
     const QString path = filePath();
-    if (QFileInfo::exists(path) && !QFile::remove(path))
+    if ((QFileInfo::exists(path) && !QFile::remove(path)) || !m_partFile->rename(path)) {
+        m_writeFailed = true;
         return false;
-    if (!m_partFile->rename(path))
-        return false;
+    }
     m_partFile.reset();
     return true;
 }

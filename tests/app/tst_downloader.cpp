@@ -164,23 +164,28 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QByteArray>("saved");
         QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("folderInTheWay"); // a name in the download folder taken
 
         const QByteArray none;
         QTest::newRow("content length") << QByteArray("/whole/setup.exe")
-                                        << installerBytes(200000) << 1;
+                                        << installerBytes(200000) << 1 << QString();
         QTest::newRow("chunked, in delayed pieces") << QByteArray("/chunked/setup.exe")
-                                                    << installerBytes(150000) << 1;
+                                                    << installerBytes(150000) << 1 << QString();
         QTest::newRow("relative 302") << QByteArray("/relative/setup.exe")
-                                      << installerBytes(200000) << 2;
+                                      << installerBytes(200000) << 2 << QString();
         QTest::newRow("302, lower-case location") << QByteArray("/lower/setup.exe")
-                                                  << installerBytes(200000) << 2;
+                                                  << installerBytes(200000) << 2 << QString();
         QTest::newRow("307") << QByteArray("/temporary/setup.exe") << installerBytes(200000)
-                             << 2;
-        QTest::newRow("404") << QByteArray("/missing/setup.exe") << none << 1;
+                             << 2 << QString();
+        QTest::newRow("404") << QByteArray("/missing/setup.exe") << none << 1 << QString();
         QTest::newRow("redirect loop") << QByteArray("/loop/setup.exe") << none
-                                       << 1 + RedirectPolicy::kMaxRedirects;
-        QTest::newRow("body cut short") << QByteArray("/cut/setup.exe") << none << 1;
-        QTest::newRow("empty body") << QByteArray("/empty/setup.exe") << none << 1;
+                                       << 1 + RedirectPolicy::kMaxRedirects << QString();
+        QTest::newRow("body cut short") << QByteArray("/cut/setup.exe") << none << 1 << QString();
+        QTest::newRow("empty body") << QByteArray("/empty/setup.exe") << none << 1 << QString();
+        QTest::newRow(".part cannot be opened") << QByteArray("/whole/setup.exe") << none << 1
+                                                << kFileName + ".part";
+        QTest::newRow("final name taken by a folder") << QByteArray("/whole/setup.exe") << none
+                                                      << 1 << kFileName;
     }
 
     void downloads()
@@ -188,7 +193,10 @@ private slots:
         QFETCH(QByteArray, path);
         QFETCH(QByteArray, saved);
         QFETCH(int, requests);
+        QFETCH(QString, folderInTheWay);
 
+        if (!folderInTheWay.isEmpty())
+            QVERIFY(QDir(folder->path()).mkpath(folderInTheWay + "/kept"));
         QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
         QObject step;
         Boxes boxes;
@@ -196,11 +204,13 @@ private slots:
 
         start(path, true);
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !boxes.seen.isEmpty(), 15000);
+        if (!folderInTheWay.isEmpty())
+            QVERIFY(QFile::exists(folder->filePath(folderInTheWay + "/kept")));
 
-        QVERIFY(!QFile::exists(partPath()));
+        QVERIFY(!QFileInfo(partPath()).isFile());
         QCOMPARE(server.requests().size(), requests);
         if (saved.isNull()) {
-            QVERIFY(!QFile::exists(finalPath()));
+            QVERIFY(!QFileInfo(finalPath()).isFile());
             QCOMPARE(finished.size(), 0);
             QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: ") + kDownloadError));
         } else {
