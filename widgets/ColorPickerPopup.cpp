@@ -208,7 +208,8 @@ ColorPickerPopup::ColorPickerPopup(int columns, bool withColorDialog, QWidget *p
     setMouseTracking(true);
     if (withColorDialog) {
         m_moreButton = new ColorPickerButton(this);
-        connect(m_moreButton, SIGNAL(clicked()), this, SLOT(getColorFromDialog()));
+        connect(m_moreButton, &ColorPickerButton::clicked, this,
+                &ColorPickerPopup::getColorFromDialog);
     }
     rebuildGrid();
 }
@@ -247,7 +248,7 @@ void ColorPickerPopup::addColorItem(const QColor &color, const QString &text, in
         m_lastSelected = color;
     }
     item->setFocus();
-    connect(item, SIGNAL(selected()), this, SLOT(updateSelected()));
+    connect(item, &ColorPickerItem::selected, this, &ColorPickerPopup::updateSelected);
 
     if (index < 0 || index > m_items.size())
         m_items.append(item);

@@ -111,8 +111,8 @@ QColorWidget::QColorWidget(QWidget *parent)
     verticalLayout->addLayout(bottomLayout);
 
     for (QSpinBox *box : {m_rSpinBox, m_gSpinBox, m_bSpinBox})
-        connect(box, SIGNAL(valueChanged(int)), this, SLOT(onRGBChanged()));
-    connect(m_hueSlider, SIGNAL(valueChanged(int)), this, SLOT(onHSVChanged()));
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &QColorWidget::onRGBChanged);
+    connect(m_hueSlider, &QSlider::valueChanged, this, &QColorWidget::onHSVChanged);
 
     QVector<QColor> hues;
     for (int h = 0; h < 360; h += 60)
@@ -122,7 +122,8 @@ QColorWidget::QColorWidget(QWidget *parent)
     m_hueSlider->setMaximum(359);
     m_hueSlider->setValue(0);
 
-    connect(m_colorSquareWidget, SIGNAL(colorSelected(QColor)), this, SLOT(onColorChanged()));
+    connect(m_colorSquareWidget, &QColorSquare::colorSelected, this,
+            &QColorWidget::onColorChanged);
 }
 
 QColorWidget::~QColorWidget() = default;

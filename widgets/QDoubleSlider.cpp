@@ -5,7 +5,7 @@
 QDoubleSlider::QDoubleSlider(QWidget *parent)
     : QSlider(parent)
 {
-    connect(this, SIGNAL(valueChanged(int)), this, SLOT(setValue(int)));
+    connect(this, &QAbstractSlider::valueChanged, this, qOverload<int>(&QDoubleSlider::setValue));
     setSingleStep(1);
     setOrientation(Qt::Horizontal);
     setFocusPolicy(Qt::NoFocus);

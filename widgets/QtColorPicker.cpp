@@ -18,9 +18,9 @@ QtColorPicker::QtColorPicker(QWidget *parent, int columns, bool enableColorDialo
     setCheckable(true);
     setText(tr("Black"));
     m_popup = new ColorPickerPopup(columns, m_withColorDialog, this);
-    connect(m_popup, SIGNAL(selected(const QColor &)), this, SLOT(setCurrentColor(const QColor &)));
-    connect(m_popup, SIGNAL(hid()), this, SLOT(popupClosed()));
-    connect(this, SIGNAL(toggled(bool)), this, SLOT(buttonPressed(bool)));
+    connect(m_popup, &ColorPickerPopup::selected, this, &QtColorPicker::setCurrentColor);
+    connect(m_popup, &ColorPickerPopup::hid, this, &QtColorPicker::popupClosed);
+    connect(this, &QAbstractButton::toggled, this, &QtColorPicker::buttonPressed);
 }
 
 void QtColorPicker::buttonPressed(bool toggled)
