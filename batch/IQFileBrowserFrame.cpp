@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QListWidget>
-#include <QPointer>
 
 #include "IQIconReadThread.h"
 
@@ -18,20 +17,16 @@ const QSize kTileSize(120, 140);
 
 IQFileBrowserFrame::IQFileBrowserFrame(QWidget *parent)
     : QFrame(parent)
+    , thumbnails(&threadPool)
 {
     threadPool.setMaxThreadCount(kMaxThumbnailThreads);
+    connect(&thumbnails, &IQThumbnailJobs::thumbnailRead, this,
+            [this](IQIconReadThread *job, const QIcon &icon, int, const QSize &size) {
+                onThumbnailRead(job, icon, size);
+            });
 }
 
-IQFileBrowserFrame::~IQFileBrowserFrame()
-{
-    // No job may outlive the page or be deleted under a pool thread: stop them all, drop
-    // those not started and wait for the rest before deleting any.
-    for (const auto &entry : jobs)
-        entry.second.job->abort();
-    threadPool.clear();
-    threadPool.waitForDone();
-    jobs.clear();
-}
+IQFileBrowserFrame::~IQFileBrowserFrame() = default;
 
 bool IQFileBrowserFrame::acceptFile(const QString &path)
 {
@@ -55,40 +50,20 @@ bool IQFileBrowserFrame::addFiles(const QStringList &paths)
         item->setTextAlignment(Qt::AlignCenter);
         item->setText(QFileInfo(path).fileName());
         listWidget->addItem(item);
-        startThumbnail(item, path, files.size() - 1);
+        IQIconReadThread *job = thumbnails.start(path, files.size() - 1);
+        tiles.emplace(job, item);
+        item->setData(kJobRole, QVariant::fromValue(job));
         item->setData(kPathRole, path);
     }
     return true;
 }
 
-void IQFileBrowserFrame::startThumbnail(QListWidgetItem *item, const QString &path, int index)
-{
-    static const int registered = qRegisterMetaType<IQIconReadThread *>();
-    Q_UNUSED(registered)
-
-    auto job = std::make_unique<IQIconReadThread>(path, index);
-    IQIconReadThread *raw = job.get();
-    raw->setAutoDelete(false);
-    // The job runs on a pool thread, so its result arrives queued on this one, possibly
-    // after the job was released; the guard tells that from a new job at the same address.
-    const QPointer<IQIconReadThread> guard(raw);
-    connect(raw, &IQIconReadThread::readFinished, this,
-            [this, guard](const QIcon &icon, int, const QSize &size) {
-                if (guard)
-                    onThumbnailRead(guard.data(), icon, size);
-            });
-    jobs.emplace(raw, Job{std::move(job), item});
-    item->setData(kJobRole, QVariant::fromValue(raw));
-    threadPool.start(raw, 0);
-}
-
 void IQFileBrowserFrame::onThumbnailRead(IQIconReadThread *job, const QIcon &icon,
                                          const QSize &size)
 {
-    const auto found = jobs.find(job);
-    if (found != jobs.end() && found->second.tile)
-        setItemIcon(icon, listWidget->row(found->second.tile), size);
-    deleteRetiredJobs();
+    const auto found = tiles.find(job);
+    if (found != tiles.end())
+        setItemIcon(icon, listWidget->row(found->second), size);
 }
 
 void IQFileBrowserFrame::removeSelectedFiles()
@@ -99,36 +74,13 @@ void IQFileBrowserFrame::removeSelectedFiles()
         files.removeOne(item->data(kPathRole).toString());
         delete item;
     }
-    deleteRetiredJobs();
 }
 
 void IQFileBrowserFrame::releaseThumbnail(QListWidgetItem *item)
 {
     auto *job = item->data(kJobRole).value<IQIconReadThread *>();
-    const auto found = jobs.find(job);
-    if (found == jobs.end())
-        return;
-    job->abort();
-    if (threadPool.tryTake(job)) {
-        jobs.erase(found);
-        return;
-    }
-    found->second.tile = nullptr;
-    ++retiredJobs;
-}
-
-void IQFileBrowserFrame::deleteRetiredJobs()
-{
-    // With no pool thread active, no job is running and none is queued.
-    if (retiredJobs == 0 || threadPool.activeThreadCount() != 0)
-        return;
-    for (auto it = jobs.begin(); it != jobs.end();) {
-        if (it->second.tile)
-            ++it;
-        else
-            it = jobs.erase(it);
-    }
-    retiredJobs = 0;
+    tiles.erase(job);
+    thumbnails.retire(job);
 }
 
 void IQFileBrowserFrame::setItemIcon(const QIcon &icon, int index, const QSize &size)

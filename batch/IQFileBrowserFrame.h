@@ -4,8 +4,9 @@
 #include <QStringList>
 #include <QThreadPool>
 
-#include <memory>
 #include <unordered_map>
+
+#include "IQThumbnailJobs.h"
 
 class IQIconReadThread;
 class QIcon;
@@ -41,20 +42,12 @@ protected:
     QListWidget *listWidget = nullptr;
 
 private:
-    void startThumbnail(QListWidgetItem *item, const QString &path, int index);
     void onThumbnailRead(IQIconReadThread *job, const QIcon &icon, const QSize &size);
-    // Stops the job of a tile that goes; a job already on a pool thread is kept until
-    // the pool is idle.
+    // Stops the job of a tile that goes.
     void releaseThumbnail(QListWidgetItem *item);
-    void deleteRetiredJobs();
 
-    // Every job the page made and has not deleted yet, with the tile it belongs to, null
-    // once the tile is gone. Results are routed by job, as rows move when tiles go.
-    struct Job
-    {
-        std::unique_ptr<IQIconReadThread> job;
-        QListWidgetItem *tile = nullptr;
-    };
-    std::unordered_map<const IQIconReadThread *, Job> jobs;
-    int retiredJobs = 0;
+    // Declared after the pool, which must outlive the jobs.
+    IQThumbnailJobs thumbnails;
+    // The tile of every live job; rows move when tiles go, so results are routed by job.
+    std::unordered_map<const IQIconReadThread *, QListWidgetItem *> tiles;
 };

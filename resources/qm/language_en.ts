@@ -445,4 +445,199 @@
         <translation>Y:</translation>
     </message>
 </context>
+<context>
+    <name>IQWizardFrame</name>
+    <message>
+        <source>IDS_IMPORT</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>IDS_OR</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>IDS_DARGDROP</source>
+        <translation>Drag your photos here</translation>
+    </message>
+</context>
+<context>
+    <name>IQEditingFrame</name>
+    <message>
+        <source>IDS_BACK</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Apply Convert Settings</translation>
+    </message>
+    <message>
+        <source>IDS_PIX</source>
+        <translation>Pix</translation>
+    </message>
+    <message>
+        <source>Failed to export file.</source>
+        <translation>Failed to export file.</translation>
+    </message>
+</context>
+<context>
+    <name>IQExportDialog</name>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Output:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>IDS_NAME</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>IDS_OPTION</source>
+        <translation>Option:</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_CURRENT_FRAME</source>
+        <translation>Export Current Frame</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_ALL_FRAME</source>
+        <translation>Export All Frames</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_AS_ANIMATION</source>
+        <translation>Export Animation</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Quality:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Apply Convert Settings</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>The selected folder does not exist.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>The folder you selected does not have write permissions.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>IDS_FILE</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>IDS_VIEW</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ACTUALSIZE</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FITIN</source>
+        <translation>Fit In</translation>
+    </message>
+    <message>
+        <source>Ctrl+9</source>
+        <translation>Ctrl+9</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMIN</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMOUT</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>IDS_HELP</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Online Help</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Product FAQ</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Contact Customer Service</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>IQGuideDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>IDS_AC_DONTSHOWAGAIN</source>
+        <translation>Don't show again</translation>
+    </message>
+    <message>
+        <source>IDS_AC_CLOSE</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>

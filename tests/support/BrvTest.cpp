@@ -125,6 +125,12 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos, Qt::Mouse
     QCoreApplication::sendEvent(widget, &event);
 }
 
+QColor grabbedColor(QWidget *widget, const QPoint &pos)
+{
+    const QImage image = widget->grab().toImage();
+    return image.valid(pos) ? QColor(image.pixel(pos)) : QColor();
+}
+
 void saveScreenshot(QWidget *widget, const QString &name)
 {
     const QString dir = qEnvironmentVariable("BRV_SCREENSHOT_DIR");

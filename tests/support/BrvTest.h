@@ -51,6 +51,9 @@ QImage solidImage(int width, int height, const QColor &color,
 void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos, Qt::MouseButton button,
                Qt::MouseButtons buttons);
 
+// The colour the widget shows at pos, as it paints itself now.
+QColor grabbedColor(QWidget *widget, const QPoint &pos);
+
 // Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
 void saveScreenshot(QWidget *widget, const QString &name);
 

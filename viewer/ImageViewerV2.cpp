@@ -1,0 +1,1225 @@
+#include "ImageViewerV2.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimeLine>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "QMovieProxy.h"
+
+namespace {
+
+const QColor kBackground(0x22, 0x22, 0x22);
+constexpr qreal kSceneSize = 200000.0;
+constexpr int kScaleTimerMs = 80;
+constexpr int kScrollStep = 220;
+constexpr qreal kScrollAcceleration = 1.3;
+constexpr int kScrollDurationMs = 150;
+constexpr int kScrollIntervalMs = 7;
+constexpr float kScalingThreshold = 1.0f;
+constexpr int kDragOutDistance = 10;
+constexpr qint64 kLargeViewport = 2073600;
+constexpr float kZoomDragFactor = 0.003f;
+// Frames that ask for 10 ms or less play as GIF readers have always shown them.
+constexpr int kShortestDelayMs = 10;
+constexpr int kShortDelayPlayedMs = 100;
+// A frame later than this is not caught up with: playback goes on from now.
+constexpr qint64 kMaxLagMs = 100;
+constexpr qint64 kDefaultFrameCacheBytes = 128ll * 1024 * 1024;
+
+QPoint roundedPoint(const QPointF &point)
+{
+    return QPoint(int(std::lround(point.x())), int(std::lround(point.y())));
+}
+
+qint64 bytesOf(const QPixmap &pixmap)
+{
+    return qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8;
+}
+
+int playedDelay(int ownDelay)
+{
+    return ownDelay <= kShortestDelayMs ? kShortDelayPlayedMs : ownDelay;
+}
+
+} // namespace
+
+ImageViewerV2::ImageViewerV2(QWidget *parent)
+    : QGraphicsView(parent)
+    , m_frameCacheLimit(kDefaultFrameCacheBytes)
+{
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setAcceptDrops(false);
+    m_dpr = devicePixelRatioF();
+
+    m_scrollTimeLineX = new QTimeLine(kScrollDurationMs, this);
+    m_scrollTimeLineY = new QTimeLine(kScrollDurationMs, this);
+    for (QTimeLine *timeLine : {m_scrollTimeLineX, m_scrollTimeLineY}) {
+        timeLine->setUpdateInterval(kScrollIntervalMs);
+        timeLine->setEasingCurve(QEasingCurve::OutSine);
+        connect(timeLine, &QTimeLine::finished, this, &ImageViewerV2::onScrollTimelineFinished);
+    }
+
+    m_animationTimer = new QTimer(this);
+    m_animationTimer->setSingleShot(true);
+    // Each frame is armed against its due time, which only a precise timer keeps.
+    m_animationTimer->setTimerType(Qt::PreciseTimer);
+    m_scaleTimer = new QTimer(this);
+    m_scaleTimer->setSingleShot(true);
+    m_scaleTimer->setInterval(kScaleTimerMs);
+    m_zoomThreshold = int(m_dpr * 4.0);
+
+    m_item = std::make_unique<QGraphicsPixmapItem>();
+    m_item->setTransformationMode(Qt::SmoothTransformation);
+    m_item->setScale(1.0);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_scene = std::make_unique<QGraphicsScene>();
+    m_scene->setSceneRect(0, 0, kSceneSize, kSceneSize);
+    setBackground();
+    m_scene->addItem(m_item.get());
+    setFrameShape(QFrame::NoFrame);
+    setScene(m_scene.get());
+
+    connect(m_scrollTimeLineX, &QTimeLine::frameChanged, this, &ImageViewerV2::scrollToX);
+    connect(m_scrollTimeLineY, &QTimeLine::frameChanged, this, &ImageViewerV2::scrollToY);
+    connect(m_animationTimer, &QTimer::timeout, this, &ImageViewerV2::onAnimationTimer,
+            Qt::UniqueConnection);
+    connect(m_scaleTimer, &QTimer::timeout, this, &ImageViewerV2::requestScaling,
+            Qt::DirectConnection);
+    const auto emitPosition = [this] {
+        emit positionChanged(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    };
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, emitPosition);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, emitPosition);
+
+    m_clock.start();
+    readSettings();
+}
+
+ImageViewerV2::~ImageViewerV2()
+{
+    // Going away is not a change anyone needs to hear about.
+    blockSignals(true);
+    m_animationTimer->stop();
+    m_scaleTimer->stop();
+    stopScrollTimelines();
+    m_scene->removeItem(m_item.get());
+    m_item.reset();
+    m_movie.reset();
+    m_pixmap.reset();
+    setScene(nullptr);
+    m_scene.reset();
+}
+
+ImageFitMode ImageViewerV2::fitMode() const
+{
+    return m_fitMode;
+}
+
+QRect ImageViewerV2::imageRect() const
+{
+    const QRectF sceneRect = m_item->mapToScene(m_item->boundingRect()).boundingRect();
+    return QRect(mapFromScene(sceneRect.topLeft()), mapFromScene(sceneRect.bottomRight()));
+}
+
+float ImageViewerV2::currentScale() const
+{
+    return float(m_item->scale());
+}
+
+QSize ImageViewerV2::sourceSize() const
+{
+    return m_pixmap ? m_pixmap->size() : QSize(0, 0);
+}
+
+void ImageViewerV2::showImage(std::unique_ptr<QPixmap> pixmap)
+{
+    if (!pixmap || pixmap->isNull())
+        return;
+    reset();
+    displayPixmap(std::move(pixmap));
+}
+
+void ImageViewerV2::setScaledPixmap(std::unique_ptr<QPixmap> pixmap)
+{
+    if (!pixmap || pixmap->isNull())
+        return;
+    // With nothing placed yet there is no position to keep: place it as a new image.
+    if (!m_pixmap) {
+        displayPixmap(std::move(pixmap));
+        return;
+    }
+    setPixmapOnItem(std::move(pixmap));
+    m_item->update();
+}
+
+bool ImageViewerV2::hasImage() const
+{
+    return m_pixmap != nullptr;
+}
+
+bool ImageViewerV2::viewportFitsImage() const
+{
+    if (!m_pixmap)
+        return true;
+    const QRect area = viewport()->rect();
+    return area.width() * m_dpr >= m_pixmap->width() && area.height() * m_dpr >= m_pixmap->height();
+}
+
+ScalingFilter ImageViewerV2::scalingFilter() const
+{
+    return m_scalingFilter;
+}
+
+bool ImageViewerV2::hasAnimation() const
+{
+    return m_movie != nullptr;
+}
+
+bool ImageViewerV2::isPlaying() const
+{
+    return m_animationTimer->isActive();
+}
+
+int ImageViewerV2::currentFrameNumber() const
+{
+    return m_movie ? m_frame : 0;
+}
+
+float ImageViewerV2::minScale() const
+{
+    return m_minScale;
+}
+
+float ImageViewerV2::maxScale() const
+{
+    return m_maxScale;
+}
+
+bool ImageViewerV2::loopPlayback() const
+{
+    return m_loopPlayback;
+}
+
+void ImageViewerV2::setFrameHook(FrameHook hook, void *context)
+{
+    m_frameHook = hook;
+    m_frameHookContext = context;
+}
+
+void ImageViewerV2::setFrameCacheLimit(qint64 bytes)
+{
+    m_frameCacheLimit = std::max<qint64>(0, bytes);
+    while (m_frameCacheBytes > m_frameCacheLimit && !m_frameCacheOrder.isEmpty())
+        m_frameCacheBytes -= bytesOf(m_frameCache.take(m_frameCacheOrder.dequeue()).pixmap);
+}
+
+qint64 ImageViewerV2::frameCacheLimit() const
+{
+    return m_frameCacheLimit;
+}
+
+qint64 ImageViewerV2::frameCacheSize() const
+{
+    return m_frameCacheBytes;
+}
+
+// ---- Scale and fit ------------------------------------------------------------------------
+
+void ImageViewerV2::setScale(float scale)
+{
+    if (!m_pixmap)
+        return;
+    scale = std::max(std::min(scale, m_maxScale), m_minScale);
+    m_item->setScale(scale);
+    m_item->setTransformationMode(chooseTransformationMode());
+    m_item->show();
+    emit scaleChanged(scale);
+}
+
+Qt::TransformationMode ImageViewerV2::chooseTransformationMode() const
+{
+    if (m_forceFastScaling)
+        return Qt::FastTransformation;
+    const float scale = currentScale();
+    if (!m_movie) {
+        if (scale > 1.0f && !m_smoothUpscaling)
+            return Qt::FastTransformation;
+        return m_scalingFilter == FILTER_BILINEAR ? Qt::SmoothTransformation
+                                                  : Qt::FastTransformation;
+    }
+    if (!m_smoothAnimatedImages)
+        return Qt::FastTransformation;
+    if (scale <= 1.0f)
+        return Qt::SmoothTransformation;
+    return m_smoothUpscaling ? Qt::SmoothTransformation : Qt::FastTransformation;
+}
+
+float ImageViewerV2::fitWindowScale() const
+{
+    if (!m_pixmap || m_pixmap->isNull())
+        return m_fitWindowScale;
+    const qreal dpr = devicePixelRatioF();
+    const double sx = dpr * viewport()->width() / double(m_pixmap->width());
+    const double sy = dpr * viewport()->height() / double(m_pixmap->height());
+    float scale = float(std::min(sx, sy));
+    if (m_expandImage)
+        scale = std::min(scale, m_expandLimit);
+    return scale;
+}
+
+void ImageViewerV2::updateScaleRange()
+{
+    m_fitWindowScale = fitWindowScale();
+    m_minScale = viewportFitsImage() ? 1.0f : m_fitWindowScale;
+    if (m_lockMode != 0 && m_minScale > m_lockScale)
+        m_minScale = m_lockScale;
+    emit scaleRangeChanged(m_minScale, m_maxScale);
+}
+
+QPoint ImageViewerV2::viewportCentre() const
+{
+    const QRect area = viewport()->rect();
+    return QPoint((area.right() - area.left()) / 2, (area.bottom() - area.top()) / 2);
+}
+
+QPointF ImageViewerV2::visibleCentre() const
+{
+    return mapToScene(viewport()->rect()).boundingRect().center();
+}
+
+void ImageViewerV2::setZoomAnchor(const QPoint &viewportPos)
+{
+    m_zoomAnchorViewport = viewportPos;
+    m_zoomAnchorItem = m_item->mapFromScene(mapToScene(viewportPos));
+}
+
+void ImageViewerV2::zoomAtAnchor(float scale)
+{
+    if (scale == currentScale())
+        return;
+    const QPointF centre = visibleCentre();
+    setScale(scale);
+    const QPointF anchorNow = viewportTransform().map(m_item->mapToScene(m_zoomAnchorItem));
+    centerOn(centre + (anchorNow - QPointF(m_zoomAnchorViewport)));
+    requestScaling();
+}
+
+void ImageViewerV2::zoomWithAnchorSetting(float scale)
+{
+    if (m_actualSizeAnchor == 0) {
+        setScale(scale);
+        keepImageInView();
+        if (scaledImageSize().height() > viewport()->rect().height())
+            centerOn(sceneRect().center().x(), 0.0);
+    } else {
+        setZoomAnchor(m_actualSizeAnchor == 1 ? viewportCentre()
+                                              : mapFromGlobal(QCursor::pos()));
+        zoomAtAnchor(scale);
+        keepImageInView();
+    }
+    recentre();
+}
+
+void ImageViewerV2::applyFitModeAfterZoom()
+{
+    m_fitMode = currentScale() == m_fitWindowScale ? FIT_WINDOW : FIT_FREE;
+}
+
+void ImageViewerV2::zoomIn()
+{
+    if (!m_pixmap)
+        return;
+    setZoomAnchor(viewportCentre());
+    zoomAtAnchor(float(double(currentScale()) * (1.0 + double(m_zoomStep))));
+    keepImageInView();
+    recentre();
+    applyFitModeAfterZoom();
+}
+
+void ImageViewerV2::zoomOut()
+{
+    if (!m_pixmap)
+        return;
+    setZoomAnchor(viewportCentre());
+    zoomAtAnchor(float(double(currentScale()) * (1.0 - double(m_zoomStep))));
+    keepImageInView();
+    recentre();
+    applyFitModeAfterZoom();
+}
+
+void ImageViewerV2::zoomInCursor()
+{
+    if (!testAttribute(Qt::WA_UnderMouse)) {
+        zoomIn();
+        return;
+    }
+    if (!m_pixmap)
+        return;
+    setZoomAnchor(mapFromGlobal(QCursor::pos()));
+    zoomAtAnchor(float(double(currentScale()) * (1.0 + double(m_zoomStep))));
+    applyFitModeAfterZoom();
+    keepImageInView();
+    recentre();
+}
+
+void ImageViewerV2::zoomOutCursor()
+{
+    if (!testAttribute(Qt::WA_UnderMouse)) {
+        zoomOut();
+        return;
+    }
+    if (!m_pixmap)
+        return;
+    setZoomAnchor(mapFromGlobal(QCursor::pos()));
+    zoomAtAnchor(float(double(currentScale()) * (1.0 - double(m_zoomStep))));
+    applyFitModeAfterZoom();
+    keepImageInView();
+    recentre();
+}
+
+void ImageViewerV2::zoom(float scale)
+{
+    if (!m_pixmap)
+        return;
+    setZoomAnchor(viewportCentre());
+    zoomAtAnchor(scale);
+    keepImageInView();
+    recentre();
+    applyFitModeAfterZoom();
+}
+
+void ImageViewerV2::keepImageInView()
+{
+    if (!m_pixmap)
+        return;
+    QPointF centre = visibleCentre();
+    const QSize size = scaledImageSize();
+    const QRect area = viewport()->rect();
+    if (size.width() <= area.width())
+        centre.setX(sceneRect().center().x());
+    if (size.height() <= area.height())
+        centre.setY(sceneRect().center().y());
+    centerOn(centre);
+}
+
+void ImageViewerV2::recentre()
+{
+    if (!m_pixmap)
+        return;
+    const QRectF image = m_item->mapToScene(m_item->boundingRect()).boundingRect();
+    const QPoint topLeft = mapFromScene(image.topLeft());
+    const QPoint bottomRight = mapFromScene(image.bottomRight());
+    const int width = rect().width();
+    const int height = rect().height();
+    // Of an image larger than the view, no edge may stand inside it.
+    const auto shift = [](int near, int far, int extent) {
+        if (extent - 1 >= far - near)
+            return 0;
+        if (near >= 1)
+            return near;
+        if (far <= extent - 1)
+            return far - extent;
+        return 0;
+    };
+    const int dx = shift(topLeft.x(), bottomRight.x(), width);
+    const int dy = shift(topLeft.y(), bottomRight.y(), height);
+    if (dx != 0 || dy != 0)
+        centerOn(visibleCentre() + QPointF(dx, dy));
+}
+
+QSize ImageViewerV2::scaledImageSize() const
+{
+    if (!m_pixmap)
+        return QSize(0, 0);
+    const QRectF image = m_item->mapToScene(m_item->boundingRect()).boundingRect();
+    return QSize(int(std::lround(image.width())), int(std::lround(image.height())));
+}
+
+bool ImageViewerV2::scaledImageFits() const
+{
+    const QSize size = scaledImageSize();
+    const QRect area = viewport()->rect();
+    return size.width() <= area.width() && size.height() <= area.height();
+}
+
+void ImageViewerV2::setFitMode(ImageFitMode mode)
+{
+    m_scaleTimer->stop();
+    stopScrollTimelines();
+    m_fitMode = mode;
+    applyCurrentFitMode();
+    requestScaling();
+}
+
+void ImageViewerV2::setFitOriginal()
+{
+    setFitMode(FIT_ORIGINAL);
+}
+
+void ImageViewerV2::setFitWidth()
+{
+    setFitMode(FIT_WIDTH);
+    requestScaling();
+}
+
+void ImageViewerV2::setFitWindow()
+{
+    setFitMode(FIT_WINDOW);
+    requestScaling();
+}
+
+void ImageViewerV2::applyCurrentFitMode()
+{
+    if (!m_pixmap)
+        return;
+    switch (m_fitMode) {
+    case FIT_WIDTH:
+        applyFitWidth();
+        break;
+    case FIT_WINDOW:
+        applyFitWindow();
+        break;
+    case FIT_ORIGINAL:
+        zoomWithAnchorSetting(1.0f);
+        break;
+    case FIT_FREE:
+        break;
+    }
+}
+
+void ImageViewerV2::applyFitWindow()
+{
+    if (viewportFitsImage() && !m_expandImage) {
+        zoomWithAnchorSetting(1.0f);
+        return;
+    }
+    if (currentScale() != m_fitWindowScale) {
+        m_item->show();
+        setScale(m_fitWindowScale);
+    }
+    centerOn(m_item.get());
+}
+
+void ImageViewerV2::applyFitWidth()
+{
+    float scale = float(m_dpr * viewport()->width() / double(m_pixmap->width()));
+    if (!m_expandImage)
+        scale = std::min(1.0f, scale);
+    scale = std::min(m_expandLimit, scale);
+    if (scale != currentScale()) {
+        m_item->show();
+        setScale(scale);
+    }
+    keepImageInView();
+    if (scaledImageSize().height() > viewport()->rect().height())
+        centerOn(visibleCentre().x(), 0.0);
+    recentre();
+}
+
+// The fit a newly shown image or animation gets: the default mode, or the locked scale.
+void ImageViewerV2::applyNewImageFit()
+{
+    if (m_pixmap)
+        updateScaleRange();
+    if (!m_keepFitMode || m_fitMode == FIT_FREE)
+        m_fitMode = m_defaultFitMode;
+    if (m_lockMode != 0) {
+        m_fitMode = FIT_FREE;
+        zoomWithAnchorSetting(m_lockScale);
+        if (m_lockMode == 2)
+            restoreViewCentre();
+    } else {
+        applyCurrentFitMode();
+    }
+}
+
+// ---- Scrolling and locks -------------------------------------------------------------------
+
+void ImageViewerV2::scrollUp()
+{
+    scrollAnimated(0, -kScrollStep);
+}
+
+void ImageViewerV2::scrollDown()
+{
+    scrollAnimated(0, kScrollStep);
+}
+
+void ImageViewerV2::scrollLeft()
+{
+    scrollAnimated(-kScrollStep, 0);
+}
+
+void ImageViewerV2::scrollRight()
+{
+    scrollAnimated(kScrollStep, 0);
+}
+
+void ImageViewerV2::scrollAnimated(int dx, int dy)
+{
+    const auto animate = [](QTimeLine *timeLine, QScrollBar *bar, int delta) {
+        if (delta == 0)
+            return;
+        const int current = bar->value();
+        int target = delta < 0 ? current - kScrollStep : current + kScrollStep;
+        // A step given while one runs the same way goes on from where that one ends, faster.
+        if (timeLine->state() == QTimeLine::Running) {
+            const int end = timeLine->endFrame();
+            const int further = int(kScrollStep * kScrollAcceleration);
+            if (delta < 0 && end <= current)
+                target = end - further;
+            else if (delta > 0 && end >= current)
+                target = end + further;
+        }
+        timeLine->stop();
+        timeLine->setFrameRange(current, target);
+        timeLine->start();
+    };
+    animate(m_scrollTimeLineX, horizontalScrollBar(), dx);
+    animate(m_scrollTimeLineY, verticalScrollBar(), dy);
+    if (m_lockMode == 2)
+        saveViewCentre();
+}
+
+void ImageViewerV2::scrollToX(int x)
+{
+    horizontalScrollBar()->setValue(x);
+    keepImageInView();
+    recentre();
+    viewport()->update();
+}
+
+void ImageViewerV2::scrollToY(int y)
+{
+    verticalScrollBar()->setValue(y);
+    keepImageInView();
+    recentre();
+    viewport()->update();
+}
+
+void ImageViewerV2::onScrollTimelineFinished()
+{
+    if (m_lockMode == 2)
+        saveViewCentre();
+}
+
+void ImageViewerV2::stopScrollTimelines()
+{
+    for (QTimeLine *timeLine : {m_scrollTimeLineX, m_scrollTimeLineY}) {
+        if (timeLine->state() == QTimeLine::Running)
+            timeLine->stop();
+    }
+}
+
+void ImageViewerV2::setScrollPosition(int x, int y)
+{
+    stopScrollTimelines();
+    horizontalScrollBar()->setValue(x);
+    verticalScrollBar()->setValue(y);
+    keepImageInView();
+    recentre();
+    if (m_lockMode == 2)
+        saveViewCentre();
+}
+
+void ImageViewerV2::scrollBy(int dx, int dy)
+{
+    setScrollPosition(horizontalScrollBar()->value() + dx, verticalScrollBar()->value() + dy);
+}
+
+void ImageViewerV2::saveViewCentre()
+{
+    if (!m_pixmap)
+        return;
+    const QPointF centre = mapToScene(viewport()->rect().center());
+    const QRectF image = m_item->sceneBoundingRect();
+    if (image.width() <= 0 || image.height() <= 0)
+        return;
+    m_savedViewCentre.setX(qBound(0.0, (centre.x() + 1.0 - image.left()) / image.width(), 1.0));
+    m_savedViewCentre.setY(qBound(0.0, (centre.y() + 1.0 - image.top()) / image.height(), 1.0));
+}
+
+void ImageViewerV2::restoreViewCentre()
+{
+    const QRectF image = m_item->sceneBoundingRect();
+    centerOn(image.left() + m_savedViewCentre.x() * image.width(),
+             image.top() + m_savedViewCentre.y() * image.height());
+    keepImageInView();
+    recentre();
+}
+
+void ImageViewerV2::toggleLockZoom()
+{
+    if (!m_pixmap)
+        return;
+    if (m_lockMode != 1) {
+        m_lockMode = 1;
+        enterLockMode();
+    } else {
+        m_lockMode = 0;
+    }
+}
+
+bool ImageViewerV2::lockZoomEnabled()
+{
+    return m_lockMode == 1;
+}
+
+void ImageViewerV2::toggleLockView()
+{
+    if (!m_pixmap)
+        return;
+    if (m_lockMode != 2) {
+        m_lockMode = 2;
+        enterLockMode();
+    } else {
+        m_lockMode = 0;
+    }
+}
+
+bool ImageViewerV2::lockViewEnabled()
+{
+    return m_lockMode == 2;
+}
+
+void ImageViewerV2::enterLockMode()
+{
+    m_lockScale = currentScale();
+    m_fitMode = FIT_FREE;
+    if (m_lockMode == 2)
+        saveViewCentre();
+}
+
+ImageScrolling ImageViewerV2::imageScrolling()
+{
+    return SCROLL_ZOOM;
+}
+
+// ---- Settings and filters ------------------------------------------------------------------
+
+void ImageViewerV2::readSettings()
+{
+    m_expandImage = true;
+    m_smoothAnimatedImages = true;
+    m_smoothUpscaling = true;
+    m_expandLimit = 4.0f;
+    m_keepFitMode = false;
+    m_zoomStep = 0.2f;
+    m_defaultFitMode = FIT_WINDOW;
+    m_actualSizeAnchor = 1;
+    setBackground();
+    if (m_pixmap)
+        updateScaleRange();
+    setScalingFilter(FILTER_BILINEAR);
+    setFitMode(m_defaultFitMode);
+}
+
+void ImageViewerV2::setBackground()
+{
+    m_scene->setBackgroundBrush(kBackground);
+}
+
+void ImageViewerV2::onFullscreenModeChanged(bool mode)
+{
+    m_fullscreen = mode;
+    setBackground();
+}
+
+void ImageViewerV2::setExpandImage(bool mode)
+{
+    m_expandImage = mode;
+    if (m_pixmap)
+        updateScaleRange();
+    applyCurrentFitMode();
+    requestScaling();
+}
+
+void ImageViewerV2::show()
+{
+    setMouseTracking(false);
+    QWidget::show();
+    setMouseTracking(true);
+}
+
+void ImageViewerV2::hide()
+{
+    setMouseTracking(false);
+    QWidget::hide();
+}
+
+void ImageViewerV2::setFilterNearest()
+{
+    if (m_scalingFilter == FILTER_NEAREST)
+        return;
+    m_scalingFilter = FILTER_NEAREST;
+    m_item->setTransformationMode(chooseTransformationMode());
+    if (m_pixmap)
+        m_item->show();
+    requestScaling();
+}
+
+void ImageViewerV2::setFilterBilinear()
+{
+    if (m_scalingFilter == FILTER_BILINEAR)
+        return;
+    m_scalingFilter = FILTER_BILINEAR;
+    m_item->setTransformationMode(chooseTransformationMode());
+    requestScaling();
+}
+
+void ImageViewerV2::setScalingFilter(ScalingFilter filter)
+{
+    if (m_scalingFilter == filter)
+        return;
+    m_scalingFilter = filter;
+    m_item->setTransformationMode(chooseTransformationMode());
+    if (filter == FILTER_NEAREST && m_pixmap)
+        m_item->show();
+    requestScaling();
+}
+
+void ImageViewerV2::requestScaling()
+{
+    if (!m_pixmap || m_movie)
+        return;
+    const float scale = currentScale();
+    if (scale == 1.0f || !(scale < 1.0f || m_smoothUpscaling) || !(scale < kScalingThreshold))
+        return;
+    const QSize size = scaledImageSize();
+    emit scalingRequested(QSize(int(std::lround(size.width() * m_dpr)),
+                                int(std::lround(size.height() * m_dpr))),
+                          m_scalingFilter);
+}
+
+// ---- Showing pixmaps -----------------------------------------------------------------------
+
+void ImageViewerV2::setPixmapOnItem(std::unique_ptr<QPixmap> pixmap)
+{
+    m_pixmap = std::move(pixmap);
+    m_pixmap->setDevicePixelRatio(m_dpr);
+    m_item->setPixmap(*m_pixmap);
+}
+
+void ImageViewerV2::displayPixmap(std::unique_ptr<QPixmap> pixmap)
+{
+    updatePixmap(std::move(pixmap));
+    m_item->setTransformationMode(m_scalingFilter == FILTER_BILINEAR ? Qt::SmoothTransformation
+                                                                     : Qt::FastTransformation);
+    m_item->show();
+    applyNewImageFit();
+    requestScaling();
+    viewport()->update();
+}
+
+void ImageViewerV2::updatePixmap(std::unique_ptr<QPixmap> pixmap)
+{
+    setPixmapOnItem(std::move(pixmap));
+    // Centred in the scene, and scaled about its own centre.
+    const QSizeF size = QSizeF(m_pixmap->size()) / m_dpr;
+    m_item->setOffset(kSceneSize / 2 - size.width() / 2, kSceneSize / 2 - size.height() / 2);
+    m_item->setTransformOriginPoint(m_item->boundingRect().center());
+    m_item->update();
+}
+
+void ImageViewerV2::reset()
+{
+    stopScrollTimelines();
+    m_item->setPixmap(QPixmap());
+    m_item->setScale(1.0);
+    m_pixmap.reset();
+    stopAnimation();
+    m_movie.reset();
+    m_frame = 0;
+    m_frameCount = 0;
+    m_frameDelays.clear();
+    clearFrameCache();
+    centerOn(sceneRect().center());
+    viewport()->update();
+}
+
+void ImageViewerV2::closeImage()
+{
+    reset();
+}
+
+// ---- Playback ------------------------------------------------------------------------------
+
+bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
+{
+    // A source that is not valid, or has nothing to show, stays with the caller.
+    if (!movie || !movie->isValid() || movie->frameCount() < 1)
+        return false;
+    QElapsedTimer decoding;
+    decoding.start();
+    movie->jumpToFrame(0);
+    const int decodeMs = int(decoding.elapsed());
+    if (movie->currentFrameNumber() != 0)
+        return false;
+    CachedFrame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay() + decodeMs)};
+    if (first.pixmap.isNull())
+        return false;
+
+    reset();
+    m_movie = std::move(movie);
+    m_frameCount = m_movie->frameCount();
+    m_frameDelays.fill(-1, m_frameCount);
+    m_frame = 0;
+    m_frameDelays[0] = first.delay;
+    rememberFrame(0, first);
+    m_item->setTransformationMode(m_smoothAnimatedImages ? Qt::SmoothTransformation
+                                                         : Qt::FastTransformation);
+    presentFrame(first.pixmap, false);
+    if (!m_movie)
+        return true;
+    emit durationChanged(first.delay, m_frameCount);
+    applyNewImageFit();
+    startAnimation();
+    return true;
+}
+
+void ImageViewerV2::startAnimation()
+{
+    if (!m_movie || m_frameCount < 2)
+        return;
+    stopAnimation();
+    emit animationPaused(false);
+    const int delay = delayOf(m_frame);
+    m_frameDue = m_clock.elapsed() + delay;
+    m_animationTimer->start(delay);
+}
+
+void ImageViewerV2::stopAnimation()
+{
+    if (!m_movie)
+        return;
+    emit animationPaused(true);
+    m_animationTimer->stop();
+}
+
+void ImageViewerV2::setLoopPlayback(bool mode)
+{
+    if (m_movie && mode && !m_loopPlayback)
+        startAnimation();
+    m_loopPlayback = mode;
+}
+
+void ImageViewerV2::nextFrame()
+{
+    if (m_movie)
+        showAnimationFrame(m_frame >= m_frameCount - 1 ? 0 : m_frame + 1);
+}
+
+void ImageViewerV2::prevFrame()
+{
+    if (m_movie)
+        showAnimationFrame(m_frame <= 0 ? m_frameCount - 1 : m_frame - 1);
+}
+
+bool ImageViewerV2::showAnimationFrame(int frame)
+{
+    if (frame < 0 || !m_movie || frame >= m_frameCount)
+        return false;
+    if (frame == m_frame)
+        return true;
+    CachedFrame fetched;
+    int reached = m_frame;
+    if (!fetchFrame(frame, &fetched, &reached)) {
+        qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
+        // Whatever the source reached is what is shown.
+        if (fetched.pixmap.isNull() || reached < 0 || reached >= m_frameCount)
+            return true;
+    }
+    m_frame = reached;
+    presentFrame(fetched.pixmap, true);
+    return true;
+}
+
+void ImageViewerV2::onAnimationTimer()
+{
+    if (!m_movie)
+        return;
+    int target = m_frame + 1;
+    if (m_frame >= m_frameCount - 1) {
+        if (!m_loopPlayback) {
+            emit animationPaused(true);
+            emit playbackFinished();
+            return;
+        }
+        target = 0;
+    }
+    CachedFrame fetched;
+    int reached = m_frame;
+    if (!fetchFrame(target, &fetched, &reached)) {
+        qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
+        stopAnimation();
+        return;
+    }
+    m_frame = target;
+    presentFrame(fetched.pixmap, true);
+    // The frame's receivers may have closed the animation or paused it.
+    if (!m_movie || m_animationTimer->isActive())
+        return;
+    armAnimationTimer(fetched.delay);
+}
+
+void ImageViewerV2::armAnimationTimer(int delay)
+{
+    const qint64 now = m_clock.elapsed();
+    m_frameDue += delay;
+    if (m_frameDue < now - kMaxLagMs)
+        m_frameDue = now;
+    m_animationTimer->start(int(std::max<qint64>(0, m_frameDue - now)));
+}
+
+int ImageViewerV2::delayOf(int frame) const
+{
+    if (frame >= 0 && frame < m_frameDelays.size() && m_frameDelays[frame] >= 0)
+        return m_frameDelays[frame];
+    return playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
+}
+
+// Brings the source to frame, or takes the frame from the cache. On failure reached is the
+// frame the source stands on, and fetched holds its pixels when it has any.
+bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
+{
+    const auto cached = m_frameCache.constFind(frame);
+    if (cached != m_frameCache.constEnd()) {
+        *fetched = cached.value();
+        *reached = frame;
+        return true;
+    }
+
+    // The readers only step forward: an earlier frame means starting again from the first.
+    int current = m_movie->currentFrameNumber();
+    qint64 decodeMs = 0;
+    QElapsedTimer decoding;
+    if (current > frame || current < 0) {
+        decoding.start();
+        m_movie->jumpToFrame(0);
+        decodeMs = decoding.elapsed();
+        current = m_movie->currentFrameNumber();
+    }
+    // A source that claims to step without moving must not hold the interface for ever.
+    bool ok = true;
+    for (int steps = 0; current != frame; ++steps) {
+        decoding.start();
+        if (steps >= m_frameCount || !m_movie->jumpToNextFrame()) {
+            ok = false;
+            break;
+        }
+        decodeMs = decoding.elapsed();
+        current = m_movie->currentFrameNumber();
+    }
+
+    *reached = current;
+    fetched->pixmap = m_movie->currentPixmap();
+    if (current >= 0 && current < m_frameDelays.size() && m_frameDelays[current] >= 0) {
+        fetched->delay = m_frameDelays[current];
+    } else {
+        // The source's delay is what is left of the frame's own once it was decoded.
+        fetched->delay = playedDelay(m_movie->nextFrameDelay() + int(decodeMs));
+        if (ok && current >= 0 && current < m_frameDelays.size())
+            m_frameDelays[current] = fetched->delay;
+    }
+    if (ok && !fetched->pixmap.isNull())
+        rememberFrame(current, *fetched);
+    return ok;
+}
+
+void ImageViewerV2::rememberFrame(int frame, const CachedFrame &fetched)
+{
+    const qint64 bytes = bytesOf(fetched.pixmap);
+    if (bytes > m_frameCacheLimit || m_frameCache.contains(frame))
+        return;
+    while (m_frameCacheBytes + bytes > m_frameCacheLimit && !m_frameCacheOrder.isEmpty())
+        m_frameCacheBytes -= bytesOf(m_frameCache.take(m_frameCacheOrder.dequeue()).pixmap);
+    m_frameCache.insert(frame, fetched);
+    m_frameCacheOrder.enqueue(frame);
+    m_frameCacheBytes += bytes;
+}
+
+void ImageViewerV2::clearFrameCache()
+{
+    m_frameCache.clear();
+    m_frameCacheOrder.clear();
+    m_frameCacheBytes = 0;
+}
+
+void ImageViewerV2::presentFrame(QPixmap frame, bool refit)
+{
+    if (m_frameHook)
+        m_frameHook(&frame, m_frameHookContext);
+    emit frameChanged(m_frame, frame.toImage());
+    if (!m_movie)
+        return;
+    auto shown = std::make_unique<QPixmap>(frame);
+    if (refit && (!m_pixmap || shown->size() != m_pixmap->size()))
+        displayPixmap(std::move(shown));
+    else
+        updatePixmap(std::move(shown));
+}
+
+// ---- Input ---------------------------------------------------------------------------------
+
+void ImageViewerV2::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_pixmap) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_pressPos = roundedPoint(event->localPos());
+    m_lastPos = m_pressPos;
+    m_draggedOut = false;
+    if (event->button() == Qt::RightButton) {
+        setZoomAnchor(m_pressPos);
+        return;
+    }
+    QGraphicsView::mousePressEvent(event);
+}
+
+void ImageViewerV2::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (!m_pixmap || m_mouseState == MouseWheel)
+        return;
+    const QPoint pos = roundedPoint(event->localPos());
+
+    if (event->buttons() & Qt::LeftButton) {
+        // One gesture drags the image out once.
+        if (m_draggedOut)
+            return;
+        if (m_mouseState == MouseIdle) {
+            if (scaledImageFits()) {
+                m_mouseState = MouseDragOut;
+            } else {
+                m_mouseState = MousePan;
+                if (cursor().shape() != Qt::ClosedHandCursor)
+                    setCursor(Qt::ClosedHandCursor);
+            }
+        }
+        if (m_mouseState == MouseDragOut) {
+            if (std::abs(pos.x() - m_pressPos.x()) > kDragOutDistance
+                || std::abs(pos.y() - m_pressPos.y()) > kDragOutDistance) {
+                m_mouseState = MouseIdle;
+                m_draggedOut = true;
+                emit draggedOut();
+            }
+        } else if (m_mouseState == MousePan && !scaledImageFits()) {
+            const QPoint delta = m_lastPos - pos;
+            scrollBy(delta.x(), delta.y());
+            m_lastPos = pos;
+            if (m_lockMode == 2)
+                saveViewCentre();
+        }
+        return;
+    }
+
+    if (event->buttons() & Qt::RightButton) {
+        if (m_mouseState != MouseZoomDrag
+            && std::abs(pos.y() - m_pressPos.y()) <= m_zoomThreshold / m_dpr)
+            return;
+        if (cursor().shape() != Qt::SizeVerCursor)
+            setCursor(Qt::SizeVerCursor);
+        m_mouseState = MouseZoomDrag;
+        const QRect area = viewport()->rect();
+        if (qint64(area.width()) * area.height() > kLargeViewport)
+            m_forceFastScaling = true;
+        const float dy = float(m_lastPos.y() - pos.y());
+        const float scale =
+            float((double(dy * kZoomDragFactor) * m_dpr + 1.0) * double(currentScale()));
+        m_lastPos = pos;
+        m_fitMode = FIT_FREE;
+        zoomAtAnchor(scale);
+        keepImageInView();
+        recentre();
+        if (currentScale() == m_fitWindowScale)
+            m_fitMode = FIT_WINDOW;
+        return;
+    }
+
+    event->ignore();
+}
+
+void ImageViewerV2::mouseReleaseEvent(QMouseEvent *event)
+{
+    unsetCursor();
+    if (m_forceFastScaling) {
+        m_forceFastScaling = false;
+        m_item->setTransformationMode(chooseTransformationMode());
+    }
+    if (m_pixmap && m_mouseState != MouseIdle) {
+        m_mouseState = MouseIdle;
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseReleaseEvent(event);
+    event->ignore();
+    m_mouseState = MouseIdle;
+}
+
+void ImageViewerV2::wheelEvent(QWheelEvent *event)
+{
+    event->accept();
+    if (event->phase() == Qt::ScrollBegin || event->phase() == Qt::ScrollEnd)
+        return;
+    m_mouseState = MouseWheel;
+    const int delta = event->angleDelta().y();
+    if (delta > 0)
+        zoomInCursor();
+    else if (delta < 0)
+        zoomOutCursor();
+    m_mouseState = MouseIdle;
+}
+
+void ImageViewerV2::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+}
+
+void ImageViewerV2::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    m_pressPos = mapFromGlobal(QCursor::pos());
+    if (!isVisible())
+        return;
+    stopScrollTimelines();
+    if (m_pixmap)
+        updateScaleRange();
+    if (m_fitMode == FIT_ORIGINAL || m_fitMode == FIT_FREE) {
+        keepImageInView();
+        recentre();
+    } else {
+        applyCurrentFitMode();
+    }
+    viewport()->update();
+    m_scaleTimer->stop();
+    m_scaleTimer->start();
+    if (m_lockMode == 2)
+        saveViewCentre();
+}
+
+void ImageViewerV2::showEvent(QShowEvent *event)
+{
+    QGraphicsView::showEvent(event);
+    // Sizes that changed while hidden were not fitted: an image shown before the view appears
+    // is fitted now.
+    if (m_pixmap && m_fitMode != FIT_FREE) {
+        updateScaleRange();
+        applyCurrentFitMode();
+    }
+}
