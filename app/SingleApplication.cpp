@@ -58,7 +58,8 @@ QString SingleApplication::firstInstanceUser() const
     if (!shared)
         return QString();
     d->memory->lock();
-    const QString user = QString::fromUtf8(shared->firstUser, int(qstrnlen(shared->firstUser, sizeof(shared->firstUser))));
+    const int length = int(qstrnlen(shared->firstUser, sizeof(shared->firstUser)));
+    const QString user = QString::fromUtf8(shared->firstUser, length);
     d->memory->unlock();
     return user;
 }

@@ -195,18 +195,22 @@ SingleApplicationPrivate::StartResult SingleApplicationPrivate::start(bool allow
     for (int attempt = 0;; ++attempt) {
         if (memory->create(sizeof(SharedInstanceBlock), QSharedMemory::ReadWrite)) {
             if (!memory->lock())
-                return abortOnMemoryError("SingleApplication: Unable to lock memory block after create.");
+                return abortOnMemoryError(
+                    "SingleApplication: Unable to lock memory block after create.");
             block()->initialize();
             break;
         }
         const bool exists = memory->error() == QSharedMemory::AlreadyExists;
         if (exists && memory->attach(QSharedMemory::ReadWrite)) {
+            // A smaller block is not ours to read.
             if (memory->size() < int(sizeof(SharedInstanceBlock))) {
                 memory->detach();
-                return abortOnMemoryError("SingleApplication: Unable to attach to shared memory block.");
+                return abortOnMemoryError(
+                    "SingleApplication: Unable to attach to shared memory block.");
             }
             if (!memory->lock())
-                return abortOnMemoryError("SingleApplication: Unable to lock memory block after attach.");
+                return abortOnMemoryError(
+                    "SingleApplication: Unable to lock memory block after attach.");
             break;
         }
         // The block's last user left between our steps: start over.
@@ -214,8 +218,10 @@ SingleApplicationPrivate::StartResult SingleApplicationPrivate::start(bool allow
             sleepBriefly();
             continue;
         }
-        return abortOnMemoryError(exists ? "SingleApplication: Unable to attach to shared memory block."
-                                         : "SingleApplication: Unable to create block.");
+        if (exists)
+            return abortOnMemoryError(
+                "SingleApplication: Unable to attach to shared memory block.");
+        return abortOnMemoryError("SingleApplication: Unable to create block.");
     }
 
     QElapsedTimer inconsistent;
@@ -232,7 +238,8 @@ SingleApplicationPrivate::StartResult SingleApplicationPrivate::start(bool allow
         }
         sleepBriefly();
         if (!memory->lock())
-            return abortOnMemoryError("SingleApplication: Unable to lock memory after random wait.");
+            return abortOnMemoryError(
+                "SingleApplication: Unable to lock memory after random wait.");
     }
 
     // A first instance that died without its destructor (killed, crashed, its display gone)

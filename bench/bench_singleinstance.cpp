@@ -75,7 +75,8 @@ int main(int argc, char *argv[])
 
     QCoreApplication driver(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
-    const QString userData = QStringLiteral("bench_singleinstance-%1").arg(QCoreApplication::applicationPid());
+    const QString userData =
+        QStringLiteral("bench_singleinstance-%1").arg(QCoreApplication::applicationPid());
     const QStringList arguments{QStringLiteral("--instance"), userData};
     const QProcessEnvironment environment = childEnvironment();
 

@@ -176,7 +176,8 @@ bool leaveStaleSocketFile(const QString &name)
         return false;
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+    const bool bound =
+        fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
     if (fd >= 0)
         ::close(fd);
     return bound && QFile::exists(QString::fromLocal8Bit(path));
@@ -315,7 +316,7 @@ void tst_SingleApplication::cleanup()
 {
     // Every helper of the row has left by now: none of their blocks may stay behind.
     for (const QString &name : qAsConst(m_usedNames))
-        QVERIFY2(blockIsGone(name), qPrintable(QStringLiteral("block %1 was left behind").arg(name)));
+        QVERIFY2(blockIsGone(name), qPrintable(QStringLiteral("block %1 left behind").arg(name)));
 }
 
 void tst_SingleApplication::cleanupTestCase()
@@ -628,7 +629,8 @@ void tst_SingleApplication::blockName_data()
 
     QTest::newRow("same inputs") << base << user << base << user << true;
     QTest::newRow("user data")
-        << base << user << with([](ServerNameInputs &in) { in.userData = QStringList{"viewer"}; }) << user
+        << base << user
+        << with([](ServerNameInputs &in) { in.userData = QStringList{"viewer"}; }) << user
         << false;
     QTest::newRow("user data strings joined")
         << with([](ServerNameInputs &in) { in.userData = QStringList{"ab", "c"}; }) << user
