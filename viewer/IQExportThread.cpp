@@ -29,6 +29,20 @@ QImage readFrame(QImageReader &reader, int i)
     return reader.read();
 }
 
+// Frame n of a fresh reader, read in order where the reader cannot jump.
+QImage frameOf(QImageReader &reader, int n)
+{
+    if (n > 0 && reader.jumpToImage(n))
+        return reader.read();
+    QImage frame;
+    for (int i = 0; i <= n; ++i) {
+        frame = reader.read();
+        if (frame.isNull())
+            break;
+    }
+    return frame;
+}
+
 } // namespace
 
 IQExportThread::IQExportThread(IQImageFile *imageFile, const QImage &image,
@@ -96,14 +110,16 @@ bool IQExportThread::saveStill(const QImage &picture, const QString &path) const
 
 bool IQExportThread::exportCurrentFrame(QString *path)
 {
+    // The page shows a display copy of a still and, with Apply ticked, converted frames of
+    // an animation; the export writes the file's own pixels.
     QImage picture;
-    if (imageFile->kind() == DocumentInfo::Animated) {
+    const bool animated = imageFile->kind() == DocumentInfo::Animated;
+    if (animated && frameNumber < 0) {
         picture = image;
     } else {
-        // The page shows a display copy of a still; the export writes the file's own pixels.
         QImageReader reader(imageFile->absoluteFilePath());
         reader.setAutoTransform(true);
-        picture = reader.read();
+        picture = frameOf(reader, animated ? frameNumber : 0);
     }
     *path = targetPath(options.name + QLatin1Char('.') + IQExportDialog::formatSuffix(options.format));
     const bool ok = saveStill(prepared(std::move(picture)), *path);

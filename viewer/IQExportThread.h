@@ -24,6 +24,11 @@ public:
     IQExportThread(IQImageFile *imageFile, const QImage &image, const IQExportOptions *options);
     ~IQExportThread() override;
 
+    // The number of the animation frame on show: the current-frame export then reads that
+    // frame from the file instead of writing the image handed in, which the viewer may have
+    // run through the modules already.
+    void setFrameNumber(int frame) { frameNumber = frame; }
+
     // Overrides both QThread::run and QRunnable::run.
     void run() override;
 
@@ -51,4 +56,5 @@ private:
     IQImageFile *imageFile = nullptr;
     IQExportOptions options;
     QImage image;
+    int frameNumber = -1;
 };

@@ -164,6 +164,8 @@ private slots:
         QVERIFY(BrvTest::gradientImage(1001, 700).save(path("wide.png")));
         QVERIFY(ImageFixtures::stillWebp(path("still.webp"), ImageFixtures::WebpKind::Lossless,
                                          36, 20));
+        QVERIFY(ImageFixtures::animatedWebp(path("clip.webp"), kFrameColors, {100, 100, 100},
+                                            kGifWidth, kGifHeight));
         QVERIFY(ImageFixtures::jpegWithOrientation(path("turned.jpg"),
                                                    BrvTest::gradientImage(40, 24), 6));
     }
@@ -256,6 +258,40 @@ private slots:
                                                .arg(d.mean)));
             }
         }
+    }
+
+    // Given the number of the frame on show, the current frame comes from the file, not from
+    // the image the page shows (which the modules may have converted already).
+    void currentFrameByNumber_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("frame");
+        QTest::newRow("GIF, first frame") << "cat.gif" << 0;
+        QTest::newRow("GIF, last frame") << "cat.gif" << 2;
+        QTest::newRow("WebP, last frame") << "clip.webp" << 2;
+    }
+
+    void currentFrameByNumber()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, frame);
+        QTemporaryDir out;
+        exportOutputDir = out.path();
+        IQImageFile document(sources.filePath(source));
+        QCOMPARE(document.kind(), int(DocumentInfo::Animated));
+        const IQExportOptions o = options(0, 1, QStringLiteral("f"));
+        IQExportThread thread(&document, BrvTest::solidImage(kGifWidth, kGifHeight, Qt::black),
+                              &o);
+        thread.setFrameNumber(frame);
+        bool ok = false;
+        connect(&thread, &IQExportThread::saveFinished, &thread,
+                [&ok](IQImageFile *, const QString &, bool success) { ok = success; },
+                Qt::DirectConnection);
+        thread.start();
+        QVERIFY(thread.wait(60000));
+        QVERIFY(ok);
+        const QImage written = framesOf(out.filePath(QStringLiteral("f.png"))).value(0);
+        QCOMPARE(difference(written, framesOf(document.absoluteFilePath()).at(frame)).largest, 0);
     }
 
     // A still GIF has no loop block; an animation, even of one frame, loops endlessly. Every
