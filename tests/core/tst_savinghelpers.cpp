@@ -367,7 +367,7 @@ private slots:
         }
         QVERIFY(helper.end());
 
-        const QByteArray bytes = contents(path);
+        const QByteArray bytes = BrvTest::fileContents(path);
         QVERIFY(bytes.startsWith("RIFF"));
         QCOMPARE(bytes.mid(8, 4), QByteArray("WEBP"));
         QCOMPARE(bytes.contains("ANIM"), frameCount > 1);
