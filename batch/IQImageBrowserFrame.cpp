@@ -139,6 +139,17 @@ bool IQImageBrowserFrame::isConverting() const
     return !worker.isNull();
 }
 
+void IQImageBrowserFrame::stopConverting()
+{
+    if (!worker)
+        return;
+    // No event loop may be left to deliver the worker's last signals or its deferred deletion.
+    worker->disconnect(this);
+    worker->stop();
+    worker->wait();
+    delete worker.data();
+}
+
 void IQImageBrowserFrame::startConvert(const QStringList &paths)
 {
     // One batch at a time: the record must not change under a running worker.
