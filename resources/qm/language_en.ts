@@ -640,4 +640,11 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_FOLDER</source>
+        <translation>Map selecteren</translation>
+    </message>
+    <message>
+        <source>IDS_SAVE_FILE</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>IQBatchDialog</name>
+    <message>
+        <source>IDS_BATCH</source>
+        <translation>Batchconversie</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Uitvoer:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Indeling:</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT</source>
+        <translation>Converteren</translation>
+    </message>
+    <message>
+        <source>IDS_OVERWRITE</source>
+        <translation>Bestaande bestanden overschrijven</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Kwaliteit:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Duur:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>De geselecteerde map bestaat niet.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>U hebt geen schrijfrechten voor de geselecteerde map.</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageBrowserFrame</name>
+    <message>
+        <source>IDS_ADD_PHOTOS</source>
+        <translation>Foto&apos;s toevoegen</translation>
+    </message>
+    <message>
+        <source>IDS_REMOVE_PHOTOS</source>
+        <translation>Foto&apos;s verwijderen</translation>
+    </message>
+    <message>
+        <source>IDS_START_CONVERT</source>
+        <translation>Conversie starten</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT_SELECT</source>
+        <translation>Geselecteerde foto&apos;s converteren</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT_ALL</source>
+        <translation>Alle foto&apos;s converteren</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT</source>
+        <translation>Converteren</translation>
+    </message>
+</context>
+<context>
+    <name>IQBatchOptionFrame</name>
+    <message>
+        <source>IDS_RESIZE</source>
+        <translation>Formaat wijzigen</translation>
+    </message>
+    <message>
+        <source>IDS_RENAME</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>IDS_ROTATE</source>
+        <translation>Draaien</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Tekstwatermerk</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Afbeeldingswatermerk</translation>
+    </message>
+</context>
+<context>
+    <name>IQResizeFrame</name>
+    <message>
+        <source>IDS_MODE</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>IDS_BY_WIDTH</source>
+        <translation>Op breedte</translation>
+    </message>
+    <message>
+        <source>IDS_BY_HEIGHT</source>
+        <translation>Op hoogte</translation>
+    </message>
+    <message>
+        <source>IDS_BY_PERCENTAGE</source>
+        <translation>Procentueel</translation>
+    </message>
+    <message>
+        <source>IDS_FREE</source>
+        <translation>Vrij</translation>
+    </message>
+    <message>
+        <source>IDS_WIDTH</source>
+        <translation>Breedte:</translation>
+    </message>
+    <message>
+        <source>IDS_HEIGHT</source>
+        <translation>Hoogte:</translation>
+    </message>
+    <message>
+        <source>IDS_PERCENTAGE</source>
+        <translation>Procent:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION</source>
+        <translation>Resolutie:</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION_DPI</source>
+        <translation>pixels/inch</translation>
+    </message>
+    <message>
+        <source>IDS_ENLARGE_SMALL</source>
+        <translation>Kleine afbeeldingen vergroten</translation>
+    </message>
+    <message>
+        <source>IDS_RESIZE_UPPER</source>
+        <translation>Formaat wijzigen</translation>
+    </message>
+</context>
+<context>
+    <name>IQRenameFrame</name>
+    <message>
+        <source>IDS_BASIC_RENAME</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_PREFIX</source>
+        <translation>Prefix:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_SUFFIX</source>
+        <translation>Suffix:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_NEWNAME</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_START_WITH</source>
+        <translation>Vanaf:</translation>
+    </message>
+    <message>
+        <source>IDS_SAMPLE_NAME</source>
+        <translation>Voorbeeld:</translation>
+    </message>
+</context>
+<context>
+    <name>IQRotateFrame</name>
+    <message>
+        <source>IDS_ROTATE_UPPER</source>
+        <translation>Draaien</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_NO</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_LEFT</source>
+        <translation>Linksom draaien</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_RIGHT</source>
+        <translation>Rechtsom draaien</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180°</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageStampFrame</name>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Afbeeldingswatermerk</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_OPACITY</source>
+        <translation>Dekking:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_SCALE</source>
+        <translation>Schaal:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_ANGEL</source>
+        <translation>Hoek:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_POSITION</source>
+        <translation>Positie:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Linksboven</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Linksonder</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Rechtsboven</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Rechtsonder</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Midden boven</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Midden onder</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_WATERMARK</source>
+        <translation>Watermerk selecteren</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN_FAILED</source>
+        <translation>Openen is mislukt.</translation>
+    </message>
+</context>
+<context>
+    <name>QtColorPicker</name>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+</context>
+<context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulier</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Kleur:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+</context>
+<context>
+    <name>IQBorderFrame</name>
+    <message>
+        <source>IDS_BASIC_BORDER</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_WIDTH</source>
+        <translation>Breedte:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_COLOR</source>
+        <translation>Kleur:</translation>
+    </message>
+    <message>
+        <source>IDS_OPACITY</source>
+        <translation>Dekking:</translation>
+    </message>
+</context>
+<context>
+    <name>IQTextFrame</name>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Tekstwatermerk</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT</source>
+        <translation>Tekst:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_FONT</source>
+        <translation>Lettertype:</translation>
+    </message>
+    <message>
+        <source>IDS_STYLE</source>
+        <translation>Stijl:</translation>
+    </message>
+    <message>
+        <source>IDS_NORMAL</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>IDS_BOLD</source>
+        <translation>Vet</translation>
+    </message>
+    <message>
+        <source>IDS_ITALIC</source>
+        <translation>Cursief</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_COLOR</source>
+        <translation>Kleur:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_SIZE</source>
+        <translation>Grootte:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_ANGEL</source>
+        <translation>Hoek:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_POSITION</source>
+        <translation>Positie:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Linksboven</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Linksonder</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Rechtsboven</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Rechtsonder</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Midden boven</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Midden onder</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+</context>
+<context>
+    <name>IQWizardFrame</name>
+    <message>
+        <source>IDS_IMPORT</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>IDS_OR</source>
+        <translation>Of</translation>
+    </message>
+    <message>
+        <source>IDS_DARGDROP</source>
+        <translation>Sleep uw foto&apos;s hierheen</translation>
+    </message>
+</context>
+<context>
+    <name>IQEditingFrame</name>
+    <message>
+        <source>IDS_BACK</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Conversie-instellingen toepassen</translation>
+    </message>
+    <message>
+        <source>IDS_PIX</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>Failed to export file.</source>
+        <translation>Het exporteren van het bestand is mislukt.</translation>
+    </message>
+</context>
+<context>
+    <name>IQExportDialog</name>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Uitvoer:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>IDS_NAME</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>IDS_OPTION</source>
+        <translation>Optie:</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_CURRENT_FRAME</source>
+        <translation>Huidig frame exporteren</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_ALL_FRAME</source>
+        <translation>Alle frames exporteren</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_AS_ANIMATION</source>
+        <translation>Als animatie exporteren</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Indeling:</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Kwaliteit:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Duur:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Conversie-instellingen toepassen</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>De geselecteerde map bestaat niet.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>U hebt geen schrijfrechten voor de geselecteerde map.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>IDS_FILE</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>IDS_VIEW</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ACTUALSIZE</source>
+        <translation>Werkelijke grootte</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FITIN</source>
+        <translation>Passend in venster</translation>
+    </message>
+    <message>
+        <source>Ctrl+9</source>
+        <translation>Ctrl+9</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMIN</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMOUT</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>IDS_HELP</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Online help</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Veelgestelde vragen</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Contact opnemen met de klantenservice</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>IQGuideDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>IDS_AC_DONTSHOWAGAIN</source>
+        <translation>Niet meer weergeven</translation>
+    </message>
+    <message>
+        <source>IDS_AC_CLOSE</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+</TS>
