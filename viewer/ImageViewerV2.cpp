@@ -1,6 +1,5 @@
 #include "ImageViewerV2.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QGraphicsPixmapItem>
