@@ -10,6 +10,8 @@ packages=(
   libwebp-dev libyuv-dev
   # run time: image plug-ins found by Qt (WebP, HEIC/HEIF, TIFF) and a font
   qt5-image-formats-plugins kimageformat-plugins fonts-dejavu-core
+  # Chinese and Japanese interface texts
+  fonts-wqy-microhei
   # tests: independent decoders and a display server for screenshots
   imagemagick giflib-tools webp xvfb xauth
 )

@@ -640,4 +640,11 @@
         <translation>关闭</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP 可将照片和动画转换为 WebP、GIF、JPEG、PNG 和 BMP 格式。</translation>
+    </message>
+</context>
 </TS>

@@ -640,4 +640,11 @@
         <translation>Sluiten</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP zet foto's en animaties om naar WebP, GIF, JPEG, PNG en BMP.</translation>
+    </message>
+</context>
 </TS>

@@ -640,4 +640,11 @@
         <translation>Κλείσιμο</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Το Brivane WebP μετατρέπει φωτογραφίες και κινούμενες εικόνες σε WebP, GIF, JPEG, PNG και BMP.</translation>
+    </message>
+</context>
 </TS>

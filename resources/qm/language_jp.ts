@@ -640,4 +640,11 @@
         <translation>閉じる</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP は写真やアニメーションを WebP、GIF、JPEG、PNG、BMP に変換します。</translation>
+    </message>
+</context>
 </TS>

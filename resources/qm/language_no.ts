@@ -640,4 +640,11 @@
         <translation>Lukk</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP konverterer bilder og animasjoner til WebP, GIF, JPEG, PNG og BMP.</translation>
+    </message>
+</context>
 </TS>

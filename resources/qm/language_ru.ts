@@ -640,4 +640,11 @@
         <translation>Закрыть</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP преобразует фотографии и анимации в форматы WebP, GIF, JPEG, PNG и BMP.</translation>
+    </message>
+</context>
 </TS>

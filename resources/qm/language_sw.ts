@@ -640,4 +640,11 @@
         <translation>Stäng</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP konverterar foton och animeringar till WebP, GIF, JPEG, PNG och BMP.</translation>
+    </message>
+</context>
 </TS>

@@ -640,4 +640,11 @@
         <translation>Kapat</translation>
     </message>
 </context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP, fotoğrafları ve animasyonları WebP, GIF, JPEG, PNG ve BMP biçimlerine dönüştürür.</translation>
+    </message>
+</context>
 </TS>

@@ -1,11 +1,13 @@
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
 #include "BrvTest.h"
+#include "IQTranslators.h"
 #include "TsFile.h"
 
 namespace {
@@ -16,21 +18,32 @@ using Key = QPair<QString, QString>; // (context, source)
 // that language writes the same way. Text shortcuts and texts without letters are always kept.
 const QHash<QString, QSet<QString>> &allowedAsEnglish()
 {
-    static const QSet<QString> everywhere = {
-        QStringLiteral("ms"), QStringLiteral("%1 KB"), QStringLiteral("%1 MB"),
-    };
     static const QHash<QString, QSet<QString>> lists = [] {
+        const QSet<QString> everywhere = {
+            QStringLiteral("ms"), QStringLiteral("X:"), QStringLiteral("Y:"), QStringLiteral("R:"),
+            QStringLiteral("G:"), QStringLiteral("B:"), QStringLiteral("%1 KB"), QStringLiteral("%1 MB"),
+        };
         QHash<QString, QSet<QString>> l = {
-            {QStringLiteral("_de"), {QStringLiteral("Name:"), QStringLiteral("Format:"),
-                                     QStringLiteral("Option:"), QStringLiteral("Pix"),
-                                     QStringLiteral("Updater"), QStringLiteral("Stop"),
-                                     QStringLiteral("Dialog"), QStringLiteral("Text:"),
-                                     QStringLiteral("Position:"), QStringLiteral("Start convert")}},
+            {QStringLiteral("_de"), {QStringLiteral("Format:"), QStringLiteral("Name:"),
+                                     QStringLiteral("Option:"), QStringLiteral("Position:"),
+                                     QStringLiteral("Text:"), QStringLiteral("Suffix:"),
+                                     QStringLiteral("Normal"), QStringLiteral("Dialog")}},
+            {QStringLiteral("_fr"), {QStringLiteral("Normal"), QStringLiteral("%1 minutes"),
+                                     QStringLiteral("1 minute")}},
+            {QStringLiteral("_sp"), {QStringLiteral("Color:"), QStringLiteral("Normal"),
+                                     QStringLiteral("Error"), QStringLiteral("%1 bytes")}},
+            {QStringLiteral("_it"), {QStringLiteral("File")}},
+            {QStringLiteral("_pr"), {QStringLiteral("Normal"), QStringLiteral("%1 bytes")}},
+            {QStringLiteral("_du"), {QStringLiteral("Prefix:"), QStringLiteral("Suffix:"),
+                                     QStringLiteral("Help")}},
+            {QStringLiteral("_sw"), {QStringLiteral("Text:"), QStringLiteral("Normal")}},
+            {QStringLiteral("_tk"), {QStringLiteral("Form"), QStringLiteral("Normal")}},
+            {QStringLiteral("_gr"), {QStringLiteral("%1 bytes")}},
         };
         const QStringList suffixes = {"_ae", "_cn", "_da", "_du", "_fr", "_de", "_gr", "_it",
                                       "_jp", "_no", "_pr", "_ru", "_sp", "_sw", "_tk"};
-        for (const QString &s : suffixes)
-            l[s].unite(everywhere);
+        for (const QString &suffix : suffixes)
+            l[suffix].unite(everywhere);
         return l;
     }();
     return lists;
@@ -121,6 +134,7 @@ private slots:
     void translationFile();
     void compiledIntoResources_data();
     void compiledIntoResources();
+    void everyLanguageOfTheTableIsBuiltIn();
 };
 
 void tst_TranslationFiles::translationFile_data()
@@ -174,8 +188,11 @@ void tst_TranslationFiles::translationFile()
         const QString en = englishTexts.value(key);
         if (placeholders(m.translation) != placeholders(en))
             faults << where + QStringLiteral(": placeholders differ from \"%1\"").arg(en);
-        if (hasAccelerator(m.translation) != hasAccelerator(en))
-            faults << where + QStringLiteral(": accelerator differs from \"%1\"").arg(en);
+        // A menu entry keeps the accelerator of its source ("E&xit") even where English drops it.
+        const bool wantsAccelerator =
+            hasAccelerator(en) || (!isEnglish && hasAccelerator(m.source));
+        if (hasAccelerator(m.translation) != wantsAccelerator)
+            faults << where + QStringLiteral(": accelerator differs from \"%1\"").arg(m.source);
         if (isShortcut(m.source)) {
             const QKeySequence own = QKeySequence::fromString(m.translation, QKeySequence::NativeText);
             const QKeySequence reference = QKeySequence::fromString(en, QKeySequence::NativeText);
@@ -190,6 +207,20 @@ void tst_TranslationFiles::translationFile()
         if (!scripts.isEmpty() && !allowed.contains(en) && !hasLetterOf(m.translation, scripts))
             faults << where + QStringLiteral(": \"%1\" has no letter of the language's script").arg(m.translation);
     }
+    // The downloader's prompts name buttons: Qt's own "OK" stays English, "Open" is the
+    // downloader's button as this language labels it.
+    QHash<Key, QString> texts;
+    for (const BrvTest::TsMessage &m : ts.messages)
+        texts.insert({m.context, m.source}, m.translation);
+    const Key openButton{QStringLiteral("Downloader"), QStringLiteral("Open")};
+    const Key clickOpen{QStringLiteral("Downloader"), QStringLiteral("Click the \"Open\" button to apply the update")};
+    const Key clickOk{QStringLiteral("Downloader"), QStringLiteral("Click \"OK\" to begin installing the update")};
+    if (texts.contains(openButton) && texts.contains(clickOpen)
+        && !texts.value(clickOpen).contains(texts.value(openButton)))
+        faults << describe(clickOpen) + QStringLiteral(": does not name the button \"%1\"").arg(texts.value(openButton));
+    if (texts.contains(clickOk) && !texts.value(clickOk).contains(QLatin1String("OK")))
+        faults << describe(clickOk) + QStringLiteral(": does not name the button \"OK\"");
+
     for (auto it = englishTexts.cbegin(); it != englishTexts.cend(); ++it) {
         if (!seen.contains(it.key()))
             faults << describe(it.key()) + QStringLiteral(": missing");
@@ -212,6 +243,20 @@ void tst_TranslationFiles::compiledIntoResources()
     QFile file(resource);
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(resource));
     QVERIFY(file.size() > 16);
+}
+
+void tst_TranslationFiles::everyLanguageOfTheTableIsBuiltIn()
+{
+    QSet<QString> suffixes;
+    for (int language = QLocale::AnyLanguage; language <= QLocale::LastLanguage; ++language)
+        suffixes.insert(languageSuffix(QLocale::Language(language)));
+    QCOMPARE(suffixes.size(), 16);
+    for (const QString &suffix : qAsConst(suffixes)) {
+        for (const QString &resource : {QStringLiteral(":/qm/language%1.qm").arg(suffix),
+                                        QStringLiteral(":/update/update%1.qm").arg(suffix)}) {
+            QVERIFY2(QFile::exists(resource), qPrintable(resource));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_TranslationFiles)

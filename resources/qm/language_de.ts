@@ -1,0 +1,650 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_FOLDER</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>IDS_SAVE_FILE</source>
+        <translation>Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>IQBatchDialog</name>
+    <message>
+        <source>IDS_BATCH</source>
+        <translation>Stapelverarbeitung</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>IDS_OVERWRITE</source>
+        <translation>Vorhandene Dateien überschreiben</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>Der ausgewählte Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>Für den ausgewählten Ordner fehlt die Schreibberechtigung.</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageBrowserFrame</name>
+    <message>
+        <source>IDS_ADD_PHOTOS</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>IDS_REMOVE_PHOTOS</source>
+        <translation>Fotos entfernen</translation>
+    </message>
+    <message>
+        <source>IDS_START_CONVERT</source>
+        <translation>Konvertierung starten</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT_SELECT</source>
+        <translation>Ausgewählte Fotos konvertieren</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT_ALL</source>
+        <translation>Alle Fotos konvertieren</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT</source>
+        <translation>Konvertieren</translation>
+    </message>
+</context>
+<context>
+    <name>IQBatchOptionFrame</name>
+    <message>
+        <source>IDS_RESIZE</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>IDS_RENAME</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>IDS_ROTATE</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Text-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Bild-Wasserzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>IQResizeFrame</name>
+    <message>
+        <source>IDS_MODE</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>IDS_BY_WIDTH</source>
+        <translation>Nach Breite</translation>
+    </message>
+    <message>
+        <source>IDS_BY_HEIGHT</source>
+        <translation>Nach Höhe</translation>
+    </message>
+    <message>
+        <source>IDS_BY_PERCENTAGE</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>IDS_FREE</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>IDS_WIDTH</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>IDS_HEIGHT</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>IDS_PERCENTAGE</source>
+        <translation>Prozent:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION_DPI</source>
+        <translation>Pixel/Zoll</translation>
+    </message>
+    <message>
+        <source>IDS_ENLARGE_SMALL</source>
+        <translation>Kleine Bilder vergrößern</translation>
+    </message>
+    <message>
+        <source>IDS_RESIZE_UPPER</source>
+        <translation>Größe ändern</translation>
+    </message>
+</context>
+<context>
+    <name>IQRenameFrame</name>
+    <message>
+        <source>IDS_BASIC_RENAME</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_PREFIX</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_SUFFIX</source>
+        <translation>Suffix:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_NEWNAME</source>
+        <translation>Neuer Name:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_START_WITH</source>
+        <translation>Beginnen mit:</translation>
+    </message>
+    <message>
+        <source>IDS_SAMPLE_NAME</source>
+        <translation>Beispiel:</translation>
+    </message>
+</context>
+<context>
+    <name>IQRotateFrame</name>
+    <message>
+        <source>IDS_ROTATE_UPPER</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_NO</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_LEFT</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_RIGHT</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageStampFrame</name>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Bild-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_OPACITY</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_SCALE</source>
+        <translation>Skalierung:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_ANGEL</source>
+        <translation>Winkel:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_POSITION</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Oben Mitte</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Unten Mitte</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_WATERMARK</source>
+        <translation>Wasserzeichen auswählen</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN_FAILED</source>
+        <translation>Öffnen fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>QtColorPicker</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+</context>
+<context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+</context>
+<context>
+    <name>IQBorderFrame</name>
+    <message>
+        <source>IDS_BASIC_BORDER</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_WIDTH</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_COLOR</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>IDS_OPACITY</source>
+        <translation>Deckkraft:</translation>
+    </message>
+</context>
+<context>
+    <name>IQTextFrame</name>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Text-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_FONT</source>
+        <translation>Schriftart:</translation>
+    </message>
+    <message>
+        <source>IDS_STYLE</source>
+        <translation>Stil:</translation>
+    </message>
+    <message>
+        <source>IDS_NORMAL</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>IDS_BOLD</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>IDS_ITALIC</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_COLOR</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_SIZE</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_ANGEL</source>
+        <translation>Winkel:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_POSITION</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Oben Mitte</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Unten Mitte</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+</context>
+<context>
+    <name>IQWizardFrame</name>
+    <message>
+        <source>IDS_IMPORT</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>IDS_OR</source>
+        <translation>Oder</translation>
+    </message>
+    <message>
+        <source>IDS_DARGDROP</source>
+        <translation>Fotos hierher ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>IQEditingFrame</name>
+    <message>
+        <source>IDS_BACK</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Konvertierungseinstellungen anwenden</translation>
+    </message>
+    <message>
+        <source>IDS_PIX</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Failed to export file.</source>
+        <translation>Die Datei konnte nicht exportiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>IQExportDialog</name>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>IDS_NAME</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>IDS_OPTION</source>
+        <translation>Option:</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_CURRENT_FRAME</source>
+        <translation>Aktuelles Einzelbild exportieren</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_ALL_FRAME</source>
+        <translation>Alle Einzelbilder exportieren</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_AS_ANIMATION</source>
+        <translation>Animation exportieren</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Konvertierungseinstellungen anwenden</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>Der ausgewählte Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>Für den ausgewählten Ordner fehlt die Schreibberechtigung.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>IDS_FILE</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>IDS_VIEW</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ACTUALSIZE</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FITIN</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Ctrl+9</source>
+        <translation>Ctrl+9</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMIN</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMOUT</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>IDS_HELP</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Produkt-FAQ</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Kundendienst kontaktieren</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>IQGuideDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>IDS_AC_DONTSHOWAGAIN</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>IDS_AC_CLOSE</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP konvertiert Fotos und Animationen in WebP, GIF, JPEG, PNG und BMP.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,650 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_FOLDER</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>IDS_SAVE_FILE</source>
+        <translation>Guardar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>IQBatchDialog</name>
+    <message>
+        <source>IDS_BATCH</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>IDS_OVERWRITE</source>
+        <translation>Sobrescribir archivos existentes</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>La carpeta seleccionada no existe.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>No tiene permiso de escritura en la carpeta seleccionada.</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageBrowserFrame</name>
+    <message>
+        <source>IDS_ADD_PHOTOS</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>IDS_REMOVE_PHOTOS</source>
+        <translation>Quitar fotos</translation>
+    </message>
+    <message>
+        <source>IDS_START_CONVERT</source>
+        <translation>Iniciar conversión</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT_SELECT</source>
+        <translation>Convertir fotos seleccionadas</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT_ALL</source>
+        <translation>Convertir todas las fotos</translation>
+    </message>
+    <message>
+        <source>IDS_CONVERT</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
+    <name>IQBatchOptionFrame</name>
+    <message>
+        <source>IDS_RESIZE</source>
+        <translation>Redimensionar</translation>
+    </message>
+    <message>
+        <source>IDS_RENAME</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>IDS_ROTATE</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Marca de agua de texto</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Marca de agua de imagen</translation>
+    </message>
+</context>
+<context>
+    <name>IQResizeFrame</name>
+    <message>
+        <source>IDS_MODE</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>IDS_BY_WIDTH</source>
+        <translation>Por ancho</translation>
+    </message>
+    <message>
+        <source>IDS_BY_HEIGHT</source>
+        <translation>Por alto</translation>
+    </message>
+    <message>
+        <source>IDS_BY_PERCENTAGE</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>IDS_FREE</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>IDS_WIDTH</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>IDS_HEIGHT</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>IDS_PERCENTAGE</source>
+        <translation>Porcentaje:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION</source>
+        <translation>Densidad:</translation>
+    </message>
+    <message>
+        <source>IDS_RESOLUTION_DPI</source>
+        <translation>Píxeles/pulgada</translation>
+    </message>
+    <message>
+        <source>IDS_ENLARGE_SMALL</source>
+        <translation>Ampliar imágenes pequeñas</translation>
+    </message>
+    <message>
+        <source>IDS_RESIZE_UPPER</source>
+        <translation>Redimensionar</translation>
+    </message>
+</context>
+<context>
+    <name>IQRenameFrame</name>
+    <message>
+        <source>IDS_BASIC_RENAME</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_PREFIX</source>
+        <translation>Prefijo:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_SUFFIX</source>
+        <translation>Sufijo:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_NEWNAME</source>
+        <translation>Nombre nuevo:</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_START_WITH</source>
+        <translation>Empezar por:</translation>
+    </message>
+    <message>
+        <source>IDS_SAMPLE_NAME</source>
+        <translation>Ejemplo:</translation>
+    </message>
+</context>
+<context>
+    <name>IQRotateFrame</name>
+    <message>
+        <source>IDS_ROTATE_UPPER</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_NO</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_LEFT</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>IDS_BASIC_ROTATE_RIGHT</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageStampFrame</name>
+    <message>
+        <source>IDS_IMAGE_STAMP</source>
+        <translation>Marca de agua de imagen</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_OPACITY</source>
+        <translation>Opacidad:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_SCALE</source>
+        <translation>Escala:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_ANGEL</source>
+        <translation>Ángulo:</translation>
+    </message>
+    <message>
+        <source>IDS_IMAGE_POSITION</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Arriba al centro</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Abajo al centro</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT_WATERMARK</source>
+        <translation>Seleccionar marca de agua</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN_FAILED</source>
+        <translation>No se pudo abrir.</translation>
+    </message>
+</context>
+<context>
+    <name>QtColorPicker</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+</context>
+<context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+</context>
+<context>
+    <name>IQBorderFrame</name>
+    <message>
+        <source>IDS_BASIC_BORDER</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_WIDTH</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>IDS_PIXEL</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>IDS_BORDER_COLOR</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>IDS_OPACITY</source>
+        <translation>Opacidad:</translation>
+    </message>
+</context>
+<context>
+    <name>IQTextFrame</name>
+    <message>
+        <source>IDS_TEXT_STAMP</source>
+        <translation>Marca de agua de texto</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_FONT</source>
+        <translation>Fuente:</translation>
+    </message>
+    <message>
+        <source>IDS_STYLE</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>IDS_NORMAL</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>IDS_BOLD</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>IDS_ITALIC</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_COLOR</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_SIZE</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_ANGEL</source>
+        <translation>Ángulo:</translation>
+    </message>
+    <message>
+        <source>IDS_TEXT_POSITION</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_LEFT</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_LEFT</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>IDS_CENTER</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_RIGHT</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_RIGHT</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>IDS_TOP_MIDDLE</source>
+        <translation>Arriba al centro</translation>
+    </message>
+    <message>
+        <source>IDS_BOTTOM_CENTER</source>
+        <translation>Abajo al centro</translation>
+    </message>
+    <message>
+        <source>IDS_CUSTOM</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>IDS_X</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>IDS_Y</source>
+        <translation>Y:</translation>
+    </message>
+</context>
+<context>
+    <name>IQWizardFrame</name>
+    <message>
+        <source>IDS_IMPORT</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>IDS_OR</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>IDS_DARGDROP</source>
+        <translation>Arrastre sus fotos aquí</translation>
+    </message>
+</context>
+<context>
+    <name>IQEditingFrame</name>
+    <message>
+        <source>IDS_BACK</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Aplicar ajustes de conversión</translation>
+    </message>
+    <message>
+        <source>IDS_PIX</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Failed to export file.</source>
+        <translation>No se pudo exportar el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>IQExportDialog</name>
+    <message>
+        <source>IDS_EXPORT</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>IDS_OUTPUT</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>IDS_SELECT</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>IDS_NAME</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>IDS_OPTION</source>
+        <translation>Opción:</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_CURRENT_FRAME</source>
+        <translation>Exportar fotograma actual</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_ALL_FRAME</source>
+        <translation>Exportar todos los fotogramas</translation>
+    </message>
+    <message>
+        <source>IDS_EXPORT_AS_ANIMATION</source>
+        <translation>Exportar animación</translation>
+    </message>
+    <message>
+        <source>IDS_FORMAT</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>IDS_QUALITY</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>IDS_DURATION</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>IDS_APPLY_SETTINGS</source>
+        <translation>Aplicar ajustes de conversión</translation>
+    </message>
+    <message>
+        <source>IDS_CANCEL</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_EXIST</source>
+        <translation>La carpeta seleccionada no existe.</translation>
+    </message>
+    <message>
+        <source>IDS_DIRECTORY_NOT_WRITEABLE</source>
+        <translation>No tiene permiso de escritura en la carpeta seleccionada.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>IDS_FILE</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>IDS_OPEN</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>IDS_VIEW</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ACTUALSIZE</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FITIN</source>
+        <translation>Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Ctrl+9</source>
+        <translation>Ctrl+9</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMIN</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ZOOMOUT</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>IDS_HELP</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Ayuda en línea</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Preguntas frecuentes del producto</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Contactar con atención al cliente</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>IQGuideDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>IDS_AC_DONTSHOWAGAIN</source>
+        <translation>No volver a mostrar</translation>
+    </message>
+    <message>
+        <source>IDS_AC_CLOSE</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>IQAppInfo</name>
+    <message>
+        <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
+        <translation>Brivane WebP convierte fotos y animaciones a WebP, GIF, JPEG, PNG y BMP.</translation>
+    </message>
+</context>
+</TS>
