@@ -134,17 +134,18 @@ bool QStdMovie::jumpToNextFrame()
 {
     if (!isValid())
         return false;
-    // QMovie can answer true without having read a frame, so the frame number decides.
+    // From the last frame this source starts again, whatever the file asks for; going there
+    // straight keeps QMovie's search for a next frame out of the first frame's decoding time.
     const int before = m_movie->currentFrameNumber();
+    const int count = m_movie->frameCount();
+    if (count > 0 && before == count - 1)
+        return jumpToFrame(0);
+    // QMovie can answer true without having read a frame, so the frame number decides.
     if (timedStep([this] { return m_movie->jumpToNextFrame(); })) {
         const int now = m_movie->currentFrameNumber();
         if (now == before + 1 || (now == 0 && before > 0))
             return true;
     }
-    // A file that asks to be played once stops QMovie at its last frame; this source loops.
-    const int count = m_movie->frameCount();
-    if (count > 0 && before == count - 1)
-        return jumpToFrame(0);
     return false;
 }
 

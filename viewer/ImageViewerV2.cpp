@@ -1058,8 +1058,11 @@ void ImageViewerV2::armAnimationTimer(int delay)
 
 int ImageViewerV2::delayOf(int frame) const
 {
-    if (frame >= 0 && frame < m_frameDelays.size() && m_frameDelays[frame] >= 0)
+    if (m_frameDelays.value(frame, -1) >= 0)
         return m_frameDelays[frame];
+    const auto cached = m_frameCache.constFind(frame);
+    if (cached != m_frameCache.constEnd())
+        return cached->delay;
     return playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
 }
 
@@ -1070,7 +1073,8 @@ bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
     const auto cached = m_frameCache.constFind(frame);
     if (cached != m_frameCache.constEnd()) {
         *fetched = cached.value();
-        fetched->delay = delayOf(frame);
+        if (m_frameDelays.value(frame, -1) >= 0)
+            fetched->delay = m_frameDelays[frame];
         *reached = frame;
         return true;
     }
