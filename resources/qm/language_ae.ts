@@ -644,7 +644,7 @@
     <name>IQAppInfo</name>
     <message>
         <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
-        <translation>يحوّل Brivane WebP الصور والرسوم المتحركة إلى WebP وGIF وJPEG وPNG وBMP.</translation>
+        <translation>يحوّل Brivane WebP الصور والرسوم المتحركة إلى تنسيقات WebP وGIF وJPEG وPNG وBMP.</translation>
     </message>
 </context>
 </TS>

@@ -644,7 +644,7 @@
     <name>IQAppInfo</name>
     <message>
         <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
-        <translation>Brivane WebP konverterer fotos og animationer til WebP, GIF, JPEG, PNG og BMP.</translation>
+        <translation>Brivane WebP konverterer billeder og animationer til WebP, GIF, JPEG, PNG og BMP.</translation>
     </message>
 </context>
 </TS>

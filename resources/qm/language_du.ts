@@ -644,7 +644,7 @@
     <name>IQAppInfo</name>
     <message>
         <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
-        <translation>Brivane WebP zet foto's en animaties om naar WebP, GIF, JPEG, PNG en BMP.</translation>
+        <translation>Brivane WebP converteert foto&apos;s en animaties naar WebP, GIF, JPEG, PNG en BMP.</translation>
     </message>
 </context>
 </TS>

@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>IDS_CUSTOM</source>
-        <translation>Personnalisé</translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>IDS_X</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>IDS_CUSTOM</source>
-        <translation>Personnalisé</translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>IDS_X</source>

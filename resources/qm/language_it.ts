@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>IDS_FREE</source>
-        <translation>Libero</translation>
+        <translation>Libera</translation>
     </message>
     <message>
         <source>IDS_WIDTH</source>

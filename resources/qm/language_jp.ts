@@ -644,7 +644,7 @@
     <name>IQAppInfo</name>
     <message>
         <source>Brivane WebP converts photos and animations to WebP, GIF, JPEG, PNG and BMP.</source>
-        <translation>Brivane WebP は写真やアニメーションを WebP、GIF、JPEG、PNG、BMP に変換します。</translation>
+        <translation>Brivane WebP は、写真やアニメーションを WebP、GIF、JPEG、PNG、BMP 形式に変換します。</translation>
     </message>
 </context>
 </TS>

@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>IDS_BASIC_ROTATE_NO</source>
-        <translation>Ninguno</translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>IDS_BASIC_ROTATE_LEFT</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>IDS_CUSTOM</source>
-        <translation>Personalizado</translation>
+        <translation>Personalizada</translation>
     </message>
     <message>
         <source>IDS_X</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>IDS_CUSTOM</source>
-        <translation>Personalizado</translation>
+        <translation>Personalizada</translation>
     </message>
     <message>
         <source>IDS_X</source>

@@ -1,0 +1,389 @@
+#include "IQEditingFrame.h"
+#include "ui_IQEditingFrame.h"
+
+#include <QIcon>
+#include <QListWidgetItem>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "DocumentInfo.h"
+#include "IQBatchSettings.h"
+#include "IQConvertEngine.h"
+#include "IQIconReadThread.h"
+#include "IQImageConvertThread.h"
+#include "IQImageFile.h"
+#include "IQImageReadThread.h"
+#include "QMovieProxy.h"
+#include "QWaitingDialog.h"
+#include "ViewerWidget.h"
+
+namespace {
+
+constexpr int kMaxThumbnailThreads = 5;
+constexpr int kJobRole = Qt::UserRole + 1;
+constexpr int kPathRole = Qt::UserRole + 2;
+const QSize kItemSize(80, 80);
+constexpr int kStripHeight = 80;
+const QSize kPlayIconSize(20, 20);
+const QSize kBackIconSize(12, 12);
+
+const QString kPlayIcon = QStringLiteral(":/wc/icon/play24.png");
+const QString kPauseIcon = QStringLiteral(":/wc/icon/pause24.png");
+
+} // namespace
+
+IQEditingFrame::IQEditingFrame(QWidget *parent)
+    : IQImageFrameV2(parent)
+    , ui(std::make_unique<Ui::IQEditingFrame>())
+    , thumbnails(&threadPool)
+{
+    ui->setupUi(this);
+    threadPool.setMaxThreadCount(kMaxThumbnailThreads);
+    initUi();
+    qRegisterMetaType<IQImageFile *>("IQImageFile*");
+
+    connect(&thumbnails, &IQThumbnailJobs::thumbnailRead, this,
+            [this](IQIconReadThread *, const QIcon &icon, int index, const QSize &size) {
+                setItemIcon(icon, index, size);
+            });
+}
+
+IQEditingFrame::~IQEditingFrame()
+{
+    // The view goes with the base frame; nothing it sends on the way may reach this page.
+    if (viewer) {
+        viewer->setFrameHook(nullptr, nullptr);
+        disconnect(viewer, nullptr, this, nullptr);
+    }
+    qDeleteAll(files);
+}
+
+void IQEditingFrame::initUi()
+{
+    ui->workspaceLine->setStyleSheet(QStringLiteral("background-color: black;"));
+    ui->fileListWidget->setMovement(QListView::Static);
+    ui->fileListWidget->setViewMode(QListView::IconMode);
+    ui->fileListWidget->setWrapping(false);
+    ui->fileListWidget->setMaximumHeight(kStripHeight);
+    ui->applyCheckBox->setToolTip(tr("IDS_APPLY_SETTINGS"));
+
+    ui->nextFrameButton->setIcon(QIcon(QStringLiteral(":/wc/icon/skip-forward24.png")));
+    ui->prevFrameButton->setIcon(QIcon(QStringLiteral(":/wc/icon/skip-backwards24.png")));
+    ui->pauseButton->setIcon(QIcon(kPlayIcon));
+    for (QPushButton *button : {ui->nextFrameButton, ui->prevFrameButton, ui->pauseButton}) {
+        button->setFlat(true);
+        button->setIconSize(kPlayIconSize);
+    }
+    ui->nextFrameButton->setFocusPolicy(Qt::NoFocus);
+    ui->prevFrameButton->setFocusPolicy(Qt::NoFocus);
+
+    ui->backButton->setIcon(QIcon(QStringLiteral(":/wc/icon/back.png")));
+    ui->backButton->setFlat(true);
+    ui->backButton->setIconSize(kBackIconSize);
+    ui->backButton->setText(tr("IDS_BACK"));
+    ui->backButton->setFocusPolicy(Qt::NoFocus);
+    ui->exportButton->setText(tr("IDS_EXPORT"));
+    ui->exportButton->setFocusPolicy(Qt::NoFocus);
+
+    setPlaybackControls(nullptr);
+    createViewer(ui->graphicsLayout);
+    setZoomSlider(ui->zoomSlider);
+}
+
+IQImageFile *IQEditingFrame::documentAt(int row) const
+{
+    return row >= 0 && row < files.size() ? files.at(row) : nullptr;
+}
+
+void IQEditingFrame::loadFiles(const QStringList &paths, int index)
+{
+    // Compared exactly, as the tile page does: a.png and A.png are two files, and dropping
+    // one would shift every later row against the index the tile page sends.
+    QStringList kept;
+    for (const QString &path : paths) {
+        const bool listed = std::any_of(files.cbegin(), files.cend(), [&path](IQImageFile *file) {
+            return file->absoluteFilePath() == path;
+        });
+        if (!listed)
+            kept.append(path);
+    }
+
+    const bool wasEmpty = files.isEmpty();
+    for (const QString &path : qAsConst(kept)) {
+        auto *file = new IQImageFile(path);
+        files.append(file);
+
+        auto *item = new QListWidgetItem;
+        item->setSizeHint(kItemSize);
+        item->setToolTip(file->fileName());
+        item->setText(file->fileName());
+        ui->fileListWidget->addItem(item);
+
+        IQIconReadThread *job = thumbnails.start(file->absoluteFilePath(), files.size() - 1);
+        item->setData(kJobRole, QVariant::fromValue(job));
+        item->setData(kPathRole, file->absoluteFilePath());
+    }
+
+    if (wasEmpty && !files.isEmpty())
+        ui->fileListWidget->setCurrentRow(index);
+}
+
+void IQEditingFrame::clearFileList()
+{
+    clear();
+    disconnect(ui->fileListWidget, &QListWidget::currentRowChanged, this,
+               &IQEditingFrame::on_fileListWidget_currentRowChanged);
+    for (int row = 0; row < ui->fileListWidget->count(); ++row)
+        thumbnails.retire(ui->fileListWidget->item(row)->data(kJobRole).value<IQIconReadThread *>());
+    ui->fileListWidget->clear();
+    connect(ui->fileListWidget, &QListWidget::currentRowChanged, this,
+            &IQEditingFrame::on_fileListWidget_currentRowChanged);
+    qDeleteAll(files);
+    files.clear();
+
+    // An empty page shows nothing of the files it had, and has nothing to convert.
+    originalImage = QImage();
+    ui->nameLabel->clear();
+    ui->sizeLabel->clear();
+    setPlaybackControls(nullptr);
+    updateActions();
+}
+
+void IQEditingFrame::on_backButton_clicked()
+{
+    clearFileList();
+    emit editFinished();
+}
+
+void IQEditingFrame::on_fileListWidget_currentRowChanged(int currentRow)
+{
+    this->currentRow = currentRow;
+    loadFile(documentAt(currentRow));
+}
+
+void IQEditingFrame::runWaiting(QThread *thread)
+{
+    QWaitingDialog dialog(this);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, &dialog, &QDialog::close);
+    thread->start(QThread::InheritPriority);
+    dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    dialog.exec();
+}
+
+void IQEditingFrame::loadFile(IQImageFile *file)
+{
+    if (!file)
+        return;
+    auto *thread = new IQImageReadThread(file, applySettings);
+    connect(thread, &IQImageReadThread::readStaticFinished, this, &IQEditingFrame::showDocument);
+    connect(thread, &IQImageReadThread::readAnimationFinished, this,
+            &IQEditingFrame::connectPlayer);
+    runWaiting(thread);
+}
+
+void IQEditingFrame::showDocument(IQImageFile *file, QImage image, QImage convertedImage,
+                                  bool update)
+{
+    Q_UNUSED(update)
+    playing = false;
+    disconnectPlayer();
+    originalImage = image;
+
+    if (image.isNull()) {
+        // The view refuses a null picture; left alone it would show the previous file under
+        // this one's name.
+        showNothing(file);
+        setPlaybackControls(file);
+        emit imageChanged(&this->image());
+        return;
+    }
+
+    const QImage &shown = convertedImage.isNull() ? image : convertedImage;
+    setImage(shown);
+    ui->nameLabel->setText(file ? file->fileName() : QString());
+    showSize(shown);
+    setPlaybackControls(file);
+    emit imageChanged(&this->image());
+}
+
+void IQEditingFrame::connectPlayer(IQImageFile *file, QMovieProxy *movie)
+{
+    std::unique_ptr<QMovieProxy> source(movie);
+    // Taken now: once handed over, the source is the view's, or gone.
+    const QRect frameRect = source ? source->frameRect() : QRect();
+
+    connect(viewer, &ViewerWidget::durationChanged, this, &IQEditingFrame::durationChanged,
+            Qt::UniqueConnection);
+    connect(viewer, &ViewerWidget::frameChanged, this, &IQEditingFrame::frameChanged,
+            Qt::UniqueConnection);
+    connect(viewer, &ViewerWidget::animationPaused, this, &IQEditingFrame::animationPaused,
+            Qt::UniqueConnection);
+    viewer->setFrameHook(&IQEditingFrame::convertFrameHook, this);
+
+    const bool hadSource = bool(source);
+    if (!showAnimation(std::move(source))) {
+        playing = false;
+        disconnectPlayer();
+        showNothing(file);
+        setPlaybackControls(nullptr);
+        emit imageChanged(&image());
+        return;
+    }
+
+    ui->nameLabel->setText(file ? file->fileName() : QString());
+    ui->sizeLabel->setText(hadSource ? QStringLiteral("%1 x %2 %3")
+                                           .arg(frameRect.width())
+                                           .arg(frameRect.height())
+                                           .arg(tr("IDS_PIX"))
+                                     : QString());
+    setPlaybackControls(file);
+    emit imageChanged(&image());
+}
+
+void IQEditingFrame::disconnectPlayer()
+{
+    disconnect(viewer, &ViewerWidget::durationChanged, this, &IQEditingFrame::durationChanged);
+    disconnect(viewer, &ViewerWidget::frameChanged, this, &IQEditingFrame::frameChanged);
+    disconnect(viewer, &ViewerWidget::animationPaused, this, &IQEditingFrame::animationPaused);
+    viewer->setFrameHook(nullptr, nullptr);
+}
+
+void IQEditingFrame::showNothing(IQImageFile *file)
+{
+    clear();
+    originalImage = QImage();
+    ui->nameLabel->setText(file ? file->fileName() : QString());
+    ui->sizeLabel->clear();
+    updateActions();
+}
+
+void IQEditingFrame::setPlaybackControls(IQImageFile *file)
+{
+    ui->pageFrame->hide();
+    const bool animated = file && file->kind() == DocumentInfo::Animated;
+    if (animated)
+        ui->pageFrame->show();
+    if (!viewer)
+        return;
+    if (animated) {
+        connect(ui->seekBar, &VideoSlider::sliderMovedX, viewer, &ViewerWidget::seek,
+                Qt::UniqueConnection);
+        connect(ui->prevFrameButton, &QPushButton::clicked, viewer, &ViewerWidget::frameStepBack,
+                Qt::UniqueConnection);
+        connect(ui->nextFrameButton, &QPushButton::clicked, viewer, &ViewerWidget::frameStep,
+                Qt::UniqueConnection);
+        connect(ui->pauseButton, &QPushButton::clicked, viewer,
+                &ViewerWidget::pauseResumePlayback, Qt::UniqueConnection);
+    } else {
+        disconnect(ui->seekBar, &VideoSlider::sliderMovedX, viewer, &ViewerWidget::seek);
+        disconnect(ui->prevFrameButton, &QPushButton::clicked, viewer,
+                   &ViewerWidget::frameStepBack);
+        disconnect(ui->nextFrameButton, &QPushButton::clicked, viewer, &ViewerWidget::frameStep);
+        disconnect(ui->pauseButton, &QPushButton::clicked, viewer,
+                   &ViewerWidget::pauseResumePlayback);
+    }
+}
+
+void IQEditingFrame::setItemIcon(const QIcon &tileIcon, int index, const QSize &originalSize)
+{
+    QListWidgetItem *item = ui->fileListWidget->item(index);
+    const IQImageFile *file = documentAt(index);
+    if (!item || !file)
+        return;
+    item->setIcon(tileIcon);
+    item->setText(QString());
+    // One pass, so a name such as "50%2.png" is not taken for a placeholder.
+    item->setToolTip(QStringLiteral("%1\r\n%2 x %3")
+                         .arg(file->fileName(), QString::number(originalSize.width()),
+                              QString::number(originalSize.height())));
+}
+
+void IQEditingFrame::animationPaused(bool paused)
+{
+    ui->pauseButton->setIcon(QIcon(paused ? kPlayIcon : kPauseIcon));
+    playing = !paused;
+}
+
+void IQEditingFrame::frameChanged(int frame, QImage image)
+{
+    originalImage = image;
+    storedImage = image;
+    ui->positionLabel->setText(QString::number(frame + 1));
+    {
+        const QSignalBlocker blocker(ui->seekBar);
+        ui->seekBar->setValue(frame);
+    }
+    showSize(image);
+}
+
+void IQEditingFrame::durationChanged(int duration, int frames)
+{
+    ui->seekBar->setRange(0, frames - 1);
+    ui->durationLabel->setText(QString::number(frames));
+    ui->positionLabel->clear();
+    if (IQImageFile *file = documentAt(currentRow)) {
+        file->duration = duration;
+        file->frameCount = frames;
+    }
+}
+
+void IQEditingFrame::on_applyCheckBox_stateChanged(int arg1)
+{
+    applySettings = arg1 == Qt::Checked;
+    IQImageFile *file = documentAt(currentRow);
+    // Animations: only the frames shown from now on change, through the hook.
+    if (!file || file->kind() == DocumentInfo::Animated || originalImage.isNull())
+        return;
+    if (!applySettings) {
+        updateSizeLabel();
+        return;
+    }
+    auto *thread = new IQImageConvertThread(file, originalImage);
+    connect(thread, &IQImageConvertThread::convertFinished, this,
+            &IQEditingFrame::onConvertFinished);
+    runWaiting(thread);
+}
+
+void IQEditingFrame::onConvertFinished(QImage convertedImage)
+{
+    if (convertedImage.size() == originalImage.size()) {
+        showPixmap(convertedImage);
+        return;
+    }
+    setImage(convertedImage);
+    showSize(convertedImage);
+}
+
+void IQEditingFrame::updateSizeLabel()
+{
+    if (image().size() == originalImage.size()) {
+        showPixmap(originalImage);
+        return;
+    }
+    setImage(originalImage);
+    showSize(originalImage);
+}
+
+void IQEditingFrame::showSize(const QImage &image)
+{
+    ui->sizeLabel->setText(image.isNull() ? QString()
+                                          : QStringLiteral("%1 x %2 %3")
+                                                .arg(image.width())
+                                                .arg(image.height())
+                                                .arg(tr("IDS_PIX")));
+}
+
+bool IQEditingFrame::convertFrameHook(QPixmap *frame, void *context)
+{
+    const auto *page = static_cast<IQEditingFrame *>(context);
+    if (!page || !page->applySettings || !frame)
+        return true;
+    const QImage converted = IQConvertEngine(IQBatchSettings::instance()).process(frame->toImage());
+    // A frame the modules cannot convert is shown as it is rather than as nothing.
+    if (!converted.isNull())
+        *frame = QPixmap::fromImage(converted);
+    return true;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <memory>
+
+#include "IQImageFrameV2.h"
+#include "IQThumbnailJobs.h"
+
+namespace Ui {
+class IQEditingFrame;
+}
+
+class IQIconReadThread;
+class IQImageFile;
+class QIcon;
+class QMovieProxy;
+class QPixmap;
+class QSize;
+
+// The viewer/editor page: a top bar (back, the file name, export), the view with its bottom
+// bar (size, the playback bar of animations, zoom, "Apply Convert Settings") and a strip of
+// thumbnails, one per listed file. Selecting a thumbnail reads that file behind a waiting
+// dialog; while the box is ticked, stills and every animation frame go through the batch
+// modules before they are shown.
+class IQEditingFrame : public IQImageFrameV2
+{
+    Q_OBJECT
+
+public:
+    explicit IQEditingFrame(QWidget *parent = nullptr);
+    ~IQEditingFrame() override;
+
+    void initUi();
+    // Lists the paths not listed yet; on an empty page then shows the file at index.
+    void loadFiles(const QStringList &paths, int index);
+    void clearFileList();
+
+    // The document at the row, or null for a row that lists none.
+    IQImageFile *documentAt(int row) const;
+
+signals:
+    void imageChanged(const QImage *image);
+    void editFinished();
+
+private slots:
+    void on_fileListWidget_currentRowChanged(int currentRow);
+    void on_backButton_clicked();
+    void on_applyCheckBox_stateChanged(int arg1);
+
+    void showDocument(IQImageFile *file, QImage image, QImage convertedImage, bool update);
+    void connectPlayer(IQImageFile *file, QMovieProxy *movie);
+    void onConvertFinished(QImage convertedImage);
+    void animationPaused(bool paused);
+    void frameChanged(int frame, QImage image);
+    void durationChanged(int duration, int frames);
+
+private:
+    void loadFile(IQImageFile *file);
+    void setPlaybackControls(IQImageFile *file);
+    void setItemIcon(const QIcon &tileIcon, int index, const QSize &originalSize);
+    void updateSizeLabel();
+    void showSize(const QImage &image);
+    // Empties the view and the labels but the name: nothing of the file can be shown.
+    void showNothing(IQImageFile *file);
+    void disconnectPlayer();
+    void runWaiting(QThread *thread);
+    static bool convertFrameHook(QPixmap *frame, void *context);
+
+    std::unique_ptr<Ui::IQEditingFrame> ui;
+    int currentRow = 0;
+    bool playing = false;
+    QImage originalImage;
+    bool applySettings = false;
+    QList<IQImageFile *> files;
+
+protected:
+    QThreadPool threadPool;
+    // Declared after the pool, which must outlive the jobs.
+    IQThumbnailJobs thumbnails;
+};
