@@ -77,12 +77,12 @@ private:
     QString partPath() const { return finalPath() + QStringLiteral(".part"); }
 
     // Starts a download of path on the server into the test's folder.
-    void start(const QByteArray &path, bool customInstall)
+    void start(const QByteArray &path, bool customInstall, bool mandatory = false)
     {
         downloader->setDownloadDir(folder->path());
         downloader->setUrlId(kUrlId);
         downloader->setFileName(kFileName);
-        downloader->setMandatoryUpdate(false);
+        downloader->setMandatoryUpdate(mandatory);
         downloader->setUseCustomInstallProcedures(customInstall);
         downloader->startDownload(server.url(QString::fromLatin1(path)));
     }
@@ -429,6 +429,36 @@ private slots:
         open->click();
         QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(finalPath())});
         QVERIFY(BrvTest::takeQuitRequest());
+    }
+
+    // A mandatory update that does not get installed ends the program.
+    void mandatoryUpdateQuits_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("download fails") << QByteArray("/missing/setup.exe")
+                                        << QStringLiteral("Error: ") + kDownloadError;
+        QTest::newRow("install prompt refused")
+            << QByteArray("/whole/setup.exe")
+            << QStringLiteral(": <h3>In order to install the update, you may need to quit the "
+                              "application. This is a mandatory update, exiting now will close "
+                              "the application</h3>");
+    }
+
+    void mandatoryUpdateQuits()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QString, box);
+
+        QObject step;
+        Boxes boxes;
+        boxes.answerAll(&step, QMessageBox::Cancel);
+        start(path, false, true);
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
+
+        QCOMPARE(boxes.seen, QStringList{box});
+        QVERIFY(BrvTest::takeQuitRequest());
+        QVERIFY(findNamed<QPushButton>(downloader.get(), "openButton")->isHidden());
     }
 
     void noReplyOutlivesItsTransfer()
