@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -90,6 +91,48 @@ struct IQGifColorCache
         return true;
     }
     void add(uint32_t rgb, int index) { slot[indexOf(rgb)] = (tag(rgb) << 8) | uint64_t(index); }
+};
+
+// The colours of a frame with at most 255 of them, each its own palette entry, so that such a
+// frame is written without loss. Open addressing over twice the largest count.
+struct IQGifExactColors
+{
+    static constexpr int kSlots = 512;
+    static constexpr int kMaxColors = 255;
+    uint32_t key[kSlots];   // rgb + 1, 0 for an empty slot
+    uint8_t index[kSlots];
+    int count = 0;
+
+    void clear()
+    {
+        std::memset(key, 0, sizeof(key));
+        count = 0;
+    }
+    static uint32_t slotOf(uint32_t rgb) { return (rgb * 2654435761u) >> (32 - 9); }
+    // The entry of rgb, adding it when new; -1 once more than limit colours were seen.
+    int insert(uint32_t rgb, int limit)
+    {
+        for (uint32_t s = slotOf(rgb);; s = (s + 1) % kSlots) {
+            if (key[s] == rgb + 1)
+                return index[s];
+            if (key[s] == 0) {
+                if (count >= limit)
+                    return -1;
+                key[s] = rgb + 1;
+                index[s] = uint8_t(++count);
+                return index[s];
+            }
+        }
+    }
+    int find(uint32_t rgb) const
+    {
+        for (uint32_t s = slotOf(rgb);; s = (s + 1) % kSlots) {
+            if (key[s] == rgb + 1)
+                return index[s];
+            if (key[s] == 0)
+                return -1;
+        }
+    }
 };
 
 int maxInt(int a, int b)
@@ -249,29 +292,15 @@ bool sameColor(const uint8_t *a, const uint8_t *b)
     return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
 }
 
-// Moves the pixels that differ from the previous frame to the front, in order; returns their count.
-int pickChangedPixels(const uint8_t *previous, uint8_t *pixels, int n)
-{
-    int count = 0;
-    for (int i = 0; i < n; ++i) {
-        if (!sameColor(previous + i * 4, pixels + i * 4)) {
-            std::memmove(pixels + count * 4, pixels + i * 4, 4);
-            ++count;
-        }
-    }
-    return count;
-}
-
-// scratch holds width x height x 4 bytes; its content is lost.
-void makePalette(const uint8_t *previous, const uint8_t *pixels, uint8_t *scratch, int width,
-                 int height, int bitDepth, bool forDither, IQGifPalette *palette)
+// The palette of a whole frame, for dithering. scratch holds width x height x 4 bytes; its
+// content is lost.
+void makePalette(const uint8_t *pixels, uint8_t *scratch, int width, int height, int bitDepth,
+                 bool forDither, IQGifPalette *palette)
 {
     *palette = IQGifPalette{};
     palette->bitDepth = bitDepth;
-    int n = width * height;
+    const int n = width * height;
     std::memcpy(scratch, pixels, size_t(n) * 4);
-    if (previous)
-        n = pickChangedPixels(previous, scratch, n);
 
     const int entries = 1 << bitDepth;
     if (entries > 1 && n > 0)
@@ -337,26 +366,104 @@ int nearestIndex(const IQGifPalette &palette, IQGifColorCache *cache, int r, int
     return search.best;
 }
 
-// out may be previous itself: each pixel is read before it is written.
-void thresholdImage(const uint8_t *previous, const uint8_t *pixels, uint8_t *out, int width,
-                    int height, const IQGifPalette &palette, IQGifColorCache *cache)
+// What a pixel of a mapped frame does: keeps what the viewer shows (index 0), is transparent
+// (index 0 on a cleared pixel), or takes a colour of the frame's palette.
+enum IQGifPixelRole : uint8_t { KeepShown = 0, Transparent = 1, Paint = 2 };
+
+// A pixel is unchanged when its colour is the one shown or the one the previous source frame
+// had there: after palette reduction a many-colour source rarely equals what is shown, and
+// repainting it would make a still background shimmer. A pixel whose alpha is below half is
+// transparent on the first frame and stays so while it is transparent; one that turns
+// transparent after being painted cannot be cleared with "leave in place" and keeps its colour.
+void assignRoles(const uint8_t *shown, const uint8_t *previousSource, const uint8_t *cleared,
+                 const uint8_t *pixels, uint8_t *roles, int n)
 {
-    const int n = width * height;
     for (int i = 0; i < n; ++i) {
         const uint8_t *p = pixels + i * 4;
-        uint8_t *o = out + i * 4;
-        if (previous && sameColor(previous + i * 4, p)) {
-            o[0] = previous[i * 4];
-            o[1] = previous[i * 4 + 1];
-            o[2] = previous[i * 4 + 2];
-            o[3] = 0;
-            continue;
+        const bool transparent = p[3] < 128;
+        if (!shown) {
+            roles[i] = transparent ? Transparent : Paint;
+        } else if (cleared[i]) {
+            roles[i] = transparent ? KeepShown : Paint;
+        } else {
+            const bool unchanged =
+                sameColor(shown + i * 4, p) || sameColor(previousSource + i * 4, p);
+            roles[i] = unchanged ? KeepShown : Paint;
         }
-        const int index = nearestIndex(palette, cache, p[0], p[1], p[2], 1);
-        o[0] = palette.red[index];
-        o[1] = palette.green[index];
-        o[2] = palette.blue[index];
-        o[3] = uint8_t(index);
+    }
+}
+
+// The palette of the painted pixels: exactly their colours when there are at most 255 of them
+// (exact is then filled), else the median cut. scratch holds n x 4 bytes; its content is lost.
+bool makeRolePalette(const uint8_t *pixels, const uint8_t *roles, uint8_t *scratch, int n,
+                     int bitDepth, IQGifPalette *palette, IQGifExactColors *exact)
+{
+    *palette = IQGifPalette{};
+    palette->bitDepth = bitDepth;
+    int painted = 0;
+    for (int i = 0; i < n; ++i) {
+        if (roles[i] == Paint) {
+            std::memcpy(scratch + painted * 4, pixels + i * 4, 4);
+            ++painted;
+        }
+    }
+
+    const int entries = 1 << bitDepth;
+    const int room = std::min(entries - 1, IQGifExactColors::kMaxColors);
+    exact->clear();
+    bool isExact = painted > 0;
+    for (int i = 0; isExact && i < painted; ++i) {
+        const uint8_t *p = scratch + i * 4;
+        isExact = exact->insert(uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2], room) >= 0;
+    }
+    if (isExact) {
+        for (int s = 0; s < IQGifExactColors::kSlots; ++s) {
+            if (!exact->key[s])
+                continue;
+            const uint32_t rgb = exact->key[s] - 1;
+            const int i = exact->index[s];
+            palette->red[i] = uint8_t(rgb >> 16);
+            palette->green[i] = uint8_t(rgb >> 8);
+            palette->blue[i] = uint8_t(rgb);
+            palette->used[i] = true;
+        }
+    } else if (entries > 1 && painted > 0) {
+        splitPaletteRange(scratch, painted, 1, entries, entries / 2, entries / 4, 1, false,
+                          palette);
+    }
+    palette->splitValue[entries / 2] = 0;
+    palette->splitComponent[entries / 2] = 0;
+    palette->red[0] = palette->green[0] = palette->blue[0] = 0;
+    return isExact;
+}
+
+// Writes the shown colours and indices into out, which is the shown frame itself.
+void mapByRoles(const uint8_t *pixels, const uint8_t *roles, uint8_t *out, uint8_t *cleared,
+                int n, const IQGifPalette &palette, const IQGifExactColors *exact,
+                IQGifColorCache *cache)
+{
+    for (int i = 0; i < n; ++i) {
+        uint8_t *o = out + i * 4;
+        switch (roles[i]) {
+        case KeepShown:
+            o[3] = 0;
+            break;
+        case Transparent:
+            o[0] = o[1] = o[2] = o[3] = 0;
+            cleared[i] = 1;
+            break;
+        default: {
+            const uint8_t *p = pixels + i * 4;
+            const int index = exact ? exact->find(uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2])
+                                    : nearestIndex(palette, cache, p[0], p[1], p[2], 1);
+            o[0] = palette.red[index];
+            o[1] = palette.green[index];
+            o[2] = palette.blue[index];
+            o[3] = uint8_t(index);
+            cleared[i] = 0;
+            break;
+        }
+        }
     }
 }
 
@@ -528,6 +635,7 @@ struct IQGifWriter::Tables
 {
     IQGifDictionary dictionary;
     IQGifColorCache colors;
+    IQGifExactColors exact;
 };
 
 IQGifWriter::IQGifWriter() = default;
@@ -543,6 +651,8 @@ void IQGifWriter::closeFile()
         fclose(file);
     file = nullptr;
     previous.reset();
+    previousSource.reset();
+    cleared.reset();
     tables.reset();
 }
 
@@ -551,9 +661,12 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
     if (file || !path || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide
         || qint64(width) * height > kMaxPixels)
         return false;
-    previous = allocate<uint8_t>(size_t(width) * size_t(height) * 4);
+    const size_t pixelCount = size_t(width) * size_t(height);
+    previous = allocate<uint8_t>(pixelCount * 4);
+    previousSource = allocate<uint8_t>(pixelCount * 4);
+    cleared.reset(new (std::nothrow) uint8_t[pixelCount]()); // zeroed: nothing cleared yet
     tables.reset(new (std::nothrow) Tables()); // zeroed
-    if (!previous || !tables) {
+    if (!previous || !previousSource || !cleared || !tables) {
         closeFile();
         return false;
     }
@@ -613,13 +726,20 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
 
     IQGifPalette palette;
     if (!dither) {
-        makePalette(previousFrame, pixels, scratch.get(), width, height, bitDepth, false,
-                    &palette);
+        std::unique_ptr<uint8_t[]> roles = allocate<uint8_t>(n);
+        if (!roles)
+            return false;
+        const int count = int(n);
+        assignRoles(previousFrame, previousSource.get(), cleared.get(), pixels, roles.get(),
+                    count);
+        const bool exact = makeRolePalette(pixels, roles.get(), scratch.get(), count, bitDepth,
+                                           &palette, &tables->exact);
         tables->colors.clear();
-        thresholdImage(previousFrame, pixels, previous.get(), width, height, palette,
-                       &tables->colors);
+        mapByRoles(pixels, roles.get(), previous.get(), cleared.get(), count, palette,
+                   exact ? &tables->exact : nullptr, &tables->colors);
+        std::memcpy(previousSource.get(), pixels, n * 4);
     } else {
-        makePalette(nullptr, pixels, scratch.get(), width, height, bitDepth, true, &palette);
+        makePalette(pixels, scratch.get(), width, height, bitDepth, true, &palette);
         tables->colors.clear();
         ditherImage(previousFrame, pixels, previous.get(), work.get(), width, height, palette,
                     &tables->colors);

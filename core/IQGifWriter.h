@@ -5,8 +5,9 @@
 #include <memory>
 
 // Writes GIF89a files, still or animated, from RGBA frames of one canvas size. Every frame gets
-// a local palette of its own (median cut), and pixels that did not change since the previous
-// frame are written as the transparent index 0 so that the viewer keeps what it shows.
+// a local palette of its own (exactly its colours when it has at most 255, else a median cut),
+// and pixels that did not change since the previous frame are written as the transparent index
+// 0 so that the viewer keeps what it shows. Pixels whose alpha is below half are transparent.
 class IQGifWriter
 {
 public:
@@ -20,7 +21,8 @@ public:
     // path is a local 8-bit file name. A non-zero delay adds the endless-loop block. False when
     // the file cannot be made or the canvas does not fit a GIF.
     bool begin(const char *path, int width, int height, int delay);
-    // pixels: width x height x 4 bytes in the order red, green, blue, alpha (alpha ignored).
+    // pixels: width x height x 4 bytes in the order red, green, blue, alpha (an alpha below 128
+    // is transparent; dithered frames ignore alpha).
     // The size must be the canvas size; delay is in hundredths of a second. False, with nothing
     // written, for another size, a depth outside 1..8 or memory that cannot be had.
     bool writeFrame(const uint8_t *pixels, int width, int height, int delay, int bitDepth,
@@ -34,7 +36,9 @@ private:
     void closeFile();
 
     FILE *file = nullptr;
-    std::unique_ptr<uint8_t[]> previous;
+    std::unique_ptr<uint8_t[]> previous;       // shown colours and the index written, per pixel
+    std::unique_ptr<uint8_t[]> previousSource; // the last frame as it was given
+    std::unique_ptr<uint8_t[]> cleared;        // 1 where the viewer shows transparency
     bool firstFrame = false;
     int canvasWidth = 0;
     int canvasHeight = 0;

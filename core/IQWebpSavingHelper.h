@@ -10,10 +10,11 @@
 
 class QSaveFile;
 
-// Writes a WebP file through libwebp's animation encoder, even for a single frame: begin, one
-// addFrame per frame, end. The bytes go to a temporary file beside the target that takes its
-// place only when end succeeds; otherwise, or when the helper is destroyed first, nothing is
-// left behind and an earlier file at the path stays as it was.
+// Writes a WebP file: begin, one addFrame per frame, end. Two or more frames go through libwebp's
+// animation encoder; a single frame becomes a still WebP file, which every reader takes. The
+// bytes go to a temporary file beside the target that takes its place only when end succeeds;
+// otherwise, or when the helper is destroyed first, nothing is left behind and an earlier file
+// at the path stays as it was.
 class IQWebpSavingHelper : public IQSavingHeler
 {
 public:
@@ -36,6 +37,9 @@ private:
     };
 
     void discard();
+    bool addToAnimation(const QImage &argb, int startTime, int lossless, int quality);
+    bool writeStill();
+    bool writeAnimation();
 
     int width = 0;
     int height = 0;
@@ -43,4 +47,9 @@ private:
     std::unique_ptr<WebPAnimEncoder, EncoderDeleter> encoder;
     std::unique_ptr<QSaveFile> file;
     int timestamp = 0; // start of the next frame, in milliseconds
+    int frames = 0;
+    // The first frame waits until a second one makes the file an animation.
+    QImage firstFrame;
+    int firstLossless = 0;
+    int firstQuality = 0;
 };

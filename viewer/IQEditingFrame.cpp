@@ -1,8 +1,10 @@
 #include "IQEditingFrame.h"
 #include "ui_IQEditingFrame.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QListWidgetItem>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QSignalBlocker>
 
@@ -10,11 +12,15 @@
 
 #include "DocumentInfo.h"
 #include "IQBatchSettings.h"
+#include "IQBatchProgressDialog.h"
 #include "IQConvertEngine.h"
+#include "IQExportDialog.h"
+#include "IQExportThread.h"
 #include "IQIconReadThread.h"
 #include "IQImageConvertThread.h"
 #include "IQImageFile.h"
 #include "IQImageReadThread.h"
+#include "IQSettings.h"
 #include "QMovieProxy.h"
 #include "QWaitingDialog.h"
 #include "ViewerWidget.h"
@@ -28,6 +34,11 @@ const QSize kItemSize(80, 80);
 constexpr int kStripHeight = 80;
 const QSize kPlayIconSize(20, 20);
 const QSize kBackIconSize(12, 12);
+
+// The export's progress dialog, as the batch shows its own.
+constexpr int kProgressMinimumDurationMs = 5;
+constexpr int kProgressMinimumWidth = 320;
+constexpr int kProgressMaximumWidth = 480;
 
 const QString kPlayIcon = QStringLiteral(":/wc/icon/play24.png");
 const QString kPauseIcon = QStringLiteral(":/wc/icon/pause24.png");
@@ -309,6 +320,7 @@ void IQEditingFrame::animationPaused(bool paused)
 
 void IQEditingFrame::frameChanged(int frame, QImage image)
 {
+    currentFrame = frame;
     originalImage = image;
     storedImage = image;
     ui->positionLabel->setText(QString::number(frame + 1));
@@ -386,4 +398,77 @@ bool IQEditingFrame::convertFrameHook(QPixmap *frame, void *context)
     if (!converted.isNull())
         *frame = QPixmap::fromImage(converted);
     return true;
+}
+
+void IQEditingFrame::on_exportButton_clicked()
+{
+    exportImage();
+}
+
+void IQEditingFrame::exportImage()
+{
+    IQImageFile *file = documentAt(currentRow);
+    if (!file || image().isNull())
+        return;
+    if (playing)
+        viewer->pauseResumePlayback();
+
+    IQSettings *preferences = IQSettings::instance();
+    IQExportOptions options;
+    options.option = IQExportOptions::CurrentFrame;
+    options.format = IQOutputFormat::Jpeg;
+    options.quality = preferences->quality();
+    options.webpQuality = preferences->webpQuality();
+    options.duration = file->duration;
+    options.name = file->baseName();
+    options.apply = true;
+    const QString lastSaveDir = preferences->lastSaveDir();
+    exportOutputDir = lastSaveDir.isEmpty() ? file->absolutePath() : lastSaveDir;
+
+    IQExportDialog dialog(file, &options, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.exportOptions(&options);
+    preferences->setQuality(options.quality);
+    preferences->setWebpQuality(options.webpQuality);
+
+    // The range is what the run writes: one picture, or every frame of the file.
+    const int steps = options.option == IQExportOptions::CurrentFrame ? 1 : qMax(1, file->frameCount);
+    IQBatchProgressDialog progress(tr("IDS_EXPORT"), QString(), 0, steps, this);
+    progress.reset();
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setCancelButton(nullptr);
+    progress.setMinimumDuration(kProgressMinimumDurationMs);
+    progress.setMinimumWidth(kProgressMinimumWidth);
+    progress.setMaximumWidth(kProgressMaximumWidth);
+    // The title hints count only with CustomizeWindowHint; without it the window manager
+    // draws a close button all the same.
+    progress.setWindowFlags(
+        (progress.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+        & ~(Qt::WindowContextHelpButtonHint | Qt::MSWindowsFixedSizeDialogHint
+            | Qt::WindowCloseButtonHint));
+
+    auto *thread = new IQExportThread(file, originalImage, &options);
+    // What is on show may be a frame the modules have converted already; the worker reads
+    // the frame from the file, so that Apply runs the modules over it exactly once.
+    if (file->kind() == DocumentInfo::Animated)
+        thread->setFrameNumber(currentFrame);
+    connect(thread, &IQExportThread::saveFinished, this, &IQEditingFrame::onExportFinished);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, &progress, &IQBatchProgressDialog::finish);
+    connect(thread, &IQExportThread::saving, &progress, &QProgressDialog::setValue);
+    thread->start(QThread::InheritPriority);
+    // Until the worker has finished it reads the document and the batch record, so the
+    // interface stays held even after the last picture is reported.
+    progress.exec();
+}
+
+void IQEditingFrame::onExportFinished(IQImageFile *file, const QString &path, bool successed)
+{
+    Q_UNUSED(file)
+    Q_UNUSED(path)
+    if (successed)
+        return;
+    QMessageBox::warning(this, QApplication::applicationDisplayName(),
+                         tr("Failed to export file."), QMessageBox::Ok);
 }

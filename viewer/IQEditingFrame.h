@@ -50,6 +50,7 @@ private slots:
     void on_fileListWidget_currentRowChanged(int currentRow);
     void on_backButton_clicked();
     void on_applyCheckBox_stateChanged(int arg1);
+    void on_exportButton_clicked();
 
     void showDocument(IQImageFile *file, QImage image, QImage convertedImage, bool update);
     void connectPlayer(IQImageFile *file, QMovieProxy *movie);
@@ -59,6 +60,10 @@ private slots:
     void durationChanged(int duration, int frames);
 
 private:
+    // Exports what is on show through the export dialog, behind a progress dialog that only
+    // the end of the export closes.
+    void exportImage();
+    void onExportFinished(IQImageFile *file, const QString &path, bool successed);
     void loadFile(IQImageFile *file);
     void setPlaybackControls(IQImageFile *file);
     void setItemIcon(const QIcon &tileIcon, int index, const QSize &originalSize);
@@ -74,6 +79,8 @@ private:
     int currentRow = 0;
     bool playing = false;
     QImage originalImage;
+    // The number of the animation frame on show, which the export reads from the file.
+    int currentFrame = 0;
     bool applySettings = false;
     QList<IQImageFile *> files;
 

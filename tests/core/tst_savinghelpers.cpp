@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "BrvTest.h"
@@ -328,6 +329,105 @@ private slots:
         const QList<QImage> frames = readAll(path);
         QCOMPARE(frames.size(), 1);
         QCOMPARE(frames[0].size(), QSize(40, 30));
+    }
+
+    // One frame is a still file, whatever its transparent borders (the animation encoder would
+    // crop them into an offset frame of a one-frame animation); two or more stay an animation.
+    void webpStillOrAnimation_data()
+    {
+        QTest::addColumn<int>("frameCount");
+        QTest::addColumn<int>("lossless");
+        QTest::newRow("one lossy frame") << 1 << 0;
+        QTest::newRow("one lossless frame") << 1 << 1;
+        QTest::newRow("three frames") << 3 << 0;
+    }
+    void webpStillOrAnimation()
+    {
+        QFETCH(int, frameCount);
+        QFETCH(int, lossless);
+        const QString path = folder->filePath(QStringLiteral("bordered.webp"));
+        QImage bordered(223, 225, QImage::Format_ARGB32);
+        bordered.fill(Qt::transparent);
+        for (int y = 30; y < 190; ++y)
+            for (int x = 25; x < 200; ++x)
+                bordered.setPixelColor(x, y, QColor::fromHsv((x + y) % 360, 200, 220));
+        IQWebpSavingHelper helper;
+        QVERIFY(helper.begin(223, 225, path));
+        for (int i = 0; i < frameCount; ++i) {
+            QImage frame = bordered;
+            if (i > 0)
+                frame.setPixelColor(100 + i, 100, Qt::white);
+            QVERIFY(helper.addFrame(frame, 100, lossless, 80));
+        }
+        QVERIFY(helper.end());
+
+        const QByteArray bytes = contents(path);
+        QVERIFY(bytes.startsWith("RIFF"));
+        QCOMPARE(bytes.mid(8, 4), QByteArray("WEBP"));
+        QCOMPARE(bytes.contains("ANIM"), frameCount > 1);
+        const QList<QImage> frames = readAll(path);
+        QCOMPARE(frames.size(), frameCount);
+        QCOMPARE(frames[0].size(), QSize(223, 225));
+        QCOMPARE(frames[0].pixelColor(5, 5).alpha(), 0);
+        QCOMPARE(frames[0].pixelColor(100, 150).alpha(), 255);
+
+        // libwebp's own tools agree: dwebp decodes it, webpmux does not call a still animated.
+        QProcess info;
+        info.start(QStringLiteral("webpmux"), {QStringLiteral("-info"), path});
+        if (!info.waitForFinished(10000) || info.exitStatus() != QProcess::NormalExit)
+            QSKIP("webpmux is not installed");
+        const QString text = QString::fromLatin1(info.readAllStandardOutput());
+        QCOMPARE(text.contains(QLatin1String("animation")), frameCount > 1);
+        if (frameCount == 1) {
+            QProcess decode;
+            decode.start(QStringLiteral("dwebp"),
+                         {path, QStringLiteral("-o"), folder->filePath(QStringLiteral("x.png"))});
+            QVERIFY(decode.waitForFinished(10000));
+            QCOMPARE(decode.exitCode(), 0);
+        }
+    }
+
+    // Indices past the colour table are written as opaque black, which Qt's conversions also
+    // show, so every reader sees the same picture and none warns.
+    void indexedImageWithShortColourTable_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("png") << "png";
+        QTest::newRow("bmp") << "bmp";
+    }
+    void indexedImageWithShortColourTable()
+    {
+        QFETCH(QString, suffix);
+        QImage indexed(12, 6, QImage::Format_Indexed8);
+        indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)});
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 12; ++x)
+                indexed.scanLine(y)[x] = uchar((x + y) % 7); // 3..6 lie past the table
+        const QImage expected = indexed.convertToFormat(QImage::Format_RGBA8888);
+        QCOMPARE(expected.pixelColor(4, 0), QColor(Qt::black));
+
+        const QString path = folder->filePath(QStringLiteral("indexed.") + suffix);
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &message) {
+                if (type != QtDebugMsg)
+                    warnings.append(message);
+            });
+        IQImageSavingHelper helper;
+        const bool saved = helper.save(indexed, path);
+        const QImage read = QImage(path).convertToFormat(QImage::Format_RGBA8888);
+        qInstallMessageHandler(previous);
+        QVERIFY(saved);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+        QCOMPARE(read, expected);
+
+        bool available = false;
+        const QList<QImage> magick = GifStructure::framesFromImageMagick(path, 12, 6, &available);
+        if (!available)
+            QSKIP("ImageMagick is not installed");
+        QCOMPARE(magick.size(), 1);
+        QCOMPARE(magick[0], expected);
     }
 
     void imageAuthor_data()
