@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QEventLoop>
+#include <QMessageBox>
 #include <QFont>
 #include <QMouseEvent>
 #include <QPalette>
@@ -50,24 +52,58 @@ void useProgramFont()
     QApplication::setFont(font);
 }
 
-void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
+namespace {
+
+// Polls for the next visible modal widget that `wanted` accepts and hands it to `answer`; the
+// timer lives on `owner`, so the poll ends with it.
+void pollForModal(QObject *owner, std::function<QWidget *(QWidget *)> wanted,
+                  std::function<void(QWidget *)> answer, int timeoutMs)
 {
-    auto *timer = new QTimer(qApp);
+    auto *timer = new QTimer(owner);
     auto elapsed = std::make_shared<int>(0);
     constexpr int kPollMs = 20;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, elapsed, timeoutMs]() {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, wanted, answer, elapsed, timeoutMs]() {
         *elapsed += kPollMs;
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
+        QWidget *found = modal && modal->isVisible() ? wanted(modal) : nullptr;
+        if (found) {
             timer->stop();
             timer->deleteLater();
-            answer(modal);
+            answer(found);
         } else if (*elapsed > timeoutMs) {
             timer->stop();
             timer->deleteLater();
         }
     });
     timer->start(kPollMs);
+}
+
+} // namespace
+
+void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
+{
+    pollForModal(qApp, [](QWidget *modal) { return modal; }, answer, timeoutMs);
+}
+
+void answerNextMessageBox(QObject *context, std::function<void(QMessageBox *)> answer,
+                          int timeoutMs)
+{
+    pollForModal(
+        context, [](QWidget *modal) -> QWidget * { return qobject_cast<QMessageBox *>(modal); },
+        [answer](QWidget *box) { answer(static_cast<QMessageBox *>(box)); }, timeoutMs);
+}
+
+bool takeQuitRequest()
+{
+    // A pending quit makes a new event loop return -1 at once instead of running.
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe]() { probe.exit(1); });
+    if (probe.exec() != -1)
+        return false;
+    // The application's own loop starts by forgetting a pending quit.
+    QTimer::singleShot(0, qApp, []() { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    return true;
 }
 
 void acceptFileDialog(QFileDialog *dialog, const QString &folder, const QString &typedName)

@@ -9,6 +9,8 @@
 #include <functional>
 
 class QFileDialog;
+class QMessageBox;
+class QObject;
 class QWidget;
 
 // Helpers shared by every test: the source tree, the English translation, the dark style,
@@ -30,6 +32,17 @@ void useProgramFont();
 // Calls answer with the next modal widget that becomes active, from a timer, then returns;
 // the answer runs inside the dialog's own event loop. Gives up after timeoutMs.
 void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+
+// Calls answer with the next message box that becomes the active modal widget, passing over
+// other modal windows (an application-modal progress window, say). The wait belongs to
+// context: it ends with it, so a box that never came cannot be answered in a later test.
+void answerNextMessageBox(QObject *context, std::function<void(QMessageBox *)> answer,
+                          int timeoutMs = 5000);
+
+// Whether QCoreApplication::quit() was asked since the last call, and forgets it. A quit asked
+// outside the application's event loop makes every later event loop, a dialog's included,
+// return at once; this clears that, so the test can go on.
+bool takeQuitRequest();
 
 // Answers a file dialog as a user does: opens folder, types the name (a list of quoted names
 // for several files; empty to take the folder itself) into the name box and accepts. A dialog

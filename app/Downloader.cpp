@@ -1,0 +1,465 @@
+#include "Downloader.h"
+#include "ui_Downloader.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#if defined(Q_OS_WIN)
+#include <QProcess>
+#endif
+
+#include "RedirectPolicy.h"
+
+namespace {
+
+const QString kPartSuffix = QStringLiteral(".part");
+const QString kDefaultFileName = QStringLiteral("QSU_Update.bin");
+
+// Estimates beyond this many seconds (about 30 years) say nothing more and would overflow the
+// whole numbers the texts are built from.
+constexpr float kLongestEstimate = 1e9f;
+
+// A name that stays a plain file inside the download folder and never replaces the program's
+// preferences, which live in the same folder.
+QString safeFileName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return kDefaultFileName;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return kDefaultFileName;
+    }
+    if (name.compare(QLatin1String("IQSettings.ini"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("Settings.ini"), Qt::CaseInsensitive) == 0)
+        return kDefaultFileName;
+    return name;
+}
+
+bool startInstaller(const QString &path)
+{
+#if defined(Q_OS_WIN)
+    return QProcess::startDetached(path, QStringList());
+#else
+    // Elsewhere the desktop decides what opens the package; it is never made executable here.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+} // namespace
+
+Downloader::Downloader(QWidget *parent)
+    : QWidget(parent),
+      m_downloadDir(QDir::homePath() + QStringLiteral("/Downloads/")),
+      m_ui(std::make_unique<Ui::Downloader>()),
+      m_manager(new QNetworkAccessManager(this))
+{
+    m_ui->setupUi(this);
+
+    setWindowIcon(QIcon());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+
+    m_ui->openButton->setEnabled(false);
+    m_ui->openButton->hide();
+
+    connect(m_ui->stopButton, &QPushButton::clicked, this, &Downloader::cancelDownload);
+    connect(m_ui->openButton, &QPushButton::clicked, this, &Downloader::installUpdate);
+
+    setFixedSize(minimumSizeHint());
+}
+
+Downloader::~Downloader()
+{
+    if (m_reply) {
+        disconnect(m_reply, nullptr, this, nullptr);
+        delete m_reply;
+        m_reply = nullptr;
+    }
+    discardPartFile();
+}
+
+bool Downloader::useCustomInstallProcedures() const
+{
+    return m_useCustomProcedures;
+}
+
+QString Downloader::downloadDir() const
+{
+    return m_downloadDir.absolutePath();
+}
+
+void Downloader::setDownloadDir(const QString &downloadDir)
+{
+    if (m_downloadDir.absolutePath() != downloadDir)
+        m_downloadDir.setPath(downloadDir);
+}
+
+QString Downloader::fileNameForUrl(const QUrl &url)
+{
+    // The last piece is cut from the encoded path, so an encoded "/" stays inside the name
+    // and makes it unsafe instead of hiding the folders before it.
+    const QString path = url.path(QUrl::FullyEncoded);
+    const QString piece = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return safeFileName(QUrl::fromPercentEncoding(piece.toUtf8()));
+}
+
+QString Downloader::sizeText(qint64 bytes)
+{
+    if (bytes < 1024)
+        return tr("%1 bytes").arg(bytes);
+    if (bytes < 1048576)
+        return tr("%1 KB").arg(bytes / 1024);
+    return tr("%1 MB").arg(bytes / 1048576);
+}
+
+QString Downloader::timeRemainingText(qint64 received, qint64 total, qint64 elapsedSeconds)
+{
+    if (received <= 0 || elapsedSeconds <= 0)
+        return tr("unknown");
+
+    const float rate = float(received) / float(elapsedSeconds);
+    const float left = qBound(0.0f, float(total - received) / rate, kLongestEstimate);
+
+    if (left > 7200) {
+        const int hours = int(left / 3600 + 0.5f);
+        return hours > 1 ? tr("about %1 hours").arg(hours) : tr("about one hour");
+    }
+    if (left > 60) {
+        const int minutes = int(left / 60 + 0.5f);
+        return minutes > 1 ? tr("%1 minutes").arg(minutes) : tr("1 minute");
+    }
+    const int seconds = int(left + 0.5f);
+    return seconds > 1 ? tr("%1 seconds").arg(seconds) : tr("1 second");
+}
+
+void Downloader::setUrlId(const QString &url)
+{
+    m_urlId = url;
+}
+
+void Downloader::startDownload(const QUrl &url)
+{
+    if (m_fileName.isEmpty())
+        m_fileName = kDefaultFileName;
+    m_redirects = 0;
+    beginTransfer(url);
+}
+
+void Downloader::setFileName(const QString &file)
+{
+    m_fileName = safeFileName(file);
+}
+
+void Downloader::setUserAgentString(const QString &agent)
+{
+    m_userAgent = agent;
+}
+
+void Downloader::setUseCustomInstallProcedures(bool custom)
+{
+    m_useCustomProcedures = custom;
+}
+
+void Downloader::setMandatoryUpdate(bool mandatory_update)
+{
+    m_mandatoryUpdate = mandatory_update;
+}
+
+void Downloader::finished()
+{
+    if (!m_reply)
+        return;
+
+    if (m_reply->error() == QNetworkReply::NoError && !m_writeFailed) {
+        const RedirectPolicy::Decision redirect = RedirectPolicy::decide(m_reply, m_redirects);
+        if (redirect.verdict == RedirectPolicy::Verdict::Follow) {
+            ++m_redirects;
+            beginTransfer(redirect.target);
+            return;
+        }
+        if (redirect.verdict == RedirectPolicy::Verdict::None && answerIsSuccess()
+            && finishFile()) {
+            emit downloadFinished(m_urlId, filePath());
+            installUpdate();
+            clearUp();
+            // Refusing the install prompt leaves the window up with its Open button.
+            if (m_ui->openButton->isHidden())
+                hide();
+            return;
+        }
+    }
+
+    QString reason = m_reply->errorString();
+    if (m_writeFailed)
+        reason = QStringLiteral("cannot save ") + filePath();
+    else if (m_reply->error() == QNetworkReply::NoError)
+        reason = QStringLiteral("no installer in the answer, HTTP status %1")
+                     .arg(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+    qDebug() << "finished" << reason;
+    failTransfer(m_reply->error() == QNetworkReply::OperationCanceledError && !m_writeFailed);
+}
+
+bool Downloader::openDownload()
+{
+    const QString path = filePath();
+    if (m_fileName.isEmpty() || !QFileInfo::exists(path)) {
+        QMessageBox::critical(this, tr("Error"), tr("Cannot find downloaded update!"),
+                              QMessageBox::Close);
+        return false;
+    }
+    if (!startInstaller(path)) {
+        QMessageBox::critical(this, tr("Error"), tr("Cannot execute downloaded package!"),
+                              QMessageBox::Close);
+        return false;
+    }
+    return true;
+}
+
+void Downloader::installUpdate()
+{
+    if (m_useCustomProcedures)
+        return;
+
+    m_ui->stopButton->setText(tr("Close"));
+    m_ui->downloadLabel->setText(tr("Download complete!"));
+    m_ui->timeLabel->setText(tr("The installer will open separately") + QStringLiteral("..."));
+
+    QMessageBox box;
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setInformativeText(tr("Click \"OK\" to begin installing the update"));
+    const QString text =
+        m_mandatoryUpdate
+            ? tr("In order to install the update, you may need to quit the application. This is "
+                 "a mandatory update, exiting now will close the application")
+            : tr("In order to install the update, you may need to quit the application.");
+    box.setText(QStringLiteral("<h3>") + text + QStringLiteral("</h3>"));
+
+    if (box.exec() == QMessageBox::Ok) {
+        if (openDownload())
+            QCoreApplication::quit();
+    } else if (m_mandatoryUpdate) {
+        QCoreApplication::quit();
+    } else {
+        m_ui->openButton->setEnabled(true);
+        m_ui->openButton->show();
+        m_ui->timeLabel->setText(tr("Click the \"Open\" button to apply the update"));
+    }
+}
+
+void Downloader::cancelDownload()
+{
+    if (!m_reply) {
+        hide();
+        return;
+    }
+    if (m_reply->isFinished()) {
+        if (m_mandatoryUpdate)
+            QCoreApplication::quit();
+        hide();
+        return;
+    }
+
+    QMessageBox box;
+    box.setWindowTitle(tr("Updater"));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setText(m_mandatoryUpdate
+                    ? tr("Are you sure you want to cancel the download? This is a mandatory "
+                         "update, exiting now will close the application")
+                    : tr("Are you sure you want to cancel the download?"));
+    if (box.exec() != QMessageBox::Yes)
+        return;
+
+    hide();
+    // The aborted reply ends in finished() with the cancelled error, which stays silent.
+    if (m_reply)
+        m_reply->abort();
+    if (m_mandatoryUpdate)
+        QCoreApplication::quit();
+}
+
+void Downloader::writeFile(qlonglong received, qlonglong total)
+{
+    Q_UNUSED(received)
+    Q_UNUSED(total)
+    if (!m_reply || m_writeFailed || !answerIsSuccess())
+        return;
+
+    if (!m_partFile) {
+        auto file = std::make_unique<QFile>(partFilePath());
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            m_writeFailed = true;
+            m_reply->abort();
+            return;
+        }
+        m_partFile = std::move(file);
+    }
+
+    const QByteArray data = m_reply->readAll();
+    if (!data.isEmpty() && m_partFile->write(data) != data.size()) {
+        m_writeFailed = true;
+        m_reply->abort();
+    }
+}
+
+void Downloader::calculateSizes(qlonglong received, qlonglong total)
+{
+    m_ui->downloadLabel->setText(tr("Downloading updates") + QStringLiteral(" (")
+                                 + sizeText(received) + QLatin1Char(' ') + tr("of")
+                                 + QLatin1Char(' ') + sizeText(total) + QLatin1Char(')'));
+}
+
+void Downloader::updateProgress(qlonglong received, qlonglong total)
+{
+    qDebug() << "updateProgress" << received << total;
+    // Redirects and error pages carry no part of the installer.
+    if (!m_reply || !answerIsSuccess())
+        return;
+
+    if (total > 0) {
+        m_ui->progressBar->setRange(0, 100);
+        m_ui->progressBar->setValue(int(received * 100 / total));
+        calculateSizes(received, total);
+        calculateTimeRemaining(received, total);
+    } else {
+        m_ui->progressBar->setRange(0, 0);
+        m_ui->progressBar->setValue(-1);
+        m_ui->downloadLabel->setText(tr("Downloading Updates") + QStringLiteral("..."));
+        m_ui->timeLabel->setText(
+            QStringLiteral("%1: %2").arg(tr("Time Remaining"), tr("Unknown")));
+    }
+}
+
+void Downloader::calculateTimeRemaining(qlonglong received, qlonglong total)
+{
+    const qint64 elapsed = QDateTime::currentSecsSinceEpoch() - m_startTime;
+    if (elapsed <= 0)
+        return;
+    m_ui->timeLabel->setText(tr("Time remaining") + QStringLiteral(": ")
+                             + timeRemainingText(received, total, elapsed));
+}
+
+void Downloader::onReadyRead()
+{
+    qDebug() << "onReadyRead";
+    writeFile(0, 0);
+}
+
+void Downloader::onError(QNetworkReply::NetworkError error)
+{
+    qDebug() << "onError" << error;
+}
+
+void Downloader::clearUp()
+{
+    if (!m_reply)
+        return;
+    disconnect(m_reply, nullptr, this, nullptr);
+    m_reply->close();
+    m_reply->deleteLater();
+    m_reply = nullptr;
+    // A transfer dropped before its end leaves nothing half-written behind.
+    discardPartFile();
+}
+
+void Downloader::beginTransfer(const QUrl &url)
+{
+    m_ui->progressBar->setRange(0, 100);
+    m_ui->progressBar->setValue(0);
+    m_ui->stopButton->setText(tr("Stop"));
+    m_ui->openButton->setEnabled(false);
+    m_ui->openButton->hide();
+    m_ui->downloadLabel->setText(tr("Downloading updates"));
+    m_ui->timeLabel->setText(tr("Time remaining") + QStringLiteral(": ") + tr("unknown"));
+
+    clearUp();
+    m_writeFailed = false;
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    if (!m_userAgent.isEmpty())
+        request.setRawHeader("User-Agent", m_userAgent.toUtf8());
+
+    m_reply = m_manager->get(request);
+    m_startTime = QDateTime::currentSecsSinceEpoch();
+
+    if (!m_downloadDir.exists())
+        m_downloadDir.mkpath(QStringLiteral("."));
+    // A previous installer stays until the new one is complete and takes its name.
+    QFile::remove(partFilePath());
+
+    connect(m_reply, &QNetworkReply::downloadProgress, this, &Downloader::updateProgress);
+    connect(m_reply, &QNetworkReply::readyRead, this, &Downloader::onReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &Downloader::finished);
+    connect(m_reply, &QNetworkReply::errorOccurred, this, &Downloader::onError);
+
+    showNormal();
+}
+
+void Downloader::failTransfer(bool cancelled)
+{
+    discardPartFile();
+    clearUp();
+    if (cancelled)
+        return;
+    QMessageBox::critical(this, tr("Error"), tr("Cannot execute downloaded package!"),
+                          QMessageBox::Close);
+    if (m_mandatoryUpdate)
+        QCoreApplication::quit();
+}
+
+bool Downloader::finishFile()
+{
+    writeFile(0, 0);
+    if (m_writeFailed || !m_partFile)
+        return false;
+    if (!m_partFile->flush()) {
+        m_writeFailed = true;
+        return false;
+    }
+    // An answer without a single byte is no installer.
+    if (m_partFile->size() == 0)
+        return false;
+    m_partFile->close();
+    const QString path = filePath();
+    if ((QFileInfo::exists(path) && !QFile::remove(path)) || !m_partFile->rename(path)) {
+        m_writeFailed = true;
+        return false;
+    }
+    m_partFile.reset();
+    return true;
+}
+
+void Downloader::discardPartFile()
+{
+    if (!m_partFile)
+        return;
+    m_partFile->close();
+    m_partFile->remove();
+    m_partFile.reset();
+}
+
+bool Downloader::answerIsSuccess() const
+{
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return status >= 200 && status <= 299;
+}
+
+QString Downloader::filePath() const
+{
+    return m_downloadDir.filePath(m_fileName);
+}
+
+QString Downloader::partFilePath() const
+{
+    return m_downloadDir.filePath(m_fileName + kPartSuffix);
+}

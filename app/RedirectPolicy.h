@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QUrl>
+
+class QNetworkReply;
+
+// Decides whether an answer of the update transfers sends them elsewhere. The transfers follow
+// redirects by hand, and both the feed check and the installer download decide the same way.
+namespace RedirectPolicy {
+
+// How many redirects in a row a transfer follows before it gives up.
+constexpr int kMaxRedirects = 10;
+
+enum class Verdict {
+    None,   // not a redirect: the answer stands as it is
+    Follow, // go on at target
+    Refuse  // a redirect that must not be followed; the transfer fails
+};
+
+struct Decision
+{
+    Verdict verdict = Verdict::None;
+    QUrl target;
+};
+
+// A redirect is a 3xx answer with a Location, resolved against the answer's own address. It is
+// followed when fewer than kMaxRedirects were followed before it, its target is http(s), and it
+// does not step down from https to http.
+Decision decide(const QUrl &replyUrl, int status, const QByteArray &location, int followed);
+
+// The same for a finished reply: its address, status code and raw Location header.
+Decision decide(const QNetworkReply *reply, int followed);
+
+} // namespace RedirectPolicy

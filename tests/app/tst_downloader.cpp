@@ -1,0 +1,475 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QNetworkReply>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "BrvTest.h"
+#include "Downloader.h"
+#include "FindNamed.h"
+#include "LoopbackHttpServer.h"
+#include "RedirectPolicy.h"
+#include "UrlCatcher.h"
+
+using BrvTest::findNamed;
+using Route = LoopbackHttpServer::Route;
+
+namespace {
+
+const QString kUrlId = QStringLiteral("https://updates.example.com/update/update.json");
+const QString kFileName = QStringLiteral("BrivaneWebP-Setup.exe");
+const QString kDownloadError = QStringLiteral("Cannot execute downloaded package!");
+
+// Pseudo-random bytes, the same for the same size on every run.
+QByteArray installerBytes(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    quint32 state = 0x9e3779b9u ^ quint32(size);
+    for (char &byte : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = char(state & 0xFF);
+    }
+    return bytes;
+}
+
+// What the message boxes of one step said: "title: text" for each, in order.
+struct Boxes
+{
+    QStringList seen;
+
+    // Answers every message box that comes while context lives with the button given.
+    void answerAll(QObject *context, QMessageBox::StandardButton button)
+    {
+        BrvTest::answerNextMessageBox(context, [this, context, button](QMessageBox *box) {
+            seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+            answerAll(context, button);
+            box->button(button) ? box->button(button)->click() : box->reject();
+        }, 20000);
+    }
+};
+
+bool hasExecuteBit(const QString &path)
+{
+    return QFileInfo(path).permissions()
+           & (QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther);
+}
+
+} // namespace
+
+class tst_Downloader : public QObject
+{
+    Q_OBJECT
+
+private:
+    LoopbackHttpServer server;
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<Downloader> downloader;
+
+    QString finalPath() const { return folder->filePath(kFileName); }
+    QString partPath() const { return finalPath() + QStringLiteral(".part"); }
+
+    // Starts a download of path on the server into the test's folder.
+    void start(const QByteArray &path, bool customInstall, bool mandatory = false)
+    {
+        downloader->setDownloadDir(folder->path());
+        downloader->setUrlId(kUrlId);
+        downloader->setFileName(kFileName);
+        downloader->setMandatoryUpdate(mandatory);
+        downloader->setUseCustomInstallProcedures(customInstall);
+        downloader->startDownload(server.url(QString::fromLatin1(path)));
+    }
+
+    QByteArray savedBytes() const
+    {
+        QFile file(finalPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(server.listen());
+        BrvTest::useProgramFont();
+        BrvTest::applyDarkStyle();
+
+        server.setRoute("/whole/setup.exe", LoopbackHttpServer::ok(installerBytes(200000)));
+        Route chunked = LoopbackHttpServer::ok(installerBytes(150000));
+        chunked.chunked = true;
+        chunked.pieces = 5;
+        chunked.pieceDelayMs = 40;
+        server.setRoute("/chunked/setup.exe", chunked);
+        server.setRoute("/relative/setup.exe",
+                        LoopbackHttpServer::redirect(302, "../whole/setup.exe"));
+        server.setRoute("/lower/setup.exe",
+                        LoopbackHttpServer::redirect(302, "/whole/setup.exe", "location"));
+        server.setRoute("/temporary/setup.exe",
+                        LoopbackHttpServer::redirect(307, server.url("/whole/setup.exe")
+                                                              .toEncoded()));
+        server.setRoute("/loop/setup.exe", LoopbackHttpServer::redirect(302, "setup.exe"));
+        Route cut = LoopbackHttpServer::ok(installerBytes(120000));
+        cut.pieces = 2;
+        cut.pieceDelayMs = 40;
+        cut.cutAfter = 70000;
+        server.setRoute("/cut/setup.exe", cut);
+        server.setRoute("/empty/setup.exe", LoopbackHttpServer::ok(QByteArray()));
+        Route slow = LoopbackHttpServer::ok(installerBytes(3 * 1048576));
+        slow.pieces = 12;
+        slow.pieceDelayMs = 350;
+        server.setRoute("/slow/setup.exe", slow);
+    }
+
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        downloader = std::make_unique<Downloader>();
+        server.clearRequests();
+    }
+
+    void cleanup()
+    {
+        downloader.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!BrvTest::takeQuitRequest());
+    }
+
+    void formAtRest()
+    {
+        QCOMPARE(downloader->windowTitle(), QStringLiteral("Updater"));
+        QCOMPARE(downloader->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(downloader->minimumSize(), downloader->maximumSize());
+        QVERIFY(!downloader->isVisible());
+        auto *open = findNamed<QPushButton>(downloader.get(), "openButton");
+        QVERIFY(open && open->isHidden() && !open->isEnabled());
+        QCOMPARE(findNamed<QPushButton>(downloader.get(), "stopButton")->text(),
+                 QStringLiteral("Stop"));
+        QVERIFY(!findNamed<QLabel>(downloader.get(), "updater_icon")->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(findNamed<QLabel>(downloader.get(), "updater_icon")->pixmap(Qt::ReturnByValue).size(),
+                 QSize(96, 96));
+        QCOMPARE(downloader->downloadDir(), QDir(QDir::homePath() + "/Downloads").absolutePath());
+    }
+
+    // Every way a transfer can end: the bytes on disk (none when null), never a ".part" left,
+    // downloadFinished once for a whole file only, and the error box for the rest.
+    void downloads_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("folderInTheWay"); // a name in the download folder taken
+
+        const QByteArray none;
+        QTest::newRow("content length") << QByteArray("/whole/setup.exe")
+                                        << installerBytes(200000) << 1 << QString();
+        QTest::newRow("chunked, in delayed pieces") << QByteArray("/chunked/setup.exe")
+                                                    << installerBytes(150000) << 1 << QString();
+        QTest::newRow("relative 302") << QByteArray("/relative/setup.exe")
+                                      << installerBytes(200000) << 2 << QString();
+        QTest::newRow("302, lower-case location") << QByteArray("/lower/setup.exe")
+                                                  << installerBytes(200000) << 2 << QString();
+        QTest::newRow("307") << QByteArray("/temporary/setup.exe") << installerBytes(200000)
+                             << 2 << QString();
+        QTest::newRow("404") << QByteArray("/missing/setup.exe") << none << 1 << QString();
+        QTest::newRow("redirect loop") << QByteArray("/loop/setup.exe") << none
+                                       << 1 + RedirectPolicy::kMaxRedirects << QString();
+        QTest::newRow("body cut short") << QByteArray("/cut/setup.exe") << none << 1 << QString();
+        QTest::newRow("empty body") << QByteArray("/empty/setup.exe") << none << 1 << QString();
+        QTest::newRow(".part cannot be opened") << QByteArray("/whole/setup.exe") << none << 1
+                                                << kFileName + ".part";
+        QTest::newRow("final name taken by a folder") << QByteArray("/whole/setup.exe") << none
+                                                      << 1 << kFileName;
+    }
+
+    void downloads()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, saved);
+        QFETCH(int, requests);
+        QFETCH(QString, folderInTheWay);
+
+        if (!folderInTheWay.isEmpty())
+            QVERIFY(QDir(folder->path()).mkpath(folderInTheWay + "/kept"));
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        QObject step;
+        Boxes boxes;
+        boxes.answerAll(&step, QMessageBox::Close);
+
+        start(path, true);
+        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !boxes.seen.isEmpty(), 15000);
+        if (!folderInTheWay.isEmpty())
+            QVERIFY(QFile::exists(folder->filePath(folderInTheWay + "/kept")));
+
+        QVERIFY(!QFileInfo(partPath()).isFile());
+        QCOMPARE(server.requests().size(), requests);
+        if (saved.isNull()) {
+            QVERIFY(!QFileInfo(finalPath()).isFile());
+            QCOMPARE(finished.size(), 0);
+            QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: ") + kDownloadError));
+        } else {
+            QCOMPARE(savedBytes(), saved);
+            QCOMPARE(finished.size(), 1);
+            QCOMPARE(finished.first(), QVariantList({kUrlId, finalPath()}));
+            QVERIFY(boxes.seen.isEmpty());
+            QVERIFY(!downloader->isVisible());
+        }
+    }
+
+    void failureKeepsThePreviousInstaller()
+    {
+        QFile previous(finalPath());
+        QVERIFY(previous.open(QIODevice::WriteOnly));
+        previous.write("the installer downloaded before");
+        previous.close();
+
+        QObject step;
+        Boxes boxes;
+        boxes.answerAll(&step, QMessageBox::Close);
+        start("/missing/setup.exe", true);
+        QTRY_VERIFY(!boxes.seen.isEmpty());
+
+        QCOMPARE(savedBytes(), QByteArray("the installer downloaded before"));
+        QVERIFY(!QFile::exists(partPath()));
+    }
+
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("name");
+
+        const QString fallback = QStringLiteral("QSU_Update.bin");
+        const auto row = [](const char *name, const char *url, const QString &fileName) {
+            QTest::newRow(name) << QString::fromLatin1(url) << fileName;
+        };
+        row("plain", "https://dl.example.com/files/BrivaneWebP-1.3.1.exe",
+            "BrivaneWebP-1.3.1.exe");
+        row("query left out", "https://dl.example.com/setup.exe?token=a/b&v=2", "setup.exe");
+        row("fragment left out", "https://dl.example.com/setup.exe#latest", "setup.exe");
+        row("encoded space decoded", "https://dl.example.com/Brivane%20WebP%20Setup.exe",
+            "Brivane WebP Setup.exe");
+        row("encoded UTF-8 decoded", "https://dl.example.com/%C3%A9t%C3%A9.exe",
+            QString::fromUtf8("\xc3\xa9t\xc3\xa9.exe"));
+        row("ends in a slash", "https://dl.example.com/files/", fallback);
+        row("no path", "https://dl.example.com", fallback);
+        row("dot", "https://dl.example.com/files/.", fallback);
+        row("encoded dot dot", "https://dl.example.com/files/%2E%2E", fallback);
+        row("encoded slash", "https://dl.example.com/..%2F..%2Fsetup.exe", fallback);
+        row("encoded backslash", "https://dl.example.com/..%5Csetup.exe", fallback);
+        row("control character", "https://dl.example.com/setup%0A.exe", fallback);
+        row("the preferences' name", "https://dl.example.com/IQSettings.ini", fallback);
+        row("the preferences' name, other case", "https://dl.example.com/iqsettings.INI",
+            fallback);
+        row("the feed settings' name", "https://dl.example.com/x/SETTINGS.ini", fallback);
+        row("a longer name that contains it", "https://dl.example.com/MySettings.ini",
+            "MySettings.ini");
+    }
+
+    void fileNames()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, name);
+        QCOMPARE(Downloader::fileNameForUrl(QUrl(url, QUrl::TolerantMode)), name);
+    }
+
+    void sizeTexts_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing") << qint64(0) << "0 bytes";
+        QTest::newRow("1023") << qint64(1023) << "1023 bytes";
+        QTest::newRow("1024") << qint64(1024) << "1 KB";
+        QTest::newRow("1536 rounds down") << qint64(1536) << "1 KB";
+        QTest::newRow("just below a MB") << qint64(1048575) << "1023 KB";
+        QTest::newRow("1048576") << qint64(1048576) << "1 MB";
+        QTest::newRow("31 MB and a half") << qint64(31 * 1048576 + 524288) << "31 MB";
+        QTest::newRow("beyond 4 GB") << qint64(5) * 1024 * 1048576 << "5120 MB";
+    }
+
+    void sizeTexts()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(Downloader::sizeText(bytes), text);
+    }
+
+    void timeTexts_data()
+    {
+        QTest::addColumn<qint64>("received");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<qint64>("elapsed");
+        QTest::addColumn<QString>("text");
+
+        const qint64 mb = 1048576;
+        QTest::newRow("nothing received yet") << qint64(0) << 31 * mb << qint64(5) << "unknown";
+        QTest::newRow("1 of 31 MB in 120 s: an hour in minutes")
+            << mb << 31 * mb << qint64(120) << "60 minutes";
+        QTest::newRow("exactly 7200 s") << qint64(1) << qint64(7201) << qint64(1)
+                                        << "120 minutes";
+        QTest::newRow("7201 s") << qint64(1) << qint64(7202) << qint64(1) << "about 2 hours";
+        QTest::newRow("61 s") << qint64(1) << qint64(62) << qint64(1) << "1 minute";
+        QTest::newRow("60 s") << qint64(1) << qint64(61) << qint64(1) << "60 seconds";
+        QTest::newRow("1.4 s") << qint64(10) << qint64(24) << qint64(1) << "1 second";
+        QTest::newRow("1.6 s") << qint64(10) << qint64(26) << qint64(1) << "2 seconds";
+        QTest::newRow("all received") << qint64(500) << qint64(500) << qint64(3) << "1 second";
+        QTest::newRow("a byte in a day of a huge file")
+            << qint64(1) << (qint64(1) << 62) << qint64(86400) << "about 277778 hours";
+    }
+
+    void timeTexts()
+    {
+        QFETCH(qint64, received);
+        QFETCH(qint64, total);
+        QFETCH(qint64, elapsed);
+        QFETCH(QString, text);
+        QCOMPARE(Downloader::timeRemainingText(received, total, elapsed), text);
+    }
+
+    void cancelWithNoTransfer()
+    {
+        downloader->show();
+        QVERIFY(QTest::qWaitForWindowExposed(downloader.get()));
+        findNamed<QPushButton>(downloader.get(), "stopButton")->click();
+        QVERIFY(!downloader->isVisible());
+    }
+
+    // The screenshot of the window mid-transfer is taken here, once the estimate shows.
+    void cancelConfirmedMidTransfer()
+    {
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        start("/slow/setup.exe", true);
+        auto *bar = findNamed<QProgressBar>(downloader.get(), "progressBar");
+        auto *time = findNamed<QLabel>(downloader.get(), "timeLabel");
+        QTRY_VERIFY_WITH_TIMEOUT(bar->value() >= 25 && !time->text().endsWith("unknown"), 10000);
+        QVERIFY(QFile::exists(partPath()));
+        QVERIFY(findNamed<QLabel>(downloader.get(), "downloadLabel")
+                    ->text()
+                    .startsWith(QStringLiteral("Downloading updates (")));
+        QVERIFY(findNamed<QLabel>(downloader.get(), "downloadLabel")
+                    ->text()
+                    .endsWith(QStringLiteral(" of 3 MB)")));
+        BrvTest::saveScreenshot(downloader.get(), QStringLiteral("downloader-mid-transfer"));
+
+        QObject step;
+        QString question;
+        Boxes afterwards;
+        BrvTest::answerNextMessageBox(&step, [&](QMessageBox *box) {
+            question = box->windowTitle() + QStringLiteral(": ") + box->text();
+            afterwards.answerAll(&step, QMessageBox::Close);
+            box->button(QMessageBox::Yes)->click();
+        });
+        findNamed<QPushButton>(downloader.get(), "stopButton")->click();
+
+        QCOMPARE(question, QStringLiteral("Updater: Are you sure you want to cancel the download?"));
+        QTRY_VERIFY(!QFile::exists(partPath()));
+        QVERIFY(!downloader->isVisible());
+        QVERIFY(!QFile::exists(finalPath()));
+        QCOMPARE(finished.size(), 0);
+        QTest::qWait(100);
+        QVERIFY(afterwards.seen.isEmpty());
+    }
+
+    void installOkOpensTheFileAndQuits()
+    {
+        UrlCatcher opened;
+        QObject step;
+        QString prompt;
+        BrvTest::answerNextMessageBox(&step, [&](QMessageBox *box) {
+            prompt = box->text() + QLatin1Char('|') + box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        }, 15000);
+        start("/whole/setup.exe", false);
+        QTRY_VERIFY_WITH_TIMEOUT(!opened.urls.isEmpty(), 15000);
+
+        QCOMPARE(prompt, QStringLiteral("<h3>In order to install the update, you may need to quit "
+                                        "the application.</h3>|Click \"OK\" to begin installing "
+                                        "the update"));
+        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(finalPath())});
+        QCOMPARE(savedBytes(), installerBytes(200000));
+        QVERIFY(!hasExecuteBit(finalPath()));
+        QVERIFY(BrvTest::takeQuitRequest());
+        QTRY_VERIFY(!downloader->isVisible());
+    }
+
+    void installCancelKeepsTheWindowWithItsOpenButton()
+    {
+        UrlCatcher opened;
+        QObject step;
+        bool prompted = false;
+        BrvTest::answerNextMessageBox(&step, [&](QMessageBox *box) {
+            prompted = true;
+            box->button(QMessageBox::Cancel)->click();
+        }, 15000);
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        start("/whole/setup.exe", false);
+        QTRY_VERIFY_WITH_TIMEOUT(prompted && finished.size() == 1, 15000);
+
+        auto *open = findNamed<QPushButton>(downloader.get(), "openButton");
+        QTRY_VERIFY(open->isVisible());
+        QVERIFY(downloader->isVisible());
+        QVERIFY(open->isEnabled());
+        QCOMPARE(findNamed<QLabel>(downloader.get(), "timeLabel")->text(),
+                 QStringLiteral("Click the \"Open\" button to apply the update"));
+        QCOMPARE(findNamed<QPushButton>(downloader.get(), "stopButton")->text(),
+                 QStringLiteral("Close"));
+        QCOMPARE(savedBytes(), installerBytes(200000));
+        QVERIFY(opened.urls.isEmpty());
+        QVERIFY(!BrvTest::takeQuitRequest());
+        BrvTest::saveScreenshot(downloader.get(), QStringLiteral("downloader-install-refused"));
+
+        BrvTest::answerNextMessageBox(&step, [](QMessageBox *box) {
+            box->button(QMessageBox::Ok)->click();
+        });
+        open->click();
+        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(finalPath())});
+        QVERIFY(BrvTest::takeQuitRequest());
+    }
+
+    // A mandatory update that does not get installed ends the program.
+    void mandatoryUpdateQuits_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("download fails") << QByteArray("/missing/setup.exe")
+                                        << QStringLiteral("Error: ") + kDownloadError;
+        QTest::newRow("install prompt refused")
+            << QByteArray("/whole/setup.exe")
+            << QStringLiteral(": <h3>In order to install the update, you may need to quit the "
+                              "application. This is a mandatory update, exiting now will close "
+                              "the application</h3>");
+    }
+
+    void mandatoryUpdateQuits()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QString, box);
+
+        QObject step;
+        Boxes boxes;
+        boxes.answerAll(&step, QMessageBox::Cancel);
+        start(path, false, true);
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
+
+        QCOMPARE(boxes.seen, QStringList{box});
+        QVERIFY(BrvTest::takeQuitRequest());
+        QVERIFY(findNamed<QPushButton>(downloader.get(), "openButton")->isHidden());
+    }
+
+    void noReplyOutlivesItsTransfer()
+    {
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        start("/relative/setup.exe", true);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 15000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(downloader->findChildren<QNetworkReply *>().isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_Downloader)
+#include "tst_downloader.moc"

@@ -1,0 +1,185 @@
+#include "LoopbackHttpServer.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QByteArray reasonPhrase(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 301: return "Moved Permanently";
+    case 302: return "Found";
+    case 303: return "See Other";
+    case 307: return "Temporary Redirect";
+    case 308: return "Permanent Redirect";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    default: return "Status";
+    }
+}
+
+// Sends the body of a route in its pieces, the first at once and each further one after the
+// route's pause, then closes the connection. It lives on the socket, so a client that goes
+// away takes the rest of the body with it.
+class BodySender : public QObject
+{
+public:
+    BodySender(QTcpSocket *socket, const LoopbackHttpServer::Route &route)
+        : QObject(socket),
+          m_socket(socket),
+          m_route(route),
+          m_body(route.cutAfter >= 0 ? route.body.left(route.cutAfter) : route.body),
+          m_pieceSize(qMax(1, (route.body.size() + qMax(1, route.pieces) - 1)
+                                  / qMax(1, route.pieces)))
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(route.pieceDelayMs);
+        connect(&m_timer, &QTimer::timeout, this, [this]() { sendNext(); });
+        sendNext();
+    }
+
+private:
+    void sendNext()
+    {
+        const QByteArray piece = m_body.mid(m_offset, m_pieceSize);
+        m_offset += piece.size();
+        if (!piece.isEmpty()) {
+            if (m_route.chunked)
+                m_socket->write(QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n");
+            else
+                m_socket->write(piece);
+        }
+        if (m_offset < m_body.size()) {
+            m_timer.start();
+            return;
+        }
+        if (m_route.chunked && m_route.cutAfter < 0)
+            m_socket->write("0\r\n\r\n");
+        m_socket->disconnectFromHost();
+    }
+
+    QTcpSocket *m_socket;
+    const LoopbackHttpServer::Route m_route;
+    const QByteArray m_body;
+    const int m_pieceSize;
+    int m_offset = 0;
+    QTimer m_timer;
+};
+
+} // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
+    : QObject(parent), m_server(new QTcpServer(this))
+{
+    connect(m_server, &QTcpServer::newConnection, this, &LoopbackHttpServer::onNewConnection);
+}
+
+LoopbackHttpServer::~LoopbackHttpServer() = default;
+
+bool LoopbackHttpServer::listen()
+{
+    return m_server->listen(QHostAddress::LocalHost, 0);
+}
+
+QUrl LoopbackHttpServer::url(const QString &path) const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server->serverPort()).arg(path));
+}
+
+void LoopbackHttpServer::setRoute(const QByteArray &path, const Route &route)
+{
+    m_routes.insert(path, route);
+}
+
+QList<LoopbackHttpServer::Request> LoopbackHttpServer::requests() const
+{
+    return m_requests;
+}
+
+void LoopbackHttpServer::clearRequests()
+{
+    m_requests.clear();
+}
+
+LoopbackHttpServer::Route LoopbackHttpServer::ok(const QByteArray &body,
+                                                 const QByteArray &contentType)
+{
+    Route route;
+    route.body = body;
+    route.headers << qMakePair(QByteArrayLiteral("Content-Type"), contentType);
+    return route;
+}
+
+LoopbackHttpServer::Route LoopbackHttpServer::redirect(int status, const QByteArray &location,
+                                                       const QByteArray &headerName)
+{
+    Route route;
+    route.status = status;
+    route.headers << qMakePair(headerName, location);
+    return route;
+}
+
+void LoopbackHttpServer::onNewConnection()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        auto buffer = std::make_shared<QByteArray>();
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer]() {
+            buffer->append(socket->readAll());
+            const int end = buffer->indexOf("\r\n\r\n");
+            if (end < 0)
+                return;
+            const QByteArray head = buffer->left(end);
+            // One request per connection: what follows is ignored.
+            disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
+            answer(socket, head);
+        });
+    }
+}
+
+void LoopbackHttpServer::answer(QTcpSocket *socket, const QByteArray &head)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+    Request request;
+    request.path = requestLine.value(1);
+    for (int i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        const int colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed().toLower() == "user-agent")
+            request.userAgent = line.mid(colon + 1).trimmed();
+    }
+    m_requests << request;
+
+    const Route route = routeFor(request.path);
+    QByteArray reply = "HTTP/1.1 " + QByteArray::number(route.status) + ' '
+                       + reasonPhrase(route.status) + "\r\n";
+    if (route.chunked)
+        reply += "Transfer-Encoding: chunked\r\n";
+    else
+        reply += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+    for (const auto &header : route.headers)
+        reply += header.first + ": " + header.second + "\r\n";
+    reply += "Connection: close\r\n\r\n";
+    socket->write(reply);
+    new BodySender(socket, route);
+}
+
+LoopbackHttpServer::Route LoopbackHttpServer::routeFor(const QByteArray &path) const
+{
+    auto it = m_routes.constFind(path);
+    if (it == m_routes.constEnd())
+        it = m_routes.constFind(path.left(path.indexOf('?')));
+    if (it != m_routes.constEnd())
+        return it.value();
+    Route notFound;
+    notFound.status = 404;
+    notFound.body = "Not found";
+    return notFound;
+}
