@@ -85,6 +85,7 @@ File parse(const QByteArray &bytes)
         }
         if (introducer != 0x2c)
             return file;
+        frame.offset = in.pos - 1;
         frame.left = in.shortValue();
         frame.top = in.shortValue();
         frame.width = in.shortValue();

@@ -12,6 +12,7 @@ namespace GifStructure {
 
 struct Frame
 {
+    int offset = -1;       // where the image separator lies in the file
     QByteArray control;    // the graphic control extension's four data bytes
     int delay = -1;
     int left = -1;

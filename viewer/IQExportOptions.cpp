@@ -1,0 +1,3 @@
+#include "IQExportOptions.h"
+
+QString exportOutputDir;
