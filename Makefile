@@ -11,11 +11,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 run: build
-	@if [ -x build/app/brivane-webp ]; then \
-	  build/app/brivane-webp; \
-	else \
-	  echo "Everything is built, but the program's window is not built yet: there is nothing to start."; \
-	fi
+	build/app/brivane-webp
 
 test: deps
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DBRV_SANITIZE=ON -DBRV_BUILD_BENCH=OFF

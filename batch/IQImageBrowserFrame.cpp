@@ -36,14 +36,8 @@ IQImageBrowserFrame::IQImageBrowserFrame(QWidget *parent)
 
 IQImageBrowserFrame::~IQImageBrowserFrame()
 {
-    // A worker that still runs reads the batch record and writes files: stop it and wait for
-    // it here, since no event loop may be left to delete it later.
-    if (worker) {
-        worker->disconnect(this);
-        worker->stop();
-        worker->wait();
-        delete worker.data();
-    }
+    // A worker that still runs reads the batch record and writes files.
+    stopConverting();
 }
 
 void IQImageBrowserFrame::initUi()
@@ -151,6 +145,17 @@ void IQImageBrowserFrame::onConvertMenu_Triggered(QAction *action)
 bool IQImageBrowserFrame::isConverting() const
 {
     return !worker.isNull();
+}
+
+void IQImageBrowserFrame::stopConverting()
+{
+    if (!worker)
+        return;
+    // No event loop may be left to deliver the worker's last signals or its deferred deletion.
+    worker->disconnect(this);
+    worker->stop();
+    worker->wait();
+    delete worker.data();
 }
 
 void IQImageBrowserFrame::startConvert(const QStringList &paths)

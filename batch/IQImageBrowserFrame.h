@@ -36,6 +36,8 @@ public:
     void startConvert(const QStringList &paths);
     // True from the start of a batch's worker until the worker is gone.
     bool isConverting() const;
+    // Asks a running batch to stop after the file it is on and waits until its worker is gone.
+    void stopConverting();
 
 signals:
     void browserItems(QFrame *frame, QStringList list, int index);

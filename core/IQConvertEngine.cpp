@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRect>
-#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -130,7 +129,7 @@ QImage IQConvertEngine::process(QImage image)
     if (mirrorX || mirrorY)
         result = result.mirrored(mirrorX, mirrorY);
     if (angle != 0)
-        result = result.transformed(QTransform().rotate(angle));
+        result = IQImageUtils::quarterTurned(result, angle);
 
     const bool border = settings->borderEnabled && settings->borderWidth > 0;
     const bool text = settings->textEnabled && !settings->text.trimmed().isEmpty();

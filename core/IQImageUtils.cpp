@@ -1,10 +1,16 @@
 #include "IQImageUtils.h"
 
+#include <QThread>
+#include <QTransform>
 #include <QtGlobal>
+
+#include <libyuv/rotate_argb.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -15,6 +21,9 @@ int scaledSide(int value, double ratio)
     constexpr double kMax = std::numeric_limits<int>::max();
     return scaled >= kMax ? std::numeric_limits<int>::max() : static_cast<int>(scaled);
 }
+
+// Below this many pixels a band is not worth a thread of its own.
+constexpr qint64 kMinPixelsPerTurnBand = 512 * 1024;
 
 } // namespace
 
@@ -66,6 +75,51 @@ double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, b
     *width = scaledSide(*width, ratio);
     *height = scaledSide(*height, ratio);
     return ratio;
+}
+
+QImage quarterTurned(const QImage &image, int angle)
+{
+    Q_ASSERT(angle == 90 || angle == 270);
+    if (image.isNull() || image.depth() != 32 || image.colorCount() > 0)
+        return image.transformed(QTransform().rotate(angle));
+
+    const int w = image.width();
+    const int h = image.height();
+    QImage turned(h, w, image.format());
+    if (turned.isNull())
+        return turned;
+    turned.setDotsPerMeterX(image.dotsPerMeterX());
+    turned.setDotsPerMeterY(image.dotsPerMeterY());
+    turned.setDevicePixelRatio(image.devicePixelRatio());
+    const QStringList keys = image.textKeys();
+    for (const QString &key : keys)
+        turned.setText(key, image.text(key));
+
+    // Every band of source rows lands on a band of columns of its own: clockwise, the last
+    // source row is the first column.
+    const libyuv::RotationMode mode = angle == 90 ? libyuv::kRotate90 : libyuv::kRotate270;
+    const uchar *source = image.constBits();
+    uchar *target = turned.bits();
+    const int sourceStride = image.bytesPerLine();
+    const int targetStride = turned.bytesPerLine();
+    const auto turnBand = [=](int first, int last) {
+        const int column = angle == 90 ? h - last : first;
+        libyuv::ARGBRotate(source + qsizetype(first) * sourceStride, sourceStride,
+                           target + qsizetype(column) * 4, targetStride, w, last - first, mode);
+    };
+
+    const qint64 pixels = qint64(w) * h;
+    const int bands = int(std::clamp<qint64>(pixels / kMinPixelsPerTurnBand, 1,
+                                             std::max(1, QThread::idealThreadCount())));
+    std::vector<std::thread> helpers;
+    helpers.reserve(bands - 1);
+    for (int band = 1; band < bands; ++band)
+        helpers.emplace_back(turnBand, int(qint64(h) * band / bands),
+                             int(qint64(h) * (band + 1) / bands));
+    turnBand(0, int(qint64(h) / bands));
+    for (std::thread &helper : helpers)
+        helper.join();
+    return turned;
 }
 
 } // namespace IQImageUtils

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QtGlobal>
 
-// Size fitting shared by the engine's resize and the thumbnails, and the largest image the
-// program decodes or makes.
+// Size fitting shared by the engine's resize and the thumbnails, the engine's turns, and the
+// largest image the program decodes or makes.
 namespace IQImageUtils {
 
 // Beyond these an image is refused before any pixel memory is reserved for it, whatever its
@@ -29,5 +30,10 @@ double scaleToFit(int *width, int *height, int targetWidth, int targetHeight);
 // Scales width and height in place so that both cover the target; without enlarge a size
 // that would grow is left alone (result 1.0). Returns the ratio, or 0.0 when a side is 0.
 double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, bool enlarge);
+
+// The image turned clockwise by angle (90 or 270) degrees: the same pixels and metadata as
+// QImage::transformed with that rotation. Images of four bytes a pixel are turned in bands on
+// several threads; any other is left to QImage::transformed.
+QImage quarterTurned(const QImage &image, int angle);
 
 } // namespace IQImageUtils

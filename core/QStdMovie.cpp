@@ -1,7 +1,18 @@
 #include "QStdMovie.h"
 
+#include <QElapsedTimer>
 #include <QMovie>
 #include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+// QMovie rounds the decoding time down to the millisecond; measured from outside, a step
+// takes a little longer than QMovie saw, so the same rounding starts a little earlier.
+constexpr qint64 kStepOverheadNs = 100000;
+
+} // namespace
 
 QStdMovie::QStdMovie() = default;
 
@@ -12,7 +23,10 @@ bool QStdMovie::open(const QString &path, const QByteArray &format)
     m_movie = std::make_unique<QMovie>();
     m_movie->setFileName(path);
     m_movie->setFormat(format);
-    m_movie->jumpToFrame(0);
+    m_decodeMs = 0;
+    // Asking loads the format's plug-in, which is no part of decoding the first frame.
+    m_movie->isValid();
+    timedStep([this] { return m_movie->jumpToFrame(0); });
     return true;
 }
 
@@ -50,7 +64,8 @@ bool QStdMovie::jumpToFrame(int frameNumber)
     const int count = m_movie->frameCount();
     if (count > 0 && frameNumber >= count)
         return false;
-    if (m_movie->jumpToFrame(frameNumber) && m_movie->currentFrameNumber() == frameNumber)
+    if (timedStep([this, frameNumber] { return m_movie->jumpToFrame(frameNumber); })
+        && m_movie->currentFrameNumber() == frameNumber)
         return true;
     return rewindTo(frameNumber);
 }
@@ -60,13 +75,15 @@ bool QStdMovie::rewindTo(int frameNumber)
     // The GIF and WebP readers cannot seek: start again from the first frame (QMovie reopens
     // the file for that) and step forward, one decoded frame at a time.
     if (m_movie->currentFrameNumber() > frameNumber || m_movie->currentFrameNumber() < 0) {
-        if (!m_movie->jumpToFrame(0) || m_movie->currentFrameNumber() != 0)
+        if (!timedStep([this] { return m_movie->jumpToFrame(0); })
+            || m_movie->currentFrameNumber() != 0)
             return false;
     }
     // Each step must move on by one; a reader that wraps or stalls ends the walk.
     while (m_movie->currentFrameNumber() < frameNumber) {
         const int before = m_movie->currentFrameNumber();
-        if (!m_movie->jumpToNextFrame() || m_movie->currentFrameNumber() != before + 1)
+        if (!timedStep([this] { return m_movie->jumpToNextFrame(); })
+            || m_movie->currentFrameNumber() != before + 1)
             return false;
     }
     return m_movie->currentFrameNumber() == frameNumber;
@@ -77,9 +94,25 @@ int QStdMovie::currentFrameNumber() const
     return isValid() ? m_movie->currentFrameNumber() : 0;
 }
 
+template <typename Step>
+bool QStdMovie::timedStep(Step step)
+{
+    const int before = m_movie->currentFrameNumber();
+    QElapsedTimer timer;
+    timer.start();
+    const bool moved = step();
+    const qint64 elapsedNs = timer.nsecsElapsed();
+    // A step that stays where it is decodes nothing.
+    if (m_movie->currentFrameNumber() != before)
+        m_decodeMs = int(std::max<qint64>(0, elapsedNs - kStepOverheadNs) / 1000000);
+    return moved;
+}
+
 int QStdMovie::nextFrameDelay() const
 {
-    return isValid() ? m_movie->nextFrameDelay() : 100;
+    // QMovie hands out what is left of the delay once the frame is decoded, so a frame that was
+    // slow to decode, the first one above all, would be cut short.
+    return isValid() ? m_movie->nextFrameDelay() + m_decodeMs : 100;
 }
 
 int QStdMovie::loopCount() const
@@ -101,20 +134,21 @@ bool QStdMovie::jumpToNextFrame()
 {
     if (!isValid())
         return false;
+    // From the last frame this source starts again, whatever the file asks for; going there
+    // straight keeps QMovie's search for a next frame out of the first frame's decoding time.
+    const int before = m_movie->currentFrameNumber();
+    const int count = m_movie->frameCount();
+    if (count > 0 && before == count - 1)
+        return jumpToFrame(0);
     // QMovie can answer true without having read a frame, and starts again from frame 0 when
     // the next one fails to decode, so the frame number decides: only a step from the last
     // frame may land on the first.
-    const int before = m_movie->currentFrameNumber();
-    const int count = m_movie->frameCount();
-    const bool fromLast = count > 0 ? before == count - 1 : before > 0;
-    if (m_movie->jumpToNextFrame()) {
+    const bool fromLast = count <= 0 && before > 0;
+    if (timedStep([this] { return m_movie->jumpToNextFrame(); })) {
         const int now = m_movie->currentFrameNumber();
         if (now == before + 1 || (now == 0 && fromLast))
             return true;
     }
-    // A file that asks to be played once stops QMovie at its last frame; this source loops.
-    if (count > 0 && before == count - 1)
-        return jumpToFrame(0);
     // A failed step leaves the source on the frame it showed.
     if (m_movie->currentFrameNumber() != before && before >= 0)
         rewindTo(before);

@@ -31,6 +31,7 @@ public:
     // Reaches any frame, backwards too, although the readers behind QMovie only step forward.
     bool jumpToFrame(int frameNumber) override;
     int currentFrameNumber() const override;
+    // The current frame's own delay, however long decoding it took.
     int nextFrameDelay() const override;
     int loopCount() const override;
     int frameCount() const override;
@@ -42,6 +43,11 @@ public:
 
 private:
     bool rewindTo(int frameNumber);
+    // Runs one of the movie's steps, noting how long it decoded when it moved.
+    template <typename Step>
+    bool timedStep(Step step);
 
     std::unique_ptr<QMovie> m_movie;
+    // What decoding the current frame took, which QMovie took off its delay.
+    int m_decodeMs = 0;
 };

@@ -1,11 +1,12 @@
 #include "ImageViewerV2.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QRunnable>
 #include <QScrollBar>
 #include <QTimeLine>
 #include <QTimer>
@@ -54,6 +55,44 @@ int playedDelay(int ownDelay)
 
 } // namespace
 
+// The view's pixmap item. A still shown below actual size is drawn from a smooth copy made at
+// the size it covers on screen, once there is one: a plain copy instead of sampling the whole
+// photo on every paint, and no aliasing.
+class ViewPixmapItem : public QGraphicsPixmapItem
+{
+public:
+    void setPrescaled(const QPixmap &pixmap)
+    {
+        m_prescaled = pixmap;
+        update();
+    }
+    void clearPrescaled() { m_prescaled = QPixmap(); }
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+               QWidget *widget) override
+    {
+        if (!m_prescaled.isNull() && transformationMode() == Qt::SmoothTransformation
+            && painter->worldTransform().type() <= QTransform::TxScale) {
+            const QRectF covered = painter->worldTransform().mapRect(boundingRect());
+            const qreal ratio = m_prescaled.devicePixelRatio();
+            if (qAbs(covered.width() * ratio - m_prescaled.width()) <= 1.0
+                && qAbs(covered.height() * ratio - m_prescaled.height()) <= 1.0) {
+                painter->save();
+                painter->resetTransform();
+                painter->drawPixmap(QPointF(std::round(covered.left() * ratio) / ratio,
+                                            std::round(covered.top() * ratio) / ratio),
+                                    m_prescaled);
+                painter->restore();
+                return;
+            }
+        }
+        QGraphicsPixmapItem::paint(painter, option, widget);
+    }
+
+private:
+    QPixmap m_prescaled;
+};
+
 ImageViewerV2::ImageViewerV2(QWidget *parent)
     : QGraphicsView(parent)
     , m_frameCacheLimit(kDefaultFrameCacheBytes)
@@ -81,7 +120,8 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     m_scaleTimer->setInterval(kScaleTimerMs);
     m_zoomThreshold = int(m_dpr * 4.0);
 
-    m_item = std::make_unique<QGraphicsPixmapItem>();
+    m_scalingPool.setMaxThreadCount(1);
+    m_item = std::make_unique<ViewPixmapItem>();
     m_item->setTransformationMode(Qt::SmoothTransformation);
     m_item->setScale(1.0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -112,6 +152,9 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
 
 ImageViewerV2::~ImageViewerV2()
 {
+    // No copy may be delivered to a view that is gone.
+    m_scalingPool.clear();
+    m_scalingPool.waitForDone();
     // Going away is not a change anyone needs to hear about.
     blockSignals(true);
     m_animationTimer->stop();
@@ -801,15 +844,43 @@ void ImageViewerV2::requestScaling()
     if (scale == 1.0f || !(scale < 1.0f || m_smoothUpscaling) || !(scale < kScalingThreshold))
         return;
     const QSize size = scaledImageSize();
-    emit scalingRequested(QSize(int(std::lround(size.width() * m_dpr)),
-                                int(std::lround(size.height() * m_dpr))),
-                          m_scalingFilter);
+    const QSize scaled(int(std::lround(size.width() * m_dpr)),
+                       int(std::lround(size.height() * m_dpr)));
+    emit scalingRequested(scaled, m_scalingFilter);
+    if (m_scalingFilter == FILTER_BILINEAR)
+        prescale(scaled);
+}
+
+void ImageViewerV2::prescale(const QSize &size)
+{
+    if (size.isEmpty())
+        return;
+    const int generation = ++m_prescaleGeneration;
+    const QImage source = m_pixmap->toImage();
+    const qreal dpr = m_dpr;
+    ImageViewerV2 *view = this;
+    m_scalingPool.clear();
+    m_scalingPool.start(QRunnable::create([view, generation, source, size, dpr] {
+        QImage scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(dpr);
+        // The view waits for this job before it goes; a copy for an older image or scale is
+        // dropped when it arrives.
+        QMetaObject::invokeMethod(
+            view,
+            [view, generation, scaled] {
+                if (generation == view->m_prescaleGeneration && view->m_pixmap && !view->m_movie)
+                    view->m_item->setPrescaled(QPixmap::fromImage(scaled));
+            },
+            Qt::QueuedConnection);
+    }));
 }
 
 // ---- Showing pixmaps -----------------------------------------------------------------------
 
 void ImageViewerV2::setPixmapOnItem(std::unique_ptr<QPixmap> pixmap)
 {
+    ++m_prescaleGeneration;
+    m_item->clearPrescaled();
     m_pixmap = std::move(pixmap);
     m_pixmap->setDevicePixelRatio(m_dpr);
     m_item->setPixmap(*m_pixmap);
@@ -839,6 +910,8 @@ void ImageViewerV2::updatePixmap(std::unique_ptr<QPixmap> pixmap)
 void ImageViewerV2::reset()
 {
     stopScrollTimelines();
+    ++m_prescaleGeneration;
+    m_item->clearPrescaled();
     m_item->setPixmap(QPixmap());
     m_item->setScale(1.0);
     m_pixmap.reset();
@@ -864,13 +937,10 @@ bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
     // A source that is not valid, or has nothing to show, stays with the caller.
     if (!movie || !movie->isValid() || movie->frameCount() < 1)
         return false;
-    QElapsedTimer decoding;
-    decoding.start();
     movie->jumpToFrame(0);
-    const int decodeMs = int(decoding.elapsed());
     if (movie->currentFrameNumber() != 0)
         return false;
-    CachedFrame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay() + decodeMs)};
+    CachedFrame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay())};
     if (first.pixmap.isNull())
         return false;
 
@@ -988,8 +1058,11 @@ void ImageViewerV2::armAnimationTimer(int delay)
 
 int ImageViewerV2::delayOf(int frame) const
 {
-    if (frame >= 0 && frame < m_frameDelays.size() && m_frameDelays[frame] >= 0)
+    if (m_frameDelays.value(frame, -1) >= 0)
         return m_frameDelays[frame];
+    const auto cached = m_frameCache.constFind(frame);
+    if (cached != m_frameCache.constEnd())
+        return cached->delay;
     return playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
 }
 
@@ -1000,41 +1073,36 @@ bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
     const auto cached = m_frameCache.constFind(frame);
     if (cached != m_frameCache.constEnd()) {
         *fetched = cached.value();
+        if (m_frameDelays.value(frame, -1) >= 0)
+            fetched->delay = m_frameDelays[frame];
         *reached = frame;
         return true;
     }
 
     // The readers only step forward: an earlier frame means starting again from the first.
     int current = m_movie->currentFrameNumber();
-    qint64 decodeMs = 0;
-    QElapsedTimer decoding;
     if (current > frame || current < 0) {
-        decoding.start();
         m_movie->jumpToFrame(0);
-        decodeMs = decoding.elapsed();
         current = m_movie->currentFrameNumber();
     }
     // A source that claims to step without moving must not hold the interface for ever.
     bool ok = true;
     for (int steps = 0; current != frame; ++steps) {
-        decoding.start();
         if (steps >= m_frameCount || !m_movie->jumpToNextFrame()) {
             ok = false;
             break;
         }
-        decodeMs = decoding.elapsed();
         current = m_movie->currentFrameNumber();
     }
 
     *reached = current;
     fetched->pixmap = m_movie->currentPixmap();
-    if (current >= 0 && current < m_frameDelays.size() && m_frameDelays[current] >= 0) {
-        fetched->delay = m_frameDelays[current];
-    } else {
-        // The source's delay is what is left of the frame's own once it was decoded.
-        fetched->delay = playedDelay(m_movie->nextFrameDelay() + int(decodeMs));
-        if (ok && current >= 0 && current < m_frameDelays.size())
-            m_frameDelays[current] = fetched->delay;
+    fetched->delay = playedDelay(m_movie->nextFrameDelay());
+    // A frame that was slow to decode once reads as long as its decoding; the shortest
+    // reading is the frame's own, and it is the one frames from the cache play with.
+    if (ok && current >= 0 && current < m_frameDelays.size()) {
+        int &known = m_frameDelays[current];
+        known = known < 0 ? fetched->delay : std::min(known, fetched->delay);
     }
     if (ok && !fetched->pixmap.isNull())
         rememberFrame(current, *fetched);

@@ -9,12 +9,13 @@
 #include <QPoint>
 #include <QPointF>
 #include <QQueue>
+#include <QThreadPool>
 #include <QVector>
 
 #include <memory>
 
-class QGraphicsPixmapItem;
 class QGraphicsScene;
+class ViewPixmapItem;
 class QMovieProxy;
 class QTimeLine;
 class QTimer;
@@ -193,6 +194,7 @@ private:
     void updatePixmap(std::unique_ptr<QPixmap> pixmap);
     void reset();
     void setBackground();
+    void prescale(const QSize &size);
 
     // Playback.
     bool fetchFrame(int frame, CachedFrame *fetched, int *reached);
@@ -203,7 +205,7 @@ private:
     void armAnimationTimer(int delay);
 
     std::unique_ptr<QGraphicsScene> m_scene;
-    std::unique_ptr<QGraphicsPixmapItem> m_item;
+    std::unique_ptr<ViewPixmapItem> m_item;
     std::unique_ptr<QPixmap> m_pixmap;
     std::unique_ptr<QMovieProxy> m_movie;
     QTimer *m_animationTimer = nullptr;
@@ -251,6 +253,10 @@ private:
     qint64 m_frameCacheLimit;
     QElapsedTimer m_clock;
     qint64 m_frameDue = 0;
+
+    // Smooth copies of a shrunk still, made off the GUI thread; the newest request wins.
+    QThreadPool m_scalingPool;
+    int m_prescaleGeneration = 0;
 };
 
 Q_DECLARE_METATYPE(ImageFitMode)

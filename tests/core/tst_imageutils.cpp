@@ -93,6 +93,56 @@ private slots:
                  ratio);
         QCOMPARE(QSize(w, h), expected);
     }
+
+    void quarterTurned_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("angle");
+        const QList<QImage::Format> formats = {
+            QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
+            QImage::Format_RGBA8888, QImage::Format_RGB888, QImage::Format_Indexed8};
+        // Odd sides, one row or column, and one large enough to be turned in bands.
+        const QList<QSize> sizes = {QSize(7, 5), QSize(1, 9), QSize(13, 1), QSize(1283, 977)};
+        for (const QImage::Format format : formats) {
+            for (const QSize &size : sizes) {
+                for (const int angle : {90, 270}) {
+                    QTest::addRow("format %d %dx%d %d", int(format), size.width(),
+                                  size.height(), angle)
+                        << int(format) << size << angle;
+                }
+            }
+        }
+    }
+
+    // The same pixels and metadata as QImage::transformed.
+    void quarterTurned()
+    {
+        QFETCH(int, format);
+        QFETCH(QSize, size);
+        QFETCH(int, angle);
+        QImage source(size, QImage::Format_ARGB32);
+        for (int y = 0; y < size.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(source.scanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                line[x] = qRgba(x * 37 + y, y * 91 + x, (x ^ y) * 13, (x * 7 + y * 3) & 255);
+        }
+        source = source.convertToFormat(QImage::Format(format));
+        source.setDotsPerMeterX(2835);
+        source.setDotsPerMeterY(3780);
+        source.setText(QStringLiteral("Comment"), QStringLiteral("turned"));
+
+        const QImage expected = source.transformed(QTransform().rotate(angle));
+        const QImage turned = IQImageUtils::quarterTurned(source, angle);
+        QCOMPARE(turned.format(), expected.format());
+        QCOMPARE(turned.size(), expected.size());
+        QVERIFY(turned == expected);
+        QCOMPARE(turned.dotsPerMeterX(), expected.dotsPerMeterX());
+        QCOMPARE(turned.dotsPerMeterY(), expected.dotsPerMeterY());
+        QCOMPARE(turned.devicePixelRatio(), expected.devicePixelRatio());
+        QCOMPARE(turned.textKeys(), expected.textKeys());
+        QCOMPARE(turned.text(QStringLiteral("Comment")), expected.text(QStringLiteral("Comment")));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_ImageUtils)

@@ -293,6 +293,27 @@ private slots:
         QVERIFY(requests.isEmpty());
     }
 
+    void shrunkStillIsDrawnFromASmoothCopy()
+    {
+        auto view = shownView();
+        QVERIFY(view);
+        const QImage photo = BrvTest::noiseImage(1600, 1200).convertToFormat(QImage::Format_RGB32);
+        view->showImage(std::make_unique<QPixmap>(QPixmap::fromImage(photo)));
+        QCOMPARE(view->currentScale(), 0.5f);
+        // Every screen pixel the average of the four photo pixels it covers, not a sample.
+        const QImage expected = photo.scaled(kViewSize, Qt::IgnoreAspectRatio,
+                                             Qt::SmoothTransformation);
+        const auto shown = [&view] {
+            return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QTRY_VERIFY(shown() == expected);
+
+        // Zoomed, it is drawn from the photo until a copy of the new size is there.
+        view->zoomIn();
+        QCOMPARE(view->currentScale(), 0.6f);
+        QVERIFY(shown() != expected);
+    }
+
     void filterChoosesTransformation()
     {
         auto view = shownView();

@@ -1,0 +1,47 @@
+// The program's entry: one instance per user, the look, the language, the window.
+#include <QApplication>
+#include <QFont>
+#include <QRect>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "IQAppInfo.h"
+#include "IQTranslators.h"
+#include "MainWindow.h"
+#include "QHEICMovie.h"
+#include "QStdMovie.h"
+#include "SingleApplication.h"
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    // The version enters the instance key and the update check, so it is set before either.
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRV_VERSION));
+
+    // A later start hands over to the first and leaves here with exit code 0.
+    SingleApplication app(argc, argv, false, SingleApplication::PerUser, 1000, QString());
+
+    QFont font;
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    QApplication::setFont(font);
+    QGuiApplication::setApplicationDisplayName(IQAppInfo::applicationName());
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    installTranslators();
+
+    qRegisterMetaType<QHEICMovie *>("QHEICMovie*");
+    qRegisterMetaType<QStdMovie *>("QStdMovie*");
+
+    MainWindow window;
+    window.show();
+    QTimer::singleShot(10, &window, &MainWindow::checkForUpdates);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->virtualGeometry();
+        window.move((desktop.width() - window.width()) / 2,
+                    (desktop.height() - window.height()) / 2);
+    }
+    return app.exec();
+}
