@@ -13,7 +13,7 @@ packages=(
   # Chinese and Japanese interface texts
   fonts-wqy-microhei
   # tests: independent decoders and a display server for screenshots
-  imagemagick giflib-tools webp xvfb xauth
+  imagemagick giflib-tools webp xvfb xauth xdotool
 )
 
 missing=()
