@@ -12,6 +12,10 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#define BRV_GIF_AVX2 1
+#endif
 
 namespace {
 
@@ -476,11 +480,11 @@ void nearestPaletteColor(const IQGifPalette &palette, IQGifSearch &search)
 // the entry nearest to the colour and, among equally near ones, the first that the walk reaches.
 struct IQGifSearchTable
 {
-    alignas(16) uint8_t red[256];
-    alignas(16) uint8_t green[256];
-    alignas(16) uint8_t blue[256];
-    alignas(16) uint8_t barred[256]; // 255 for the entries that are never chosen
-    int groups = 0;                  // groups of 16 entries to look at
+    alignas(32) uint8_t red[256];
+    alignas(32) uint8_t green[256];
+    alignas(32) uint8_t blue[256];
+    alignas(32) uint8_t barred[256]; // 255 for the entries that are never chosen
+    int entries = 0;
 };
 
 void prepareSearch(const IQGifPalette &palette, IQGifSearchTable *table)
@@ -493,7 +497,7 @@ void prepareSearch(const IQGifPalette &palette, IQGifSearchTable *table)
         table->blue[i] = palette.blue[i];
         table->barred[i] = chosen ? 0 : 255;
     }
-    table->groups = (entries + 15) / 16;
+    table->entries = entries;
 }
 
 // Where the walk from node 1 reaches an entry: each level adds a bit, 0 for the nearer child.
@@ -511,6 +515,35 @@ int walkOrder(const IQGifPalette &palette, const int color[3], int entry)
     return order;
 }
 
+// Of the entries whose bits are set in candidates (32 entries to a word, words entries), the
+// one that the walk reaches first.
+int firstReached(const IQGifPalette &palette, int r, int g, int b, const uint32_t *candidates,
+                 int words)
+{
+    const int color[3] = {r, g, b};
+    int best = -1;
+    int bestOrder = -1;
+    for (int k = 0; k < words; ++k) {
+        uint32_t mask = candidates[k];
+        while (mask) {
+            const int entry = k * 32 + __builtin_ctz(mask);
+            mask &= mask - 1;
+            if (best < 0) {
+                best = entry;
+                continue;
+            }
+            if (bestOrder < 0)
+                bestOrder = walkOrder(palette, color, best);
+            const int order = walkOrder(palette, color, entry);
+            if (order < bestOrder) {
+                best = entry;
+                bestOrder = order;
+            }
+        }
+    }
+    return best;
+}
+
 // The tree's answer from a look at every entry at once, or -1 when no entry is nearer than 255
 // (the distances are counted with saturation) and the tree must answer.
 int nearestByScan(const IQGifPalette &palette, const IQGifSearchTable &table, int r, int g, int b)
@@ -519,9 +552,10 @@ int nearestByScan(const IQGifPalette &palette, const IQGifSearchTable &table, in
     const __m128i wantedR = _mm_set1_epi8(char(r));
     const __m128i wantedG = _mm_set1_epi8(char(g));
     const __m128i wantedB = _mm_set1_epi8(char(b));
+    const int groups = (table.entries + 15) / 16;
     __m128i distances[16];
     __m128i nearest = _mm_set1_epi8(char(0xff));
-    for (int k = 0; k < table.groups; ++k) {
+    for (int k = 0; k < groups; ++k) {
         const auto load = [k](const uint8_t *plane) {
             return _mm_load_si128(reinterpret_cast<const __m128i *>(plane + k * 16));
         };
@@ -543,28 +577,11 @@ int nearestByScan(const IQGifPalette &palette, const IQGifSearchTable &table, in
     if (distance == 255)
         return -1;
     const __m128i wanted = _mm_set1_epi8(char(distance));
-    const int color[3] = {r, g, b};
-    int best = -1;
-    int bestOrder = -1;
-    for (int k = 0; k < table.groups; ++k) {
-        unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(distances[k], wanted)));
-        while (mask) {
-            const int entry = k * 16 + __builtin_ctz(mask);
-            mask &= mask - 1;
-            if (best < 0) {
-                best = entry;
-                continue;
-            }
-            if (bestOrder < 0)
-                bestOrder = walkOrder(palette, color, best);
-            const int order = walkOrder(palette, color, entry);
-            if (order < bestOrder) {
-                best = entry;
-                bestOrder = order;
-            }
-        }
-    }
-    return best;
+    uint32_t candidates[8] = {};
+    for (int k = 0; k < groups; ++k)
+        candidates[k / 2] |= uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(distances[k], wanted)))
+                             << (k % 2 * 16);
+    return firstReached(palette, r, g, b, candidates, (groups + 1) / 2);
 #else
     Q_UNUSED(palette);
     Q_UNUSED(table);
@@ -574,6 +591,58 @@ int nearestByScan(const IQGifPalette &palette, const IQGifSearchTable &table, in
     return -1;
 #endif
 }
+
+#ifdef BRV_GIF_AVX2
+// nearestByScan, 32 entries at a time.
+__attribute__((target("avx2"))) int nearestByWideScan(const IQGifPalette &palette,
+                                                      const IQGifSearchTable &table, int r,
+                                                      int g, int b)
+{
+    const __m256i wantedR = _mm256_set1_epi8(char(r));
+    const __m256i wantedG = _mm256_set1_epi8(char(g));
+    const __m256i wantedB = _mm256_set1_epi8(char(b));
+    const int groups = (table.entries + 31) / 32;
+    __m256i distances[8];
+    __m256i nearest = _mm256_set1_epi8(char(0xff));
+    // Lambdas would not inherit the target, so the steps are spelled out.
+    for (int k = 0; k < groups; ++k) {
+        const __m256i red = _mm256_load_si256(reinterpret_cast<const __m256i *>(table.red) + k);
+        const __m256i green =
+            _mm256_load_si256(reinterpret_cast<const __m256i *>(table.green) + k);
+        const __m256i blue = _mm256_load_si256(reinterpret_cast<const __m256i *>(table.blue) + k);
+        const __m256i barred =
+            _mm256_load_si256(reinterpret_cast<const __m256i *>(table.barred) + k);
+        __m256i d = _mm256_or_si256(_mm256_subs_epu8(red, wantedR), _mm256_subs_epu8(wantedR, red));
+        d = _mm256_adds_epu8(d, _mm256_or_si256(_mm256_subs_epu8(green, wantedG),
+                                                _mm256_subs_epu8(wantedG, green)));
+        d = _mm256_adds_epu8(d, _mm256_or_si256(_mm256_subs_epu8(blue, wantedB),
+                                                _mm256_subs_epu8(wantedB, blue)));
+        d = _mm256_adds_epu8(d, barred);
+        distances[k] = d;
+        nearest = _mm256_min_epu8(nearest, d);
+    }
+    __m128i half = _mm_min_epu8(_mm256_castsi256_si128(nearest),
+                                _mm256_extracti128_si256(nearest, 1));
+    half = _mm_min_epu8(half, _mm_srli_si128(half, 8));
+    half = _mm_min_epu8(half, _mm_srli_si128(half, 4));
+    half = _mm_min_epu8(half, _mm_srli_si128(half, 2));
+    half = _mm_min_epu8(half, _mm_srli_si128(half, 1));
+    const int distance = _mm_cvtsi128_si32(half) & 0xff;
+    if (distance == 255)
+        return -1;
+    const __m256i wanted = _mm256_set1_epi8(char(distance));
+    uint32_t candidates[8];
+    for (int k = 0; k < groups; ++k)
+        candidates[k] = uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(distances[k], wanted)));
+    return firstReached(palette, r, g, b, candidates, groups);
+}
+
+bool hasWideScan()
+{
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+}
+#endif
 
 // Whatever the start entry, a frame's palette always has a computed entry nearer than
 // kSearchStart, so the answer depends on the colour alone and can be cached.
@@ -590,7 +659,12 @@ int nearestIndex(const IQGifPalette &palette, const IQGifSearchTable &table,
     int index = 0;
     if (cache->find(rgb, &index))
         return index;
+#ifdef BRV_GIF_AVX2
+    index = hasWideScan() ? nearestByWideScan(palette, table, r, g, b)
+                          : nearestByScan(palette, table, r, g, b);
+#else
     index = nearestByScan(palette, table, r, g, b);
+#endif
     if (index < 0) {
         IQGifSearch search = {{r, g, b}, start, kSearchStart};
         nearestPaletteColor(palette, search);
@@ -678,19 +752,23 @@ bool makeRolePalette(uint8_t *scratch, int painted, int bitDepth, IQGifPalette *
     return isExact;
 }
 
-// Writes the shown colours and indices into out, which is the shown frame itself.
-void mapByRoles(const uint8_t *pixels, const uint8_t *roles, uint8_t *out, uint8_t *cleared,
-                int first, int last, const IQGifPalette &palette, const IQGifSearchTable &table,
-                const IQGifExactColors *exact, IQGifColorCache *cache)
+// Writes the shown colours and indices into out, which is the shown frame itself, and the
+// indices alone into indices.
+void mapByRoles(const uint8_t *pixels, const uint8_t *roles, uint8_t *out, uint8_t *indices,
+                uint8_t *cleared, int first, int last, const IQGifPalette &palette,
+                const IQGifSearchTable &table, const IQGifExactColors *exact,
+                IQGifColorCache *cache)
 {
     for (int i = first; i < last; ++i) {
         uint8_t *o = out + i * 4;
         switch (roles[i]) {
         case KeepShown:
             o[3] = 0;
+            indices[i] = 0;
             break;
         case Transparent:
             o[0] = o[1] = o[2] = o[3] = 0;
+            indices[i] = 0;
             cleared[i] = 1;
             break;
         default: {
@@ -701,6 +779,7 @@ void mapByRoles(const uint8_t *pixels, const uint8_t *roles, uint8_t *out, uint8
             o[1] = palette.green[index];
             o[2] = palette.blue[index];
             o[3] = uint8_t(index);
+            indices[i] = uint8_t(index);
             cleared[i] = 0;
             break;
         }
@@ -769,7 +848,7 @@ void writePalette(FILE *file, const IQGifPalette &palette)
 }
 
 void writeImageBlock(FILE *file, IQGifDictionary *dictionary, IQGifCodeStream *codes,
-                     const uint8_t *image, int left, int top, int width, int height, int delay,
+                     const uint8_t *indices, int left, int top, int width, int height, int delay,
                      const IQGifPalette &palette)
 {
     // Graphic control: leave in place, transparent index 0.
@@ -802,7 +881,7 @@ void writeImageBlock(FILE *file, IQGifDictionary *dictionary, IQGifCodeStream *c
 
     const int n = width * height;
     for (int i = 0; i < n; ++i) {
-        const int value = image[i * 4 + 3];
+        const int value = indices[i];
         if (current < 0) {
             current = value;
             continue;
@@ -871,6 +950,12 @@ struct IQGifWriter::Tables
     IQGifDictionary dictionary;
     IQGifExactColors exact;
     IQGifCodeStream codes;
+    // A frame's image block is compressed and written while the next frame is mapped: the
+    // indices of two frames, and the palette of the one being written.
+    std::unique_ptr<uint8_t[]> indices[2];
+    int nextIndices = 0;
+    IQGifPalette pendingPalette;
+    std::thread pendingBlock;
     // One colour cache per band of a frame, the first also serving dithering.
     std::unique_ptr<IQGifColorCache[]> colors;
     int bandLimit = 1;
@@ -885,8 +970,15 @@ IQGifWriter::~IQGifWriter()
     closeFile();
 }
 
+void IQGifWriter::finishPendingBlock()
+{
+    if (tables && tables->pendingBlock.joinable())
+        tables->pendingBlock.join();
+}
+
 void IQGifWriter::closeFile()
 {
+    finishPendingBlock();
     if (file)
         fclose(file);
     file = nullptr;
@@ -911,9 +1003,11 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
         tables->colors.reset(new (std::nothrow) IQGifColorCache[tables->bandLimit]());
         tables->scratch = allocate<uint8_t>(pixelCount * 4);
         tables->roles = allocate<uint8_t>(pixelCount);
+        tables->indices[0] = allocate<uint8_t>(pixelCount);
+        tables->indices[1] = allocate<uint8_t>(pixelCount);
     }
     if (!previous || !previousSource || !cleared || !tables || !tables->colors
-        || !tables->scratch || !tables->roles) {
+        || !tables->scratch || !tables->roles || !tables->indices[0] || !tables->indices[1]) {
         closeFile();
         return false;
     }
@@ -974,6 +1068,7 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
     IQGifPalette palette;
     IQGifSearchTable searchTable;
     uint8_t *scratch = tables->scratch.get();
+    uint8_t *indices = tables->indices[tables->nextIndices].get();
     if (!dither) {
         // Roles and mapping are per pixel, so bands of the frame run at once; each band has a
         // colour cache of its own, and a cached entry is the one the search would find.
@@ -1004,8 +1099,8 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
         forEachBand(count, bands, [&](int band, int first, int last) {
             IQGifColorCache *cache = &tables->colors[band];
             cache->clear();
-            mapByRoles(pixels, roles, previous.get(), cleared.get(), first, last, palette,
-                       searchTable, exact ? &tables->exact : nullptr, cache);
+            mapByRoles(pixels, roles, previous.get(), indices, cleared.get(), first, last,
+                       palette, searchTable, exact ? &tables->exact : nullptr, cache);
             std::memcpy(previousSource.get() + size_t(first) * 4, pixels + size_t(first) * 4,
                         size_t(last - first) * 4);
         });
@@ -1015,19 +1110,32 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
         tables->colors[0].clear();
         ditherImage(previousFrame, pixels, previous.get(), work.get(), width, height, palette,
                     searchTable, &tables->colors[0]);
+        for (size_t i = 0; i < n; ++i)
+            indices[i] = previous[i * 4 + 3];
     }
     work.reset();
 
+    // The file is this frame's once the previous block is out; a failure so far is reported
+    // here, a failure of this block by the next frame or by end().
+    finishPendingBlock();
+    const bool ok = !ferror(file);
     const int clampedDelay = minInt(maxInt(delay, 0), kMaxSide);
-    writeImageBlock(file, &tables->dictionary, &tables->codes, previous.get(), 0, 0, width, height,
-                    clampedDelay, palette);
-    return !ferror(file);
+    tables->pendingPalette = palette;
+    Tables *t = tables.get();
+    FILE *out = file;
+    t->pendingBlock = std::thread([t, out, indices, width, height, clampedDelay] {
+        writeImageBlock(out, &t->dictionary, &t->codes, indices, 0, 0, width, height,
+                        clampedDelay, t->pendingPalette);
+    });
+    tables->nextIndices ^= 1;
+    return ok;
 }
 
 bool IQGifWriter::end()
 {
     if (!file)
         return false;
+    finishPendingBlock();
     fputc(0x3b, file);
     bool ok = fflush(file) == 0 && !ferror(file);
     if (fclose(file) != 0)
