@@ -503,8 +503,15 @@ private slots:
 
     // The quit that comes while a batch runs: the window goes from inside the progress
     // dialog's own event loop, under the running worker.
+    void quitDuringBatch_data()
+    {
+        QTest::addColumn<bool>("quitFirst");
+        QTest::newRow("the window goes inside the progress loop") << false;
+        QTest::newRow("a quit ends the loops, then the window goes") << true;
+    }
     void quitDuringBatch()
     {
+        QFETCH(bool, quitFirst);
         QTemporaryDir in;
         QTemporaryDir out;
         QVERIFY(in.isValid() && out.isValid());
@@ -536,16 +543,26 @@ private slots:
                 return;
             }
             batchDialog = true;
-            // Next comes the progress dialog; the window goes from inside its loop.
+            // Next comes the progress dialog; the window goes from inside its loop, or a quit
+            // (No to a mandatory update, say) ends every loop under a running batch.
             BrvTest::answerNextModal([&](QWidget *progress) {
                 Q_UNUSED(progress)
                 convertingSeen = window->tilePage()->isConverting();
                 worker = window->tilePage()->convertThread();
-                window.reset();
+                if (quitFirst)
+                    QCoreApplication::exit(0);
+                else
+                    window.reset();
             });
             BrvTest::findNamed<QPushButton>(dialog, "convertButton")->click();
         });
         BrvTest::findNamed<QPushButton>(window->tilePage(), "convertButton")->click();
+        if (quitFirst) {
+            QTRY_VERIFY_WITH_TIMEOUT(convertingSeen && !QApplication::activeModalWidget(), 20000);
+            QVERIFY(worker && worker->isRunning());
+            window.reset();
+            QVERIFY(BrvTest::takeQuitRequest());
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!window, 20000);
         QVERIFY(batchDialog);
         QVERIFY(convertingSeen);
