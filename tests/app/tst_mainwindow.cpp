@@ -72,6 +72,14 @@ void pointSettingsAt(const QString &address)
     ini.setValue(QStringLiteral("checkupdate/url"), address);
 }
 
+// The two languages the window's texts are checked in: a "language" column.
+void languageRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+}
+
 // Sends a drag over the window and a drop on it with the given data; true when accepted.
 QPair<bool, bool> dragAndDrop(MainWindow &window, QMimeData *data)
 {
@@ -232,12 +240,7 @@ private slots:
         QCOMPARE(QDir(IQSettings::instance()->lastOpenDir()), QDir(dir.path()));
     }
 
-    void pages_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("German") << "de";
-    }
+    void pages_data() { languageRows(); }
     void pages()
     {
         QFETCH(QString, language);
@@ -326,12 +329,7 @@ private slots:
         installTranslators();
     }
 
-    void noKeysShown_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("German") << "de";
-    }
+    void noKeysShown_data() { languageRows(); }
     void noKeysShown()
     {
         QFETCH(QString, language);
