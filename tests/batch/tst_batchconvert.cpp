@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -363,7 +364,11 @@ private slots:
         answerBatchDialog(IQOutputFormat::Png, out.path(), true);
         page->startConvert(many);
         QVERIFY(page->isConverting());
+        const QPointer<IQConvertThread> worker = page->convertThread();
+        QVERIFY(worker);
+        QVERIFY(worker->isRunning());
         page.reset();
+        QVERIFY(worker.isNull());
 
         // The worker stopped and is gone: nothing more is written.
         const QStringList written = filesIn(out.path());

@@ -314,7 +314,9 @@ private slots:
         QCoreApplication::sendPostedEvents();
     }
 
-    void screenshotWithThumbnails()
+    // Each tile shows its own photo, the middle of the picture in the middle of the icon, and
+    // the page lays out its tiles, buttons and panel clear of each other.
+    void tilesShowTheirPhotos()
     {
         QTemporaryDir dir;
         QStringList paths;
@@ -334,7 +336,24 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QTRY_VERIFY_WITH_TIMEOUT(allTilesHaveThumbnails(&page), 20000);
-        tiles(&page)->item(1)->setSelected(true);
+        const QString fault = BrvTest::layoutFault(&page);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        QListWidget *list = tiles(&page);
+        const QImage shown = list->viewport()->grab().toImage();
+        // Beside a photo narrower than its icon, and above one that is flatter, the tile's own
+        // ground shows.
+        const QColor ground = shown.pixelColor(shown.width() - 2, shown.height() - 2);
+        for (int i = 0; i < colours.size(); ++i) {
+            const QRect tile = list->visualItemRect(list->item(i));
+            const QPoint middle(tile.center().x(), tile.top() + list->iconSize().height() / 2);
+            const QColor seen = shown.pixelColor(middle);
+            QVERIFY2(BrvTest::isNear(seen, colours.at(i), 12), qPrintable(seen.name()));
+            const QPoint beside = i % 2 ? QPoint(tile.left() + 10, middle.y())
+                                        : QPoint(middle.x(), tile.top() + 10);
+            QCOMPARE(shown.pixelColor(beside), ground);
+        }
+        list->item(1)->setSelected(true);
         BrvTest::saveScreenshot(&page, QStringLiteral("tilepage"));
     }
 };

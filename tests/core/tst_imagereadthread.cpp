@@ -87,8 +87,8 @@ private slots:
                     .write(BrvTest::solidImage(22, 10, kBlue, QImage::Format_RGB32)));
         QVERIFY(gifWithFrames(path("one.gif"), {Qt::red}, {100}, 10, 10));
         QVERIFY(animatedWebp(path("animated.webp"), kColors, {100, 100, 100}, 10, 10));
-        // Qt's readers step through the pages of a TIFF as through a HEIF sequence, and
-        // Debian's tools make no HEIF of several images.
+        // Qt's HEIF reader hands out only a file's primary image, so a HEIF of several images
+        // reads as a still; the pages of a TIFF under a HEIC name take the several-image road.
         QVERIFY(multiPageTiff(path("tiff pages.heic"), kColors, 10, 10));
         QVERIFY(writeBytes(path("broken.png"), "not an image\n"));
     }

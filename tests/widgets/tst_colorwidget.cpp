@@ -279,15 +279,33 @@ private slots:
         QVERIFY(!slider.grab().isNull());
     }
 
-    void screenshot()
+    // Typed into the boxes, a colour shows in the preview beside the caption and as the square's
+    // marker, over controls laid out side by side within the chooser.
+    void typedColourShowsInThePreview()
     {
         BrvTest::applyDarkStyle();
         QColorWidget chooser;
         chooser.resize(330, 128);
-        findNamed<QSpinBox>(&chooser, "rSpinBox")->setValue(40);
-        findNamed<QSpinBox>(&chooser, "gSpinBox")->setValue(120);
-        findNamed<QSpinBox>(&chooser, "bSpinBox")->setValue(200);
+        const QColor typed(40, 120, 200);
+        findNamed<QSpinBox>(&chooser, "rSpinBox")->setValue(typed.red());
+        findNamed<QSpinBox>(&chooser, "gSpinBox")->setValue(typed.green());
+        findNamed<QSpinBox>(&chooser, "bSpinBox")->setValue(typed.blue());
+        const QImage shown = chooser.grab().toImage();
         BrvTest::saveScreenshot(&chooser, QStringLiteral("colorwidget"));
+        const QString fault = BrvTest::layoutFault(&chooser);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        auto *preview = findNamed<QColorPreview>(&chooser, "colorPreviewWidget");
+        const QRect previewRect(preview->mapTo(&chooser, QPoint(0, 0)), preview->size());
+        QCOMPARE(shown.pixelColor(previewRect.center()), typed);
+        auto *square = findNamed<QColorSquare>(&chooser, "colorSquareWidget");
+        QCOMPARE(square->color().rgb(), typed.rgb());
+        const QPoint marker = square->mapTo(&chooser, QPoint(0, 0))
+                              + QPoint(qRound(square->width() * square->marker().x()),
+                                       qRound(square->height() * square->marker().y()));
+        const QColor underMarker = shown.pixelColor(marker);
+        QVERIFY2(BrvTest::isNear(underMarker, typed, 8), qPrintable(underMarker.name()));
+        qApp->setStyleSheet(QString());
     }
 };
 
