@@ -1,16 +1,11 @@
 // The program's entry: one instance per user, the look, the language, the window.
 #include <QApplication>
-#include <QFont>
 #include <QRect>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTimer>
 
-#include "IQAppInfo.h"
-#include "IQTranslators.h"
+#include "IQStartup.h"
 #include "MainWindow.h"
-#include "QHEICMovie.h"
-#include "QStdMovie.h"
 #include "SingleApplication.h"
 
 int main(int argc, char *argv[])
@@ -22,17 +17,7 @@ int main(int argc, char *argv[])
 
     // A later start hands over to the first and leaves here with exit code 0.
     SingleApplication app(argc, argv, false, SingleApplication::PerUser, 1000, QString());
-
-    QFont font;
-    font.setFamily(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    QApplication::setFont(font);
-    QGuiApplication::setApplicationDisplayName(IQAppInfo::applicationName());
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
-    installTranslators();
-
-    qRegisterMetaType<QHEICMovie *>("QHEICMovie*");
-    qRegisterMetaType<QStdMovie *>("QStdMovie*");
+    IQStartup::prepareApplication();
 
     MainWindow window;
     window.show();

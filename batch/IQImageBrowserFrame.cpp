@@ -38,6 +38,14 @@ IQImageBrowserFrame::~IQImageBrowserFrame()
 {
     // A worker that still runs reads the batch record and writes files.
     stopConverting();
+    // A page that goes from inside its progress dialog's loop must not take that dialog with
+    // it: the dialog lives on convertStart's stack, and goes there once its loop has ended.
+    if (progressDialog) {
+        const QPointer<IQBatchProgressDialog> dialog = progressDialog;
+        progressDialog = nullptr;
+        dialog->finish();
+        dialog->setParent(nullptr, dialog->windowFlags());
+    }
 }
 
 void IQImageBrowserFrame::initUi()

@@ -38,6 +38,8 @@ public:
     bool isConverting() const;
     // Asks a running batch to stop after the file it is on and waits until its worker is gone.
     void stopConverting();
+    // The running batch's worker thread, or null; it goes when its batch ends or is stopped.
+    IQConvertThread *convertThread() const { return worker.data(); }
 
 signals:
     void browserItems(QFrame *frame, QStringList list, int index);

@@ -10,7 +10,7 @@
 #include "IQBatchSettings.h"
 
 IQImageStampFrame::IQImageStampFrame(QWidget *parent)
-    : IQBatchModuleFrame(parent)
+    : IQWatermarkFrame(parent)
     , ui(new Ui::IQImageStampFrame)
 {
     ui->setupUi(this);
@@ -24,6 +24,9 @@ IQImageStampFrame::~IQImageStampFrame()
 
 void IQImageStampFrame::initUi()
 {
+    setPlacement({&IQBatchSettings::stampAngle, &IQBatchSettings::stampPosition,
+                  &IQBatchSettings::stampX, &IQBatchSettings::stampY, ui->angelValueLabel,
+                  ui->positionWidget});
     IQBatchSettings *settings = IQBatchSettings::instance();
     setupHeader(ui->moduleNameLabel, tr("IDS_IMAGE_STAMP"), ui->moduleCheck,
                 settings->stampEnabled, ui->moduleLine);
@@ -95,28 +98,6 @@ void IQImageStampFrame::on_scaleSlider_valueChanged(int value)
 {
     IQBatchSettings::instance()->stampScale = value;
     ui->scaleValueLabel->setText(QString::number(value) + QLatin1Char('%'));
-}
-
-void IQImageStampFrame::on_angelSlider_valueChanged(int value)
-{
-    IQBatchSettings::instance()->stampAngle = value;
-    ui->angelValueLabel->setNum(value);
-}
-
-void IQImageStampFrame::on_positionComboBox_currentIndexChanged(int index)
-{
-    IQBatchSettings::instance()->stampPosition = index;
-    ui->positionWidget->setVisible(index == IQWatermarkPosition::Custom);
-}
-
-void IQImageStampFrame::on_xSpinBox_valueChanged(int arg1)
-{
-    IQBatchSettings::instance()->stampX = arg1;
-}
-
-void IQImageStampFrame::on_ySpinBox_valueChanged(int arg1)
-{
-    IQBatchSettings::instance()->stampY = arg1;
 }
 
 void IQImageStampFrame::on_moduleCheck_stateChanged(int arg1)

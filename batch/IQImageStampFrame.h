@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IQBatchModuleFrame.h"
+#include "IQWatermarkFrame.h"
 
 namespace Ui {
 class IQImageStampFrame;
@@ -8,7 +8,7 @@ class IQImageStampFrame;
 
 // The image watermark module: the picture stamped on every image, with its opacity, scale,
 // angle and position.
-class IQImageStampFrame : public IQBatchModuleFrame
+class IQImageStampFrame : public IQWatermarkFrame
 {
     Q_OBJECT
 
@@ -22,10 +22,6 @@ private slots:
     void on_selectButn_clicked();
     void on_opacitySlider_valueChanged(int value);
     void on_scaleSlider_valueChanged(int value);
-    void on_angelSlider_valueChanged(int value);
-    void on_positionComboBox_currentIndexChanged(int index);
-    void on_xSpinBox_valueChanged(int arg1);
-    void on_ySpinBox_valueChanged(int arg1);
     void on_moduleCheck_stateChanged(int arg1);
 
 private:

@@ -14,7 +14,7 @@ constexpr int kMaxPixelSize = 300;
 } // namespace
 
 IQTextFrame::IQTextFrame(QWidget *parent)
-    : IQBatchModuleFrame(parent)
+    : IQWatermarkFrame(parent)
     , ui(new Ui::IQTextFrame)
 {
     ui->setupUi(this);
@@ -28,6 +28,9 @@ IQTextFrame::~IQTextFrame()
 
 void IQTextFrame::initUi()
 {
+    setPlacement({&IQBatchSettings::textAngle, &IQBatchSettings::textPosition,
+                  &IQBatchSettings::textX, &IQBatchSettings::textY, ui->angelValueLabel,
+                  ui->positionWidget});
     IQBatchSettings *settings = IQBatchSettings::instance();
     setupHeader(ui->moduleNameLabel, tr("IDS_TEXT_STAMP"), ui->moduleCheck,
                 settings->textEnabled, ui->moduleLine);
@@ -117,28 +120,6 @@ void IQTextFrame::on_fontSizeComboBox_currentIndexChanged(const QString &arg1)
 {
     // A size picked from the list is taken as it stands, even below the typed minimum.
     IQBatchSettings::instance()->textPixelSize = arg1.toInt(nullptr, 10);
-}
-
-void IQTextFrame::on_angelSlider_valueChanged(int value)
-{
-    IQBatchSettings::instance()->textAngle = value;
-    ui->angelValueLabel->setNum(value);
-}
-
-void IQTextFrame::on_positionComboBox_currentIndexChanged(int index)
-{
-    IQBatchSettings::instance()->textPosition = index;
-    ui->positionWidget->setVisible(index == IQWatermarkPosition::Custom);
-}
-
-void IQTextFrame::on_xSpinBox_valueChanged(int arg1)
-{
-    IQBatchSettings::instance()->textX = arg1;
-}
-
-void IQTextFrame::on_ySpinBox_valueChanged(int arg1)
-{
-    IQBatchSettings::instance()->textY = arg1;
 }
 
 void IQTextFrame::on_moduleCheck_stateChanged(int arg1)

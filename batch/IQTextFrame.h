@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IQBatchModuleFrame.h"
+#include "IQWatermarkFrame.h"
 
 namespace Ui {
 class IQTextFrame;
@@ -8,7 +8,7 @@ class IQTextFrame;
 
 // The text watermark module: the text, its font, style, colour, size and angle, and where on
 // the image it goes.
-class IQTextFrame : public IQBatchModuleFrame
+class IQTextFrame : public IQWatermarkFrame
 {
     Q_OBJECT
 
@@ -25,10 +25,6 @@ private slots:
     void onColorChanged(const QColor &color);
     void on_fontSizeComboBox_currentTextChanged(const QString &arg1);
     void on_fontSizeComboBox_currentIndexChanged(const QString &arg1);
-    void on_angelSlider_valueChanged(int value);
-    void on_positionComboBox_currentIndexChanged(int index);
-    void on_xSpinBox_valueChanged(int arg1);
-    void on_ySpinBox_valueChanged(int arg1);
     void on_moduleCheck_stateChanged(int arg1);
 
 private:

@@ -4,12 +4,15 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QThreadPool>
 
-#include <cstring>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "IQBatchSettings.h"
 #include "IQConvertEngine.h"
@@ -24,13 +27,61 @@ namespace {
 // A non-zero first delay makes the GIF writer put the endless-loop block into every batch GIF.
 constexpr int kGifLoopDelay = 10;
 
+// What a source is expected to hold while it is converted: its decoded image, and for each
+// output pixel the processed image and the copy that the encoder takes of it.
+constexpr qint64 kBytesPerSourcePixel = 4;
+constexpr qint64 kBytesPerOutputPixel = 8;
+// An animation encoder keeps a few canvases of its own besides.
+constexpr qint64 kBytesPerAnimationPixel = 16;
+
 } // namespace
+
+// One pool thread's own engine.
+struct IQConvertThread::Slot
+{
+    IQConvertEngine *engine = nullptr;
+    std::unique_ptr<IQConvertEngine> ownEngine;
+};
+
+struct IQConvertThread::Batch
+{
+    QString suffix;
+    bool rename = false;
+    // The number of the next readable source; only the holder of the naming turn uses it.
+    int counter = 1;
+    // The canonical path of every source, by index.
+    QStringList canonicalSources;
+    // The reason each source failed for, or -1; written by its own job, read after all ended.
+    std::vector<int> reasons;
+    std::vector<std::unique_ptr<Slot>> tools;
+
+    // Guarded by stateMutex.
+    int turn = 0;               // the source that names its outputs now
+    std::vector<char> passed;   // sources done with naming, or that name nothing
+    std::vector<char> ended;    // sources whose job has ended
+    std::vector<Slot *> idle;   // slots that no job uses
+    qint64 bytesInFlight = 0;
+    int running = 0;
+};
+
+IQConvertThread::IQConvertThread() = default;
 
 IQConvertThread::~IQConvertThread() = default;
 
 void IQConvertThread::stop()
 {
-    stopRequested = true;
+    std::lock_guard<std::mutex> lock(stateMutex);
+    if (!stopRequested) {
+        // The source being started when the stop came is left, as are all after it.
+        stopFrom = std::max(0, announced - 1);
+        stopRequested = true;
+    }
+    stateChanged.notify_all();
+}
+
+bool IQConvertThread::abandons(int index) const
+{
+    return stopRequested && index >= stopFrom;
 }
 
 QList<IQConvertThread::Failure> IQConvertThread::failures() const
@@ -42,95 +93,235 @@ void IQConvertThread::run()
 {
     failed.clear();
     emit convertStart(files.size());
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        announced = 0;
+    }
 
-    int counter = settings->renameEnabled ? settings->startNumber : 1;
-    const QString suffix = settings->outputSuffix();
-    const bool rename = settings->renameEnabled && !settings->newName.isEmpty();
+    const int count = files.size();
+    const int workers = poolSize > 0 ? poolSize : std::max(1, QThread::idealThreadCount());
+    batch = std::make_unique<Batch>();
+    Batch &b = *batch;
+    b.counter = settings->renameEnabled ? settings->startNumber : 1;
+    b.suffix = settings->outputSuffix();
+    b.rename = settings->renameEnabled && !settings->newName.isEmpty();
+    b.reasons.assign(size_t(count), -1);
+    b.passed.assign(size_t(count), 0);
+    b.ended.assign(size_t(count), 0);
+    for (int k = 0; k < workers; ++k) {
+        auto slot = std::make_unique<Slot>();
+        if (k == 0 && engine) {
+            slot->engine = engine.get();
+        } else {
+            slot->ownEngine = std::make_unique<IQConvertEngine>(settings);
+            slot->engine = slot->ownEngine.get();
+        }
+        b.idle.push_back(slot.get());
+        b.tools.push_back(std::move(slot));
+    }
+    // Sizes the sources for the budget on this thread; the slots' engines are theirs alone.
+    IQConvertEngine sizing(settings);
 
     // Every source keeps its file until the run has read it, whatever the names and the
     // overwrite rule say; a source listed twice is protected up to its last position.
     sourcePositions.clear();
     claimedPaths.clear();
-    for (int i = 0; i < files.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString canonical = QFileInfo(files.at(i)).canonicalFilePath();
+        b.canonicalSources << canonical;
         if (!canonical.isEmpty())
             sourcePositions.insert(canonical, i);
     }
 
-    for (position = 0; position < files.size() && !stopRequested; ++position) {
-        const QString path = files.at(position);
-        emit converting(position, path);
-        const auto fail = [&](Failure::Reason reason) { failed.append(Failure{path, reason}); };
-
-        switch (IQFileUtils::checkSource(path)) {
-        case IQFileUtils::SourceCheck::Unreadable:
-            fail(Failure::CannotRead);
-            continue;
-        case IQFileUtils::SourceCheck::TooLarge:
-            fail(Failure::TooLarge);
-            continue;
-        case IQFileUtils::SourceCheck::Readable:
+    QThreadPool pool;
+    pool.setMaxThreadCount(workers);
+    for (int i = 0; i < count; ++i) {
+        {
+            std::unique_lock<std::mutex> lock(stateMutex);
+            stateChanged.wait(lock, [&] { return !b.idle.empty() || abandons(i); });
+            if (abandons(i))
+                break;
+            announced = i + 1;
+        }
+        const QString path = files.at(i);
+        emit converting(i, path);
+        if (abandons(i))
             break;
-        }
 
-        const QString baseName = rename ? settings->newName : QFileInfo(path).completeBaseName();
-        QImageReader reader(path);
-        // Photos come out upright, as the viewer shows them.
-        reader.setAutoTransform(true);
-        if (!reader.canRead()) {
-            fail(Failure::CannotRead);
-            continue;
-        }
-        // Asked before the first read: some readers count only what is left after it.
-        const int frameCount = reader.imageCount();
-        QImage first = readFirstImage(reader);
-        if (first.isNull()) {
-            fail(Failure::CannotRead);
-            continue;
-        }
-        if (stopRequested)
-            break;
-        if (!IQImageUtils::isWithinLimits(engine->outputSize(first.width(), first.height()))) {
-            fail(Failure::TooLarge);
+        const IQFileUtils::SourceCheck check = IQFileUtils::checkSource(path);
+        if (check != IQFileUtils::SourceCheck::Readable) {
+            b.reasons[size_t(i)] = check == IQFileUtils::SourceCheck::TooLarge
+                                       ? Failure::TooLarge
+                                       : Failure::CannotRead;
+            {
+                std::lock_guard<std::mutex> lock(stateMutex);
+                b.ended[size_t(i)] = 1;
+            }
+            passTurn(i);
             continue;
         }
 
-        Failure::Reason reason = Failure::CannotWrite;
-        if (!convertFile(reader, std::move(first), frameCount, baseName, !rename, counter, suffix,
-                         &reason))
-            fail(reason);
-        ++counter;
+        const qint64 bytes = estimatedBytes(path, sizing, workers);
+        Slot *slot = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(stateMutex);
+            stateChanged.wait(lock, [&] {
+                return b.bytesInFlight == 0 || b.bytesInFlight + bytes <= kPixelBudgetBytes
+                       || abandons(i);
+            });
+            if (abandons(i))
+                break;
+            slot = b.idle.back();
+            b.idle.pop_back();
+            b.bytesInFlight += bytes;
+            ++b.running;
+        }
+        pool.start([this, i, slot, bytes] {
+            convertSource(i, *slot);
+            std::lock_guard<std::mutex> lock(stateMutex);
+            Batch &b = *batch;
+            b.ended[size_t(i)] = 1;
+            b.idle.push_back(slot);
+            b.bytesInFlight -= bytes;
+            --b.running;
+            stateChanged.notify_all();
+        });
     }
+    {
+        std::unique_lock<std::mutex> lock(stateMutex);
+        stateChanged.wait(lock, [&] { return b.running == 0; });
+    }
+    pool.waitForDone();
 
+    for (int i = 0; i < count; ++i) {
+        if (b.reasons[size_t(i)] >= 0)
+            failed.append(Failure{files.at(i), Failure::Reason(b.reasons[size_t(i)])});
+    }
     sourcePositions.clear();
     claimedPaths.clear();
-    decodeBuffer.reset();
-    decodeCapacity = 0;
+    batch.reset();
     emit convertEnd(files);
 }
 
-bool IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameCount,
-                                  const QString &baseName, bool keepName, int counter,
-                                  const QString &suffix, Failure::Reason *reason)
+qint64 IQConvertThread::estimatedBytes(const QString &path, IQConvertEngine &sizing,
+                                       int workers) const
 {
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    // A source that does not tell its size beforehand takes an even share.
+    if (!size.isValid() || size.isEmpty())
+        return kPixelBudgetBytes / workers;
+    const qint64 sourceBytes = kBytesPerSourcePixel * size.width() * size.height();
+    const QSize output = sizing.outputSize(size.width(), size.height());
+    // An output above the limits is refused before it takes any memory.
+    if (!IQImageUtils::isWithinLimits(output))
+        return sourceBytes;
+    const qint64 perPixel =
+        kBytesPerOutputPixel + (reader.supportsAnimation() ? kBytesPerAnimationPixel : 0);
+    return sourceBytes + perPixel * output.width() * output.height();
+}
+
+bool IQConvertThread::takeTurn(int index)
+{
+    std::unique_lock<std::mutex> lock(stateMutex);
+    stateChanged.wait(lock, [&] { return batch->turn == index || abandons(index); });
+    return !abandons(index);
+}
+
+void IQConvertThread::passTurn(int index)
+{
+    std::lock_guard<std::mutex> lock(stateMutex);
+    Batch &b = *batch;
+    b.passed[size_t(index)] = 1;
+    while (b.turn < int(b.passed.size()) && b.passed[size_t(b.turn)])
+        ++b.turn;
+    stateChanged.notify_all();
+}
+
+void IQConvertThread::waitForReaders(const QString &path, int index)
+{
+    // An output may replace an earlier source, as a run of one source at a time would; it
+    // waits until that source's own job has read it to its end.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || !batch)
+        return;
+    Batch &b = *batch;
+    for (int j = 0; j < index; ++j) {
+        if (b.canonicalSources.at(j) != canonical)
+            continue;
+        std::unique_lock<std::mutex> lock(stateMutex);
+        stateChanged.wait(lock, [&] { return b.ended[size_t(j)] != 0; });
+    }
+}
+
+void IQConvertThread::convertSource(int index, Slot &slot)
+{
+    Batch &b = *batch;
+    const QString path = files.at(index);
+    const auto fail = [&](Failure::Reason reason) {
+        b.reasons[size_t(index)] = reason;
+        passTurn(index);
+    };
+
+    QImageReader reader(path);
+    // Photos come out upright, as the viewer shows them.
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        return fail(Failure::CannotRead);
+    // Asked before the first read: some readers count only what is left after it.
+    const int frameCount = reader.imageCount();
+    QImage first = readFirstImage(reader);
+    if (first.isNull())
+        return fail(Failure::CannotRead);
+    if (abandons(index))
+        return passTurn(index);
+    if (!IQImageUtils::isWithinLimits(slot.engine->outputSize(first.width(), first.height())))
+        return fail(Failure::TooLarge);
+
+    // Names are given in source order, exactly as one source after the other would take them.
+    if (!takeTurn(index))
+        return passTurn(index);
+    position = index;
+    const int counter = b.counter++;
+    const QString baseName = b.rename ? settings->newName : QFileInfo(path).completeBaseName();
+    Failure::Reason reason = Failure::CannotWrite;
+    const bool ok = convertFile(index, slot, reader, std::move(first), frameCount, baseName,
+                                !b.rename, counter, b.suffix, &reason);
+    if (!ok)
+        b.reasons[size_t(index)] = reason;
+    passTurn(index);
+}
+
+bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, QImage first,
+                                  int frameCount, const QString &baseName, bool keepName,
+                                  int counter, const QString &suffix, Failure::Reason *reason)
+{
+    IQConvertEngine &engine = *slot.engine;
     // Frames 1 .. frameCount - 1, each processed; frames that cannot be decoded are left out.
     // False when a frame could not be added.
     const auto forEachFurtherFrame = [&](const std::function<bool(QImage &)> &add) {
         bool ok = true;
-        for (int k = 1; k < frameCount && !stopRequested; ++k) {
+        for (int k = 1; k < frameCount && !abandons(index); ++k) {
             QImage frame = readFrame(reader, k);
             if (frame.isNull())
                 continue;
-            QImage processed = engine->process(std::move(frame));
+            QImage processed = engine.process(std::move(frame));
             ok = add(processed) && ok;
         }
         return ok;
     };
+    // The one output of the source: named, and the turn passed on before the work starts.
+    const auto singleOutput = [&] {
+        const QString path = outputPath(baseName, suffix, keepName, counter, settings);
+        passTurn(index);
+        waitForReaders(path, index);
+        return path;
+    };
 
     switch (settings->format) {
     case IQOutputFormat::Gif: {
-        const QString path = outputPath(baseName, suffix, keepName, counter, settings);
-        QImage processed = engine->process(std::move(first));
+        const QString path = singleOutput();
+        QImage processed = engine.process(std::move(first));
         if (processed.width() < IQGifSavingHelper::kMinimumSide
             || processed.height() < IQGifSavingHelper::kMinimumSide) {
             *reason = Failure::TooSmallForGif;
@@ -141,20 +332,22 @@ bool IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameC
         bool ok = gif.begin(processed.width(), processed.height(), path, kGifLoopDelay);
         if (ok) {
             ok = gif.addFrame(processed, delay);
+            processed = QImage(); // the writer keeps what it needs
             ok = forEachFurtherFrame([&](QImage &frame) { return gif.addFrame(frame, delay); })
                  && ok;
         }
         return gif.end() && ok;
     }
     case IQOutputFormat::Webp: {
-        const QString path = outputPath(baseName, suffix, keepName, counter, settings);
-        QImage processed = engine->process(std::move(first));
+        const QString path = singleOutput();
+        QImage processed = engine.process(std::move(first));
         const int duration = settings->duration;
         const int quality = settings->webpQuality;
         IQWebpSavingHelper webp;
         bool ok = webp.begin(processed.width(), processed.height(), path);
         if (ok) {
             ok = webp.addFrame(processed, duration, 0, quality);
+            processed = QImage(); // the encoder keeps what it needs
             ok = forEachFurtherFrame([&](QImage &frame) {
                      return webp.addFrame(frame, duration, 0, quality);
                  })
@@ -170,27 +363,27 @@ bool IQConvertThread::convertFile(QImageReader &reader, QImage first, int frameC
     writer.author = settings->author;
     writer.quality = settings->quality;
     if (frameCount < 2) {
-        const QImage processed = engine->process(std::move(first));
-        return writer.save(processed, outputPath(baseName, suffix, keepName, counter, settings));
+        const QString path = singleOutput();
+        return writer.save(engine.process(std::move(first)), path);
     }
+    // Which frames decode decides the names of the later sources: the turn is kept to the end.
     bool ok = true;
-    for (int k = 0; k < frameCount && !stopRequested; ++k) {
+    for (int k = 0; k < frameCount && !abandons(index); ++k) {
         QImage frame = k == 0 ? std::move(first) : readFrame(reader, k);
         if (frame.isNull())
             continue;
         const QString path = framePath(baseName, suffix, keepName, counter, k + 1, settings);
-        ok = writer.save(engine->process(std::move(frame)), path) && ok;
+        waitForReaders(path, index);
+        ok = writer.save(engine.process(std::move(frame)), path) && ok;
     }
     return ok;
 }
 
 QImage IQConvertThread::readFirstImage(QImageReader &reader)
 {
-    // Decoding into memory kept from the source before spares a large photo the fresh pages
-    // that the system would otherwise clear for it, a third of its decoding time. The image
-    // wraps the memory and is the only one that refers to it until the source is written.
-    // The memory is cleared first: a decoder that stops early must not show the pixels of
-    // the source before.
+    // Decoded into memory that is zero from the start, so that a decoder that stops early
+    // shows no pixels that it did not write. Fresh pages from calloc are zero without a pass
+    // over them, and the memory goes with the last image that refers to it.
     QImage image;
     const QSize size = reader.size();
     const QImage::Format format = reader.imageFormat();
@@ -198,26 +391,17 @@ QImage IQConvertThread::readFirstImage(QImageReader &reader)
         const qint64 depth = QImage::toPixelFormat(format).bitsPerPixel();
         const qint64 bytesPerLine = (size.width() * depth + 31) / 32 * 4;
         const qint64 bytes = bytesPerLine * size.height();
-        if (bytes > decodeCapacity && bytesPerLine <= std::numeric_limits<int>::max()
-            && bytes <= std::numeric_limits<qsizetype>::max()) {
-            // A size the memory cannot hold is left to the reader, which fails quietly.
-            decodeBuffer.reset();
-            decodeBuffer.reset(new (std::nothrow) uchar[size_t(bytes)]);
-            decodeCapacity = decodeBuffer ? bytes : 0;
-        }
-        if (bytes <= decodeCapacity) {
-            std::memset(decodeBuffer.get(), 0, size_t(bytes));
-            image = QImage(decodeBuffer.get(), size.width(), size.height(), int(bytesPerLine),
-                           format);
-        }
+        // A size the memory cannot hold is left to the reader, which fails quietly.
+        void *memory = bytesPerLine <= std::numeric_limits<int>::max()
+                               && bytes <= std::numeric_limits<qsizetype>::max()
+                           ? std::calloc(size_t(bytes), 1)
+                           : nullptr;
+        if (memory)
+            image = QImage(static_cast<uchar *>(memory), size.width(), size.height(),
+                           int(bytesPerLine), format, &std::free, memory);
     }
-    if (!reader.read(&image)) {
-        // Nothing of a failed source is kept, least of all memory reserved for its size.
-        image = QImage();
-        decodeBuffer.reset();
-        decodeCapacity = 0;
+    if (!reader.read(&image))
         return QImage();
-    }
     return image;
 }
 

@@ -9,7 +9,9 @@
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class QImage;
 class QImageReader;
@@ -19,6 +21,11 @@ class IQConvertEngine;
 // The worker of a batch conversion: reads every source, runs each frame through the engine
 // and writes it in the record's output format, named by the rename module and the overwrite
 // rule. The batch start fills the four fields, starts the thread and lets finished() delete it.
+//
+// Several sources are converted at once, each on a pool thread with an engine of its own, while
+// the signals, the output names and the files stay those of a run that takes one source after
+// the other: converting() comes in source order as each source is started, and names are given
+// in source order, each before its source's encoding starts.
 class IQConvertThread : public QThread, public QRunnable
 {
     Q_OBJECT
@@ -36,6 +43,7 @@ public:
         }
     };
 
+    IQConvertThread();
     ~IQConvertThread() override;
 
     // Every source that could not be read or written, in source order; complete once
@@ -60,11 +68,18 @@ public:
     // folder/fileName, or the first folder/base_m.suffix that does not exist.
     static QString freeFilePath(const QString &folder, const QString &fileName);
 
+    // The bytes that the pixels of the sources in flight may take together. A source waits
+    // until its estimate fits; one that is larger on its own runs alone.
+    static constexpr qint64 kPixelBudgetBytes = 1536LL * 1024 * 1024;
+
     QStringList files;
     IQBatchSettings *settings = nullptr;
+    // Converts on the first pool thread; the others make engines of their own for the record.
     std::unique_ptr<IQConvertEngine> engine;
     // Set from any thread; read between files and between frames.
     std::atomic<bool> stopRequested{false};
+    // How many sources are converted at once; 0 or less takes QThread::idealThreadCount().
+    int poolSize = 0;
 
 public slots:
     void stop();
@@ -75,6 +90,23 @@ signals:
     void convertEnd(QStringList files);
 
 private:
+    struct Slot;
+    struct Batch;
+
+    // True when a stop asks to leave the source at index unconverted: it is the one that was
+    // started last when the stop came, or a later one. The sources started before it finish.
+    bool abandons(int index) const;
+    // The bytes that the source's pixels are expected to take while it is converted.
+    qint64 estimatedBytes(const QString &path, IQConvertEngine &sizing, int workers) const;
+    // Reads, converts and writes the source at index on the calling pool thread.
+    void convertSource(int index, Slot &slot);
+    // Waits until the source at index may name its outputs; false when it is abandoned.
+    bool takeTurn(int index);
+    // Lets the sources after index name theirs.
+    void passTurn(int index);
+    // Waits until every earlier source that path names has been read to its end.
+    void waitForReaders(const QString &path, int index);
+
     QString outputName(const QString &baseName, bool keepName, int counter,
                        const IQBatchSettings *settings) const;
     // True when the path is a source that this run is converting or has still to read.
@@ -87,11 +119,13 @@ private:
 
     // Writes every frame of the source; false when an output could not be made, with the
     // reason in *reason.
-    bool convertFile(QImageReader &reader, QImage first, int frameCount, const QString &baseName,
-                     bool keepName, int counter, const QString &suffix, Failure::Reason *reason);
+    // The naming turn of the source at index is passed as soon as its last name is taken.
+    bool convertFile(int index, Slot &slot, QImageReader &reader, QImage first, int frameCount,
+                     const QString &baseName, bool keepName, int counter, const QString &suffix,
+                     Failure::Reason *reason);
     // The reader's first image, or a null image when it cannot be decoded. Rows that the
     // decoder does not reach are zero, never what an earlier source left in the memory.
-    QImage readFirstImage(QImageReader &reader);
+    static QImage readFirstImage(QImageReader &reader);
     // Frame k of the reader, or a null image when it cannot be decoded.
     QImage readFrame(QImageReader &reader, int k);
 
@@ -100,9 +134,17 @@ private:
     // The absolute path of every output this run has named, so that overwrite never replaces
     // what the same run wrote a moment before.
     QSet<QString> claimedPaths;
+    // The source that is naming its outputs; sources from here on keep their files.
     int position = 0;
     QList<Failure> failed;
-    // Memory that the first image of each source is decoded into, kept for the whole run.
-    std::unique_ptr<uchar[]> decodeBuffer;
-    qint64 decodeCapacity = 0;
+
+    // Guards the state that the pool threads and stop() share, in batch and below.
+    mutable std::mutex stateMutex;
+    std::condition_variable stateChanged;
+    // How many sources converting() has announced.
+    int announced = 0;
+    // The first source that a stop leaves unconverted.
+    std::atomic<int> stopFrom{0};
+    // The state of the running conversion; null outside run().
+    std::unique_ptr<Batch> batch;
 };

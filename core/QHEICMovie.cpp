@@ -1,7 +1,6 @@
 #include "QHEICMovie.h"
 
 #include <QImageReader>
-#include <QThread>
 
 namespace {
 
@@ -30,15 +29,9 @@ bool QHEICMovie::open(const QString &path)
     return true;
 }
 
-void QHEICMovie::moveToThread(QThread *thread)
+QObject *QHEICMovie::threadObject() const
 {
-    if (m_reader && m_reader->device())
-        m_reader->device()->moveToThread(thread);
-}
-
-QThread *QHEICMovie::thread() const
-{
-    return m_reader && m_reader->device() ? m_reader->device()->thread() : nullptr;
+    return m_reader ? m_reader->device() : nullptr;
 }
 
 QRect QHEICMovie::frameRect() const

@@ -8,7 +8,6 @@
 #include "QMovieProxy.h"
 
 class QImageReader;
-class QThread;
 
 // A frame source over a multi-image reader (a HEIC/HEIF sequence), one image at a time,
 // each shown for 100 ms, looping for ever.
@@ -20,11 +19,6 @@ public:
 
     // True when the file reads and holds at least one image.
     bool open(const QString &path);
-
-    // Hands the reader's file to thread; call on the thread that opened the source.
-    void moveToThread(QThread *thread);
-    // The thread the source's objects belong to; null until it is opened.
-    QThread *thread() const;
 
     QRect frameRect() const override;
     // The image at the current frame number, the same however often it is asked.
@@ -38,6 +32,9 @@ public:
     bool isValid() const override;
     bool jumpToNextFrame() override;
     QString lastErrorString() const override;
+
+protected:
+    QObject *threadObject() const override;
 
 private:
     QImage decode(int frameNumber);

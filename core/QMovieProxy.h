@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMetaType>
+#include <QObject>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -30,10 +31,27 @@ public:
     virtual bool jumpToNextFrame() = 0;
     virtual QString lastErrorString() const = 0;
 
+    // Hands the objects the source reads through to thread; call on the thread that opened it.
+    void moveToThread(QThread *thread)
+    {
+        if (QObject *object = threadObject())
+            object->moveToThread(thread);
+    }
+    // The thread the source's objects belong to; null until it is opened.
+    QThread *thread() const
+    {
+        const QObject *object = threadObject();
+        return object ? object->thread() : nullptr;
+    }
+
 protected:
     QMovieProxy() = default;
     QMovieProxy(const QMovieProxy &) = delete;
     QMovieProxy &operator=(const QMovieProxy &) = delete;
+
+    // The object the source reads through, which lives on one thread; null until it is
+    // opened, and for a source that reads through no object at all.
+    virtual QObject *threadObject() const { return nullptr; }
 };
 
 Q_DECLARE_METATYPE(QMovieProxy *)

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QMovie>
-#include <QThread>
 
 #include <algorithm>
 
@@ -30,15 +29,9 @@ bool QStdMovie::open(const QString &path, const QByteArray &format)
     return true;
 }
 
-void QStdMovie::moveToThread(QThread *thread)
+QObject *QStdMovie::threadObject() const
 {
-    if (m_movie)
-        m_movie->moveToThread(thread);
-}
-
-QThread *QStdMovie::thread() const
-{
-    return m_movie ? m_movie->thread() : nullptr;
+    return m_movie.get();
 }
 
 QRect QStdMovie::frameRect() const

@@ -8,7 +8,6 @@
 #include "QMovieProxy.h"
 
 class QMovie;
-class QThread;
 
 // A frame source over QMovie, for the animations Qt's readers play (GIF, APNG, WebP).
 class QStdMovie : public QMovieProxy
@@ -19,11 +18,6 @@ public:
 
     // Always true: a file the movie cannot decode shows as no frames and an error text.
     bool open(const QString &path, const QByteArray &format);
-
-    // Hands the movie to thread; call on the thread that opened the source.
-    void moveToThread(QThread *thread);
-    // The thread the source's objects belong to; null until it is opened.
-    QThread *thread() const;
 
     QRect frameRect() const override;
     QImage currentImage() override;
@@ -40,6 +34,9 @@ public:
     // with false, and the source stays where it was.
     bool jumpToNextFrame() override;
     QString lastErrorString() const override;
+
+protected:
+    QObject *threadObject() const override;
 
 private:
     bool rewindTo(int frameNumber);

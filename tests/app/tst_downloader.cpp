@@ -89,8 +89,7 @@ private:
 
     QByteArray savedBytes() const
     {
-        QFile file(finalPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return BrvTest::fileContents(finalPath());
     }
 
 private slots:

@@ -4,18 +4,35 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "BVEnv.h"
 #include "BVLinkTable.h"
 #include "BrvTest.h"
+#include "DebugLog.h"
+#include "Downloader.h"
+#include "FindNamed.h"
+#include "IQBatchDialog.h"
+#include "IQBatchSettings.h"
+#include "IQConvertThread.h"
+#include "LoopbackHttpServer.h"
+#include "QSimpleUpdater.h"
+#include "Updater.h"
 #include "UntranslatedTexts.h"
+#include "UrlCatcher.h"
 #include "IQAppInfo.h"
 #include "IQEditingFrame.h"
 #include "IQGuideDialog.h"
@@ -27,15 +44,9 @@
 
 namespace {
 
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
 QListWidget *tiles(MainWindow &window)
 {
-    return child<QListWidget>(window.tilePage(), "tileListView");
+    return BrvTest::findNamed<QListWidget>(window.tilePage(), "tileListView");
 }
 
 QList<QAction *> viewActions(MainWindow &window)
@@ -44,27 +55,30 @@ QList<QAction *> viewActions(MainWindow &window)
             window.zoomOutAction()};
 }
 
-// Collects the addresses handed to the desktop for http and https.
-class UrlCatcher : public QObject
+// An update feed whose one entry is this module on channel 1 at the given version.
+QByteArray feedAt(const QString &version)
 {
-    Q_OBJECT
+    const QJsonObject entry{{"module-name", "Brivane WebP"},
+                            {"channel", 1},
+                            {"latest-version", version},
+                            {"changelog", "Faster animated WebP export."}};
+    return QJsonDocument(QJsonObject{{"windows", QJsonArray{entry}}}).toJson();
+}
 
-public:
-    UrlCatcher()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    QList<QUrl> urls;
+// Points the work folder's Settings.ini at address, the way a tester redirects the check.
+void pointSettingsAt(const QString &address)
+{
+    QSettings ini(QStringLiteral("Settings.ini"), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("checkupdate/url"), address);
+}
 
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
+// The two languages the window's texts are checked in: a "language" column.
+void languageRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+}
 
 // Sends a drag over the window and a drop on it with the given data; true when accepted.
 QPair<bool, bool> dragAndDrop(MainWindow &window, QMimeData *data)
@@ -226,8 +240,12 @@ private slots:
         QCOMPARE(QDir(IQSettings::instance()->lastOpenDir()), QDir(dir.path()));
     }
 
+    void pages_data() { languageRows(); }
     void pages()
     {
+        QFETCH(QString, language);
+        QLocale::setDefault(QLocale(language));
+        installTranslators();
         MainWindow window;
         window.show();
         QMimeData data;
@@ -245,13 +263,13 @@ private slots:
         QVERIFY(window.viewerPage()->isVisible());
         QVERIFY(!window.tilePage()->isVisible());
         QVERIFY(!window.openAction()->isEnabled());
-        auto *names = child<QListWidget>(window.viewerPage(), "fileListWidget");
+        auto *names = BrvTest::findNamed<QListWidget>(window.viewerPage(), "fileListWidget");
         QVERIFY(names);
         QTRY_COMPARE(names->currentRow(), 1);
-        BrvTest::saveScreenshot(&window, QStringLiteral("main_viewer_en"));
+        BrvTest::saveScreenshot(&window, QStringLiteral("main_viewer_") + language);
 
         // Back brings the tile page with its tiles.
-        child<QPushButton>(window.viewerPage(), "backButton")->click();
+        BrvTest::findNamed<QPushButton>(window.viewerPage(), "backButton")->click();
         QCOMPARE(window.pageState(), 1);
         QVERIFY(window.tilePage()->isVisible());
         QVERIFY(!window.viewerPage()->isVisible());
@@ -260,7 +278,9 @@ private slots:
         for (QAction *action : viewActions(window))
             QVERIFY(!action->isEnabled());
         QCoreApplication::processEvents();
-        BrvTest::saveScreenshot(&window, QStringLiteral("main_tiles_en"));
+        BrvTest::saveScreenshot(&window, QStringLiteral("main_tiles_") + language);
+        QLocale::setDefault(QLocale(QLocale::English));
+        installTranslators();
     }
 
     void menus_data()
@@ -305,17 +325,72 @@ private slots:
         QCOMPARE(help.size(), 5);
         QCOMPARE(help[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
         QVERIFY(help[3]->isSeparator());
+        QLocale::setDefault(QLocale(QLocale::English));
+        installTranslators();
+    }
 
-        // Help hands the link builder's addresses to the desktop.
+    void noKeysShown_data() { languageRows(); }
+    void noKeysShown()
+    {
+        QFETCH(QString, language);
+        QLocale::setDefault(QLocale(language));
+        installTranslators();
+        MainWindow window;
+        window.show();
+        QCOMPARE(BrvTest::untranslatedTexts(&window), QStringList());
+
+        // The check reaches into the menus: a key left in an entry, or in a submenu, shows.
+        QMenu *view = window.menuBar()->actions().at(1)->menu();
+        view->addAction(QStringLiteral("IDS_LEFT_OVER"));
+        QMenu *more = view->addMenu(QStringLiteral("IDS_MORE"));
+        more->addAction(QStringLiteral("IDS_DEEPER"));
+        const QString found = BrvTest::untranslatedTexts(&window).join(QLatin1Char('|'));
+        QVERIFY2(found.contains(QLatin1String("IDS_LEFT_OVER")), qPrintable(found));
+        QVERIFY2(found.contains(QLatin1String("IDS_MORE")), qPrintable(found));
+        QVERIFY2(found.contains(QLatin1String("IDS_DEEPER")), qPrintable(found));
+        QLocale::setDefault(QLocale(QLocale::English));
+        installTranslators();
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("guide");
+        QTest::newRow("English") << "en" << "https://www.brivane.example/webp/guide";
+        QTest::newRow("German") << "de" << "https://www.brivane.example/de/webp/guide";
+    }
+    void help()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, guide);
+        QLocale::setDefault(QLocale(language));
+        installTranslators();
+        MainWindow window;
+        const QList<QAction *> entries = window.menuBar()->actions().at(2)->menu()->actions();
+
+        // The three entries hand the link builder's addresses, in the locale's language, to
+        // whatever the desktop opens web pages with.
         UrlCatcher catcher;
-        help[0]->trigger();
-        help[1]->trigger();
-        help[2]->trigger();
+        for (int i = 0; i < 3; ++i)
+            entries[i]->trigger();
         BVLinkTable *links = IQAppInfo::environment()->linkTable();
         QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(links->guideUrl()), QUrl(links->faqUrl()),
                                             QUrl(links->supportUrl())}));
+        QCOMPARE(catcher.urls.first(), QUrl(guide));
         QLocale::setDefault(QLocale(QLocale::English));
         installTranslators();
+    }
+
+    void style()
+    {
+        // From the platform's look: the window's construction brings the dark one.
+        qApp->setStyleSheet(QString());
+        QApplication::setPalette(QPalette());
+        QVERIFY(QApplication::palette().color(QPalette::Button) != QColor(0x22, 0x22, 0x22));
+        MainWindow window;
+        QVERIFY(qApp->styleSheet().startsWith(QStringLiteral("QPalette{background:#222222")));
+        QCOMPARE(QApplication::palette().color(QPalette::Button), QColor(0x22, 0x22, 0x22));
+        QCOMPARE(window.palette().color(QPalette::Button), QColor(0x22, 0x22, 0x22));
     }
 
     void aboutBox()
@@ -346,19 +421,156 @@ private slots:
             QCOMPARE(guide.windowTitle(), QStringLiteral("Dialog"));
             QCOMPARE(guide.size(), QSize(533, 399));
             BrvTest::answerNextModal([](QWidget *modal) {
-                child<QPushButton>(modal, "okButn")->click();
+                BrvTest::findNamed<QPushButton>(modal, "okButn")->click();
             });
             QCOMPARE(guide.exec(), int(QDialog::Accepted));
         }
         QCOMPARE(IQSettings::instance()->showGuide(), 1);
         IQGuideDialog guide(nullptr);
-        auto *box = child<QCheckBox>(&guide, "showAgainChckButn");
+        auto *box = BrvTest::findNamed<QCheckBox>(&guide, "showAgainChckButn");
         QCOMPARE(box->text(), QStringLiteral("Don't show again"));
-        QCOMPARE(child<QPushButton>(&guide, "okButn")->text(), QStringLiteral("Close"));
+        QCOMPARE(BrvTest::findNamed<QPushButton>(&guide, "okButn")->text(), QStringLiteral("Close"));
         box->setChecked(true);
         QCOMPARE(IQSettings::instance()->showGuide(), 2);
         box->setChecked(false);
         QCOMPARE(IQSettings::instance()->showGuide(), 0);
+    }
+
+    // Each row checks a feed through the window's updater set-up: the window's own address
+    // from Settings.ini, or another address's check that finishes while the window listens.
+    void updateSetUp_data()
+    {
+        QTest::addColumn<QString>("iniPath");
+        QTest::addColumn<QString>("otherPath");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("the feed") << "/update/update.json" << QString() << 1 << true;
+        QTest::newRow("after a redirect") << "/old/update.json" << QString() << 2 << false;
+        QTest::newRow("another address") << "/update/update.json" << "/other/update.json" << 1
+                                         << false;
+    }
+    void updateSetUp()
+    {
+        QFETCH(QString, iniPath);
+        QFETCH(QString, otherPath);
+        QFETCH(int, requests);
+        QFETCH(bool, logged);
+        LoopbackHttpServer server;
+        QVERIFY(server.listen());
+        // The installed version itself: no update may be offered.
+        server.setRoute("/update/update.json",
+                        LoopbackHttpServer::ok(feedAt(QStringLiteral("1.3.0.80")), "application/json"));
+        server.setRoute("/other/update.json",
+                        LoopbackHttpServer::ok(feedAt(QStringLiteral("1.3.0.80")), "application/json"));
+        server.setRoute("/old/update.json", LoopbackHttpServer::redirect(302, "/update/update.json"));
+        const QString address = server.url(iniPath).toString();
+        pointSettingsAt(address);
+        QCOMPARE(IQAppInfo::updateUrl(), address);
+
+        MainWindow window;
+        QSimpleUpdater *facade = QSimpleUpdater::instance();
+        QCOMPARE(facade->moduleName(address), QStringLiteral("Brivane WebP"));
+        QCOMPARE(facade->updaterFor(address)->channel(), 1);
+        QCOMPARE(facade->updaterFor(address)->downloader()->downloadDir(),
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QCOMPARE(facade->moduleVersion(address), QStringLiteral("1.3.0.80"));
+
+        QStringList boxes;
+        QObject step;
+        BrvTest::answerNextMessageBox(&step, [&boxes](QMessageBox *box) {
+            boxes << box->text();
+            box->close();
+        });
+        BrvTest::DebugLog log(QStringLiteral("Changelog:"));
+        QSignalSpy finished(facade, &QSimpleUpdater::checkingFinished);
+        if (otherPath.isEmpty())
+            window.checkForUpdates();
+        else
+            facade->checkForUpdates(server.url(otherPath).toString());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(server.requests().size(), requests);
+        QCOMPARE(log.lines(),
+                 logged ? QStringList{QStringLiteral("Changelog: \"Faster animated WebP export.\"")}
+                        : QStringList());
+        QVERIFY(!facade->updateAvailable(finished.first().first().toString()));
+        QCOMPARE(boxes, QStringList());
+    }
+
+    void cleanup() { QFile::remove(QStringLiteral("Settings.ini")); }
+
+    // The quit that comes while a batch runs: the window goes from inside the progress
+    // dialog's own event loop, under the running worker.
+    void quitDuringBatch_data()
+    {
+        QTest::addColumn<bool>("quitFirst");
+        QTest::newRow("the window goes inside the progress loop") << false;
+        QTest::newRow("a quit ends the loops, then the window goes") << true;
+    }
+    void quitDuringBatch()
+    {
+        QFETCH(bool, quitFirst);
+        QTemporaryDir in;
+        QTemporaryDir out;
+        QVERIFY(in.isValid() && out.isValid());
+        constexpr int kPhotos = 20;
+        const QString first = in.filePath(QStringLiteral("photo0.jpg"));
+        QVERIFY(BrvTest::noiseImage(2000, 1500).save(first));
+        QList<QUrl> urls{QUrl::fromLocalFile(first)};
+        for (int i = 1; i < kPhotos; ++i) {
+            const QString copy = in.filePath(QStringLiteral("photo%1.jpg").arg(i));
+            QVERIFY(QFile::copy(first, copy));
+            urls << QUrl::fromLocalFile(copy);
+        }
+        IQBatchSettings::instance()->outputDir = out.path();
+
+        auto window = std::make_unique<MainWindow>();
+        window->show();
+        QMimeData data;
+        data.setUrls(urls);
+        dragAndDrop(*window, &data);
+        QCOMPARE(tiles(*window)->count(), kPhotos);
+
+        bool batchDialog = false;
+        bool convertingSeen = false;
+        QPointer<IQConvertThread> worker;
+        BrvTest::answerNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<IQBatchDialog *>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            batchDialog = true;
+            // Next comes the progress dialog; the window goes from inside its loop, or a quit
+            // (No to a mandatory update, say) ends every loop under a running batch.
+            BrvTest::answerNextModal([&](QWidget *progress) {
+                Q_UNUSED(progress)
+                convertingSeen = window->tilePage()->isConverting();
+                worker = window->tilePage()->convertThread();
+                if (quitFirst)
+                    QCoreApplication::exit(0);
+                else
+                    window.reset();
+            });
+            BrvTest::findNamed<QPushButton>(dialog, "convertButton")->click();
+        });
+        BrvTest::findNamed<QPushButton>(window->tilePage(), "convertButton")->click();
+        if (quitFirst) {
+            QTRY_VERIFY_WITH_TIMEOUT(convertingSeen && !QApplication::activeModalWidget(), 20000);
+            QVERIFY(worker && worker->isRunning());
+            window.reset();
+            QVERIFY(BrvTest::takeQuitRequest());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!window, 20000);
+        QVERIFY(batchDialog);
+        QVERIFY(convertingSeen);
+        QVERIFY(worker.isNull());
+
+        // The worker stopped with its window: nothing more is written.
+        const QStringList written = QDir(out.path()).entryList(QDir::Files);
+        QVERIFY(written.size() < kPhotos);
+        QVERIFY(!QTest::qWaitFor(
+            [&]() { return QDir(out.path()).entryList(QDir::Files) != written; }, 500));
     }
 
 private:

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,12 +16,15 @@
 #include <QtTest>
 
 #include "BrvTest.h"
+#include "FindNamed.h"
 #include "IQBatchDialog.h"
 #include "IQBatchSettings.h"
 #include "IQImageBrowserFrame.h"
 #include "ImageFixtures.h"
 
 #include <unistd.h>
+
+using BrvTest::findNamed;
 
 namespace {
 
@@ -126,12 +130,10 @@ private:
     const QList<QSize> photoSizes{QSize(64, 48), QSize(50, 70), QSize(33, 21)};
     MessageBoxWatcher boxes;
 
-    template <typename T>
-    static T *child(QObject *parent, const char *name)
+    static QListWidget *tiles(QWidget *page)
     {
-        return parent->findChild<T *>(QLatin1String(name));
+        return findNamed<QListWidget>(page, "tileListView");
     }
-    static QListWidget *tiles(QWidget *page) { return child<QListWidget>(page, "tileListView"); }
 
     // Answers the next batch dialog as a user does: format, folder through the folder
     // dialog, then Convert or Cancel. The dialog's own answer records what it saw.
@@ -146,7 +148,7 @@ private:
             }
             if (answered)
                 *answered = true;
-            child<QComboBox>(dialog, "formatComboBox")->setCurrentIndex(format);
+            findNamed<QComboBox>(dialog, "formatComboBox")->setCurrentIndex(format);
             BrvTest::answerNextModal([folder](QWidget *folderDialog) {
                 auto *fd = qobject_cast<QFileDialog *>(folderDialog);
                 if (!fd) {
@@ -155,8 +157,8 @@ private:
                 }
                 BrvTest::acceptFileDialog(fd, folder, QString());
             });
-            child<QPushButton>(dialog, "selectButton")->click();
-            child<QPushButton>(dialog, convert ? "convertButton" : "cancelButton")->click();
+            findNamed<QPushButton>(dialog, "selectButton")->click();
+            findNamed<QPushButton>(dialog, convert ? "convertButton" : "cancelButton")->click();
         });
     }
     static QStringList filesIn(const QString &folder)
@@ -231,7 +233,7 @@ private slots:
         qApp->installEventFilter(&watcher);
 
         answerBatchDialog(format, out.path(), true);
-        child<QPushButton>(&page, "convertButton")->click();
+        findNamed<QPushButton>(&page, "convertButton")->click();
         // From the worker's start the page takes no input, before any progress shows.
         QVERIFY(page.isConverting());
         QVERIFY(!page.isEnabled());
@@ -362,7 +364,11 @@ private slots:
         answerBatchDialog(IQOutputFormat::Png, out.path(), true);
         page->startConvert(many);
         QVERIFY(page->isConverting());
+        const QPointer<IQConvertThread> worker = page->convertThread();
+        QVERIFY(worker);
+        QVERIFY(worker->isRunning());
         page.reset();
+        QVERIFY(worker.isNull());
 
         // The worker stopped and is gone: nothing more is written.
         const QStringList written = filesIn(out.path());
@@ -376,14 +382,14 @@ private slots:
         IQImageBrowserFrame page;
         page.addFiles(photos);
         page.show();
-        child<QRadioButton>(&page, "renameRadio")->click();
-        auto *newName = child<QLineEdit>(&page, "newNameEdit");
+        findNamed<QRadioButton>(&page, "renameRadio")->click();
+        auto *newName = findNamed<QLineEdit>(&page, "newNameEdit");
         QVERIFY(newName && newName->isVisible());
         QTest::keyClicks(newName, QStringLiteral("trip"));
-        child<QSpinBox>(&page, "startSpinBox")->setValue(7);
+        findNamed<QSpinBox>(&page, "startSpinBox")->setValue(7);
 
         answerBatchDialog(IQOutputFormat::Png, out.path(), true);
-        child<QPushButton>(&page, "convertButton")->click();
+        findNamed<QPushButton>(&page, "convertButton")->click();
         QVERIFY(waitForBatch(page));
         QCOMPARE(filesIn(out.path()), (QStringList{QStringLiteral("trip_7.png"),
                                                    QStringLiteral("trip_8.png"),
@@ -412,7 +418,7 @@ private slots:
             menu->setActiveAction(menu->actions().value(0));
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        QTest::mouseClick(child<QPushButton>(&page, "convertButton"), Qt::LeftButton);
+        QTest::mouseClick(findNamed<QPushButton>(&page, "convertButton"), Qt::LeftButton);
         QVERIFY(waitForBatch(page));
         QCOMPARE(filesIn(out.path()), (QStringList{QStringLiteral("hill.jpg"),
                                                    QStringLiteral("town.jpg")}));
@@ -427,7 +433,7 @@ private slots:
         qApp->installEventFilter(&watcher);
         bool answered = false;
         answerBatchDialog(IQOutputFormat::Png, out.path(), false, &answered);
-        child<QPushButton>(&page, "convertButton")->click();
+        findNamed<QPushButton>(&page, "convertButton")->click();
         qApp->removeEventFilter(&watcher);
         QVERIFY(answered);
         QVERIFY(!page.isConverting());
@@ -444,7 +450,7 @@ private slots:
         IQImageBrowserFrame page;
         page.addFiles({photos.at(0)});
         answerBatchDialog(IQOutputFormat::Webp, out, true);
-        child<QPushButton>(&page, "convertButton")->click();
+        findNamed<QPushButton>(&page, "convertButton")->click();
         QVERIFY(waitForBatch(page));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("sea.webp")});
         QCOMPARE(QImage(out + QStringLiteral("/sea.webp")).size(), photoSizes.at(0));
@@ -475,7 +481,7 @@ private slots:
         };
         qApp->installEventFilter(&watcher);
         answerBatchDialog(IQOutputFormat::Bmp, out.path(), true);
-        child<QPushButton>(&page, "convertButton")->click();
+        findNamed<QPushButton>(&page, "convertButton")->click();
         QVERIFY(waitForBatch(page));
         qApp->removeEventFilter(&watcher);
 

@@ -15,9 +15,12 @@
 #include <unistd.h>
 
 #include "BrvTest.h"
+#include "FindNamed.h"
 #include "IQBatchDialog.h"
 #include "IQBatchSettings.h"
 #include "IQSettings.h"
+
+using BrvTest::findNamed;
 
 // The dialog writes into the one process-wide record, so every test starts by putting the
 // fields it looks at back to known values.
@@ -28,11 +31,6 @@ class tst_BatchDialog : public QObject
 private:
     IQBatchSettings *record = IQBatchSettings::instance();
 
-    template <typename T>
-    static T *child(QWidget *dialog, const char *name)
-    {
-        return dialog->findChild<T *>(QLatin1String(name));
-    }
     static QVariant stored(const QString &key)
     {
         QSettings raw(IQSettings::instance()->fileName(), QSettings::IniFormat);
@@ -69,7 +67,7 @@ private:
                 text = QStringLiteral("not an OK box");
             box->button(QMessageBox::Ok)->click();
         });
-        child<QPushButton>(&dialog, "convertButton")->click();
+        findNamed<QPushButton>(&dialog, "convertButton")->click();
         return text;
     }
 
@@ -91,15 +89,16 @@ private slots:
     {
         IQBatchDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Batch"));
-        QCOMPARE(child<QPushButton>(&dialog, "convertButton")->text(), QStringLiteral("Convert"));
-        QCOMPARE(child<QCheckBox>(&dialog, "overwriteCheck")->text(),
+        QCOMPARE(findNamed<QPushButton>(&dialog, "convertButton")->text(),
+                 QStringLiteral("Convert"));
+        QCOMPARE(findNamed<QCheckBox>(&dialog, "overwriteCheck")->text(),
                  QStringLiteral("Overwrites exist files"));
         QCOMPARE(record->format, int(IQOutputFormat::Jpeg));
-        QCOMPARE(child<QComboBox>(&dialog, "formatComboBox")->count(), 5);
-        QCOMPARE(child<QLineEdit>(&dialog, "outputEdit")->text(), outDir.path());
+        QCOMPARE(findNamed<QComboBox>(&dialog, "formatComboBox")->count(), 5);
+        QCOMPARE(findNamed<QLineEdit>(&dialog, "outputEdit")->text(), outDir.path());
 
         // The duration opens at 100 whatever the record held.
-        auto *duration = child<QSpinBox>(&dialog, "durationSpinBox");
+        auto *duration = findNamed<QSpinBox>(&dialog, "durationSpinBox");
         QCOMPARE(record->duration, 100);
         QCOMPARE(duration->minimum(), 50);
         QCOMPARE(duration->maximum(), 1000);
@@ -128,15 +127,15 @@ private slots:
         QFETCH(int, format);
         IQBatchDialog dialog;
         dialog.show();
-        child<QComboBox>(&dialog, "formatComboBox")->setCurrentIndex(format);
+        findNamed<QComboBox>(&dialog, "formatComboBox")->setCurrentIndex(format);
 
         QCOMPARE(record->format, format);
-        QTEST(child<QWidget>(&dialog, "formatOptionFrame")->isVisibleTo(&dialog), "options");
-        QTEST(child<QWidget>(&dialog, "qualityFrame")->isVisibleTo(&dialog), "quality");
-        QTEST(child<QWidget>(&dialog, "durationFrame")->isVisibleTo(&dialog), "duration");
-        QTEST(child<QSlider>(&dialog, "qualitySlider")->value(), "slider");
-        QCOMPARE(child<QLabel>(&dialog, "qualityLabel")->text(),
-                 QString::number(child<QSlider>(&dialog, "qualitySlider")->value()));
+        QTEST(findNamed<QWidget>(&dialog, "formatOptionFrame")->isVisibleTo(&dialog), "options");
+        QTEST(findNamed<QWidget>(&dialog, "qualityFrame")->isVisibleTo(&dialog), "quality");
+        QTEST(findNamed<QWidget>(&dialog, "durationFrame")->isVisibleTo(&dialog), "duration");
+        QTEST(findNamed<QSlider>(&dialog, "qualitySlider")->value(), "slider");
+        QCOMPARE(findNamed<QLabel>(&dialog, "qualityLabel")->text(),
+                 QString::number(findNamed<QSlider>(&dialog, "qualitySlider")->value()));
         BrvTest::saveScreenshot(&dialog, QStringLiteral("batchdialog-%1")
                                              .arg(QString::fromLatin1(QTest::currentDataTag())));
     }
@@ -145,8 +144,8 @@ private slots:
     {
         {
             IQBatchDialog dialog;
-            auto *combo = child<QComboBox>(&dialog, "formatComboBox");
-            auto *slider = child<QSlider>(&dialog, "qualitySlider");
+            auto *combo = findNamed<QComboBox>(&dialog, "formatComboBox");
+            auto *slider = findNamed<QSlider>(&dialog, "qualitySlider");
             QCOMPARE(slider->value(), 90);
             slider->setValue(60);
             combo->setCurrentIndex(IQOutputFormat::Webp);
@@ -158,14 +157,14 @@ private slots:
             slider->setValue(45); // hidden for GIF; stores nothing
             combo->setCurrentIndex(IQOutputFormat::Jpeg);
             QCOMPARE(slider->value(), 60);
-            QCOMPARE(child<QLabel>(&dialog, "qualityLabel")->text(), QStringLiteral("60"));
+            QCOMPARE(findNamed<QLabel>(&dialog, "qualityLabel")->text(), QStringLiteral("60"));
             combo->setCurrentIndex(IQOutputFormat::Webp);
             QCOMPARE(slider->value(), 80);
         }
         // Reopening after a WebP run starts on JPEG with JPEG's quality.
         IQBatchDialog dialog;
         QCOMPARE(record->format, int(IQOutputFormat::Jpeg));
-        QCOMPARE(child<QSlider>(&dialog, "qualitySlider")->value(), 60);
+        QCOMPARE(findNamed<QSlider>(&dialog, "qualitySlider")->value(), 60);
     }
 
     void storedQualityOutsideSliderIsNotUsed_data()
@@ -192,11 +191,11 @@ private slots:
 
         IQBatchDialog dialog;
         dialog.show();
-        auto *slider = child<QSlider>(&dialog, "qualitySlider");
+        auto *slider = findNamed<QSlider>(&dialog, "qualitySlider");
         QCOMPARE(slider->value(), shown);
-        QCOMPARE(child<QLabel>(&dialog, "qualityLabel")->text(), QString::number(shown));
+        QCOMPARE(findNamed<QLabel>(&dialog, "qualityLabel")->text(), QString::number(shown));
         QCOMPARE(record->quality, shown);
-        child<QComboBox>(&dialog, "formatComboBox")->setCurrentIndex(IQOutputFormat::Webp);
+        findNamed<QComboBox>(&dialog, "formatComboBox")->setCurrentIndex(IQOutputFormat::Webp);
         QCOMPARE(slider->value(), shown);
         QCOMPARE(record->webpQuality, shown);
 
@@ -241,7 +240,7 @@ private slots:
 
         IQBatchDialog dialog;
         dialog.show();
-        child<QSlider>(&dialog, "qualitySlider")->setValue(70);
+        findNamed<QSlider>(&dialog, "qualitySlider")->setValue(70);
         QCOMPARE(convertAndReadWarning(dialog), message);
         QVERIFY(dialog.isVisible());
         QVERIFY(dialog.result() != QDialog::Accepted);
@@ -256,9 +255,9 @@ private slots:
         QTemporaryDir chosen;
         IQBatchDialog dialog;
         BrvTest::answerNextModal([&](QWidget *modal) {
-            auto *check = child<QCheckBox>(modal, "overwriteCheck");
-            auto *slider = child<QSlider>(modal, "qualitySlider");
-            auto *combo = child<QComboBox>(modal, "formatComboBox");
+            auto *check = findNamed<QCheckBox>(modal, "overwriteCheck");
+            auto *slider = findNamed<QSlider>(modal, "qualitySlider");
+            auto *combo = findNamed<QComboBox>(modal, "formatComboBox");
             check->setChecked(true);
             slider->setValue(70);
             combo->setCurrentIndex(IQOutputFormat::Webp);
@@ -271,16 +270,16 @@ private slots:
                     folderDialog->close();
                 }
             });
-            child<QPushButton>(modal, "selectButton")->click();
-            child<QPushButton>(modal, "convertButton")->click();
+            findNamed<QPushButton>(modal, "selectButton")->click();
+            findNamed<QPushButton>(modal, "convertButton")->click();
         });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
 
         QCOMPARE(record->overwrite, true);
         QCOMPARE(record->format, int(IQOutputFormat::Webp));
         QCOMPARE(record->outputDir, chosen.path());
-        QCOMPARE(child<QLineEdit>(&dialog, "outputEdit")->text(), chosen.path());
-        QCOMPARE(child<QLineEdit>(&dialog, "outputEdit")->toolTip(), chosen.path());
+        QCOMPARE(findNamed<QLineEdit>(&dialog, "outputEdit")->text(), chosen.path());
+        QCOMPARE(findNamed<QLineEdit>(&dialog, "outputEdit")->toolTip(), chosen.path());
         QCOMPARE(stored(QStringLiteral("/batch/quality")).toString(), QStringLiteral("70"));
         QCOMPARE(stored(QStringLiteral("/batch/webpquality")).toString(), QStringLiteral("55"));
         QCOMPARE(stored(QStringLiteral("/batch/overwrite")).toString(), QStringLiteral("1"));
@@ -289,7 +288,7 @@ private slots:
 
         // Reopening ticks the check from the record.
         IQBatchDialog again;
-        QVERIFY(child<QCheckBox>(&again, "overwriteCheck")->isChecked());
+        QVERIFY(findNamed<QCheckBox>(&again, "overwriteCheck")->isChecked());
         BrvTest::saveScreenshot(&again, QStringLiteral("batchdialog-overwrite"));
     }
 
@@ -298,9 +297,9 @@ private slots:
         IQSettings::instance()->setQuality(88);
         IQBatchDialog dialog;
         BrvTest::answerNextModal([&](QWidget *modal) {
-            child<QSlider>(modal, "qualitySlider")->setValue(50);
-            child<QComboBox>(modal, "formatComboBox")->setCurrentIndex(IQOutputFormat::Png);
-            child<QPushButton>(modal, "cancelButton")->click();
+            findNamed<QSlider>(modal, "qualitySlider")->setValue(50);
+            findNamed<QComboBox>(modal, "formatComboBox")->setCurrentIndex(IQOutputFormat::Png);
+            findNamed<QPushButton>(modal, "cancelButton")->click();
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(record->quality, 50);
@@ -313,9 +312,9 @@ private slots:
         IQBatchDialog dialog;
         dialog.show();
         BrvTest::answerNextModal([](QWidget *modal) { modal->close(); });
-        child<QPushButton>(&dialog, "selectButton")->click();
+        findNamed<QPushButton>(&dialog, "selectButton")->click();
         QCOMPARE(record->outputDir, outDir.path());
-        QCOMPARE(child<QLineEdit>(&dialog, "outputEdit")->text(), outDir.path());
+        QCOMPARE(findNamed<QLineEdit>(&dialog, "outputEdit")->text(), outDir.path());
     }
 };
 

@@ -54,7 +54,7 @@ private slots:
     void everyModuleFollowsThePanelsHeight();
     void aWindowThatGrewCanShrinkAgain();
     void everyTextIsTranslated();
-    void screenshots();
+    void everyModuleFitsInsideThePanel();
 };
 
 void TestBatchOptionFrame::initTestCase()
@@ -165,36 +165,42 @@ void TestBatchOptionFrame::everyTextIsTranslated()
     QCOMPARE(BrvTest::untranslatedTexts(&panel), QStringList());
 }
 
-void TestBatchOptionFrame::screenshots()
+// At the width it asks for beside the tiles, each module's controls lie inside the panel and
+// clear of each other, switched off too.
+void TestBatchOptionFrame::everyModuleFitsInsideThePanel()
 {
     BrvTest::applyDarkStyle();
     const QFont font = qApp->font();
-    QFont programFont(QStringLiteral("Arial"));
-    programFont.setPixelSize(13);
-    qApp->setFont(programFont);
+    BrvTest::useProgramFont();
     IQBatchOptionFrame panel;
-    // beside the tiles the panel takes the width it asks for
     panel.resize(panel.sizeHint().width(), 600);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    // The first fault in the panel as it shows now, named after what is shown.
+    const auto faultIn = [&panel](const QString &shown) {
+        QCoreApplication::processEvents(); // let the shown module lay itself out
+        BrvTest::saveScreenshot(&panel, QStringLiteral("panel-") + shown);
+        const QString fault = BrvTest::layoutFault(&panel);
+        return fault.isEmpty() ? fault : shown + QStringLiteral(": ") + fault;
+    };
     for (const char *radio : {"resizeRadio", "renameRadio", "rotateRadio", "textRadio"}) {
         findNamed<QRadioButton>(&panel, radio)->click();
-        QCoreApplication::processEvents(); // let the shown module lay itself out
-        BrvTest::saveScreenshot(&panel, QStringLiteral("panel-") + QLatin1String(radio));
+        const QString fault = faultIn(QLatin1String(radio));
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
-    // a module switched off
     auto *textCheck = findNamed<QWidget>(&panel, "IQTextFrame")->findChild<QCheckBox *>(
         QStringLiteral("moduleCheck"));
     textCheck->click();
-    BrvTest::saveScreenshot(&panel, QStringLiteral("panel-text-off"));
+    const QString switchedOff = faultIn(QStringLiteral("text-off"));
+    QVERIFY2(switchedOff.isEmpty(), qPrintable(switchedOff));
     textCheck->click();
-    // the two modules whose buttons are hidden, as they would look
+    // the two modules whose buttons are hidden
     panel.setCurrentModule(3);
-    QCoreApplication::processEvents();
-    BrvTest::saveScreenshot(&panel, QStringLiteral("panel-border"));
+    const QString border = faultIn(QStringLiteral("border"));
+    QVERIFY2(border.isEmpty(), qPrintable(border));
     panel.setCurrentModule(5);
-    QCoreApplication::processEvents();
-    BrvTest::saveScreenshot(&panel, QStringLiteral("panel-stamp"));
+    const QString stamp = faultIn(QStringLiteral("stamp"));
+    QVERIFY2(stamp.isEmpty(), qPrintable(stamp));
     qApp->setStyleSheet(QString());
     qApp->setFont(font);
 }

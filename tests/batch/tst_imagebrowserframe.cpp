@@ -9,8 +9,11 @@
 #include <QtTest>
 
 #include "BrvTest.h"
+#include "FindNamed.h"
 #include "IQImageBrowserFrame.h"
 #include "IQSettings.h"
+
+using BrvTest::findNamed;
 
 using PathLists = QList<QStringList>;
 
@@ -27,12 +30,10 @@ class tst_ImageBrowserFrame : public QObject
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T *child(QWidget *page, const char *name)
+    static QListWidget *tiles(QWidget *page)
     {
-        return page->findChild<T *>(QLatin1String(name));
+        return findNamed<QListWidget>(page, "tileListView");
     }
-    static QListWidget *tiles(QWidget *page) { return child<QListWidget>(page, "tileListView"); }
     static QStringList tilePaths(QWidget *page)
     {
         QStringList paths;
@@ -90,11 +91,14 @@ private slots:
     {
         IQImageBrowserFrame page;
         QCOMPARE(tiles(&page)->count(), 0);
-        QVERIFY(!child<QPushButton>(&page, "convertButton")->isEnabled());
-        QVERIFY(!child<QPushButton>(&page, "removeTileButn")->isEnabled());
-        QCOMPARE(child<QPushButton>(&page, "selectTileButn")->text(), QStringLiteral("Add Photos"));
-        QCOMPARE(child<QPushButton>(&page, "removeTileButn")->text(), QStringLiteral("Remove Photos"));
-        QCOMPARE(child<QPushButton>(&page, "convertButton")->text(), QStringLiteral("Start convert"));
+        QVERIFY(!findNamed<QPushButton>(&page, "convertButton")->isEnabled());
+        QVERIFY(!findNamed<QPushButton>(&page, "removeTileButn")->isEnabled());
+        QCOMPARE(findNamed<QPushButton>(&page, "selectTileButn")->text(),
+                 QStringLiteral("Add Photos"));
+        QCOMPARE(findNamed<QPushButton>(&page, "removeTileButn")->text(),
+                 QStringLiteral("Remove Photos"));
+        QCOMPARE(findNamed<QPushButton>(&page, "convertButton")->text(),
+                 QStringLiteral("Start convert"));
         QCOMPARE(tiles(&page)->viewMode(), QListView::IconMode);
     }
 
@@ -126,7 +130,7 @@ private slots:
 
         QCOMPARE(tilePaths(&page), expected);
         QCOMPARE(pageFiles(page), expected);
-        QCOMPARE(child<QPushButton>(&page, "convertButton")->isEnabled(), !expected.isEmpty());
+        QCOMPARE(findNamed<QPushButton>(&page, "convertButton")->isEnabled(), !expected.isEmpty());
         for (int row = 0; row < tiles(&page)->count(); ++row) {
             const QListWidgetItem *item = tiles(&page)->item(row);
             QCOMPARE(item->text(), QFileInfo(expected.at(row)).fileName());
@@ -140,8 +144,8 @@ private slots:
         IQImageBrowserFrame page;
         page.addFiles({QStringLiteral("/p/1.png"), QStringLiteral("/p/2.png"),
                        QStringLiteral("/p/3.png")});
-        auto *convert = child<QPushButton>(&page, "convertButton");
-        auto *remove = child<QPushButton>(&page, "removeTileButn");
+        auto *convert = findNamed<QPushButton>(&page, "convertButton");
+        auto *remove = findNamed<QPushButton>(&page, "removeTileButn");
         QCOMPARE(convert->menu(), nullptr);
 
         tiles(&page)->item(1)->setSelected(true);
@@ -186,8 +190,8 @@ private slots:
         const QString b = QStringLiteral("/p/b.png");
         const QString c = QStringLiteral("/p/c.png");
         page.addFiles({a, b, c});
-        auto *remove = child<QPushButton>(&page, "removeTileButn");
-        auto *convert = child<QPushButton>(&page, "convertButton");
+        auto *remove = findNamed<QPushButton>(&page, "removeTileButn");
+        auto *convert = findNamed<QPushButton>(&page, "convertButton");
 
         tiles(&page)->item(1)->setSelected(true);
         remove->click();
@@ -239,20 +243,20 @@ private slots:
 
         // Cancelled: nothing changes.
         chooseFiles({});
-        child<QPushButton>(&page, "selectTileButn")->click();
+        findNamed<QPushButton>(&page, "selectTileButn")->click();
         QCOMPARE(tiles(&page)->count(), 0);
         QCOMPARE(IQSettings::instance()->lastOpenDir(), QDir::homePath());
 
         // Only a file that fails the type test: its folder is still remembered.
         chooseFiles({QStringLiteral("notes.txt")});
-        child<QPushButton>(&page, "selectTileButn")->click();
+        findNamed<QPushButton>(&page, "selectTileButn")->click();
         QCOMPARE(tiles(&page)->count(), 0);
         QCOMPARE(IQSettings::instance()->lastOpenDir(), dir.path());
 
         chooseFiles({QStringLiteral("a.png"), QStringLiteral("notes.txt")});
-        child<QPushButton>(&page, "selectTileButn")->click();
+        findNamed<QPushButton>(&page, "selectTileButn")->click();
         QCOMPARE(tileNames(&page), QStringList{QStringLiteral("a.png")});
-        QVERIFY(child<QPushButton>(&page, "convertButton")->isEnabled());
+        QVERIFY(findNamed<QPushButton>(&page, "convertButton")->isEnabled());
     }
 
     void thumbnailsLandOnTheirOwnTilesAfterARemoval()
@@ -266,7 +270,7 @@ private slots:
         for (int row = 0; row < 3; ++row)
             tiles(&page)->item(row)->setSelected(true);
         tiles(&page)->item(7)->setSelected(true);
-        child<QPushButton>(&page, "removeTileButn")->click();
+        findNamed<QPushButton>(&page, "removeTileButn")->click();
         QCOMPARE(tiles(&page)->count(), 8);
 
         // Every job done and every result in, those of the removed tiles included.
@@ -303,14 +307,16 @@ private slots:
             IQImageBrowserFrame page;
             page.addFiles(paths);
             tiles(&page)->selectAll();
-            child<QPushButton>(&page, "removeTileButn")->click();
+            findNamed<QPushButton>(&page, "removeTileButn")->click();
             page.addFiles(paths);
         }
         // The sanitizers report any job left behind or deleted under a pool thread.
         QCoreApplication::sendPostedEvents();
     }
 
-    void screenshotWithThumbnails()
+    // Each tile shows its own photo, the middle of the picture in the middle of the icon, and
+    // the page lays out its tiles, buttons and panel clear of each other.
+    void tilesShowTheirPhotos()
     {
         QTemporaryDir dir;
         QStringList paths;
@@ -330,7 +336,24 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QTRY_VERIFY_WITH_TIMEOUT(allTilesHaveThumbnails(&page), 20000);
-        tiles(&page)->item(1)->setSelected(true);
+        const QString fault = BrvTest::layoutFault(&page);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        QListWidget *list = tiles(&page);
+        const QImage shown = list->viewport()->grab().toImage();
+        // Beside a photo narrower than its icon, and above one that is flatter, the tile's own
+        // ground shows.
+        const QColor ground = shown.pixelColor(shown.width() - 2, shown.height() - 2);
+        for (int i = 0; i < colours.size(); ++i) {
+            const QRect tile = list->visualItemRect(list->item(i));
+            const QPoint middle(tile.center().x(), tile.top() + list->iconSize().height() / 2);
+            const QColor seen = shown.pixelColor(middle);
+            QVERIFY2(BrvTest::isNear(seen, colours.at(i), 12), qPrintable(seen.name()));
+            const QPoint beside = i % 2 ? QPoint(tile.left() + 10, middle.y())
+                                        : QPoint(middle.x(), tile.top() + 10);
+            QCOMPARE(shown.pixelColor(beside), ground);
+        }
+        list->item(1)->setSelected(true);
         BrvTest::saveScreenshot(&page, QStringLiteral("tilepage"));
     }
 };

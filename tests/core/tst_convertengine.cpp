@@ -18,20 +18,6 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kBlue(0, 0, 255);
 
-// The bounding box of every pixel that is not the background colour.
-QRect inkRect(const QImage &image, const QColor &background = kWhite)
-{
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    QRect ink;
-    for (int y = 0; y < argb.height(); ++y) {
-        for (int x = 0; x < argb.width(); ++x) {
-            if (argb.pixel(x, y) != background.rgba())
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    return ink;
-}
-
 bool sameColor(QRgb pixel, const QColor &expected, int tolerance = 2)
 {
     return qAbs(qRed(pixel) - expected.red()) <= tolerance
@@ -375,7 +361,7 @@ private slots:
         settings->borderEnabled = false;
         IQConvertEngine engine(settings.get());
         const QImage source = BrvTest::solidImage(100, 80, kWhite);
-        QVERIFY(inkRect(engine.process(source)).isNull());
+        QVERIFY(BrvTest::inkRect(engine.process(source), kWhite).isNull());
     }
 
     void textPosition_data()
@@ -428,7 +414,7 @@ private slots:
                                    { 30, 40 } };
         const QRect expected(position <= 7 ? topLeft[position] : topLeft[0], text);
 
-        const QRect ink = inkRect(result);
+        const QRect ink = BrvTest::inkRect(result, kWhite);
         QVERIFY(!ink.isNull());
         // The glyphs lie in the measured box, less a pixel of antialiasing, and fill most of it.
         QVERIFY2(expected.adjusted(-1, -1, 1, 1).contains(ink),
@@ -459,7 +445,7 @@ private slots:
         settings->textAngle = 90;
         IQConvertEngine engine(settings.get());
         const QImage result = engine.process(BrvTest::solidImage(200, 200, kWhite));
-        const QRect ink = inkRect(result);
+        const QRect ink = BrvTest::inkRect(result, kWhite);
         // Standing upright now: taller than wide, still about the image's centre.
         QVERIFY(ink.height() > ink.width());
         QVERIFY(qAbs(ink.center().x() - 100) <= 3);
@@ -518,7 +504,8 @@ private slots:
         settings->textRatio = 0.5;
         settings->textPosition = IQWatermarkPosition::Center;
         IQConvertEngine engine(settings.get());
-        const QRect ink = inkRect(engine.process(BrvTest::solidImage(400, 200, kWhite)));
+        const QRect ink =
+            BrvTest::inkRect(engine.process(BrvTest::solidImage(400, 200, kWhite)), kWhite);
         // About half the image's width, and never the fixed pixel size.
         QVERIFY2(ink.width() >= 180 && ink.width() <= 220, qPrintable(QString::number(ink.width())));
     }
@@ -560,7 +547,7 @@ private slots:
         QString failure;
         const QRect visible = rect & result.rect();
         QVERIFY2(filledWith(result, visible, color, &failure), qPrintable(failure));
-        const QRect ink = inkRect(result);
+        const QRect ink = BrvTest::inkRect(result, kWhite);
         QVERIFY(ink.isNull() || visible.contains(ink));
     }
 
@@ -580,7 +567,7 @@ private slots:
         settings->stampOpacity = 255;
         QCOMPARE(engine.process(white), first);
         IQConvertEngine fresh(settings.get());
-        QCOMPARE(inkRect(fresh.process(white)), QRect(0, 0, 80, 40));
+        QCOMPARE(BrvTest::inkRect(fresh.process(white), kWhite), QRect(0, 0, 80, 40));
     }
 
     void worksOnAWorkerThread()

@@ -29,6 +29,8 @@ constexpr qint64 kHostileFileMs = 5000;
 constexpr qint64 kHostileFileKiB = 512 * 1024;
 // A 64 x 48 full-colour BMP cut after its headers and 20 of its rows.
 constexpr int kBitmapCutInItsRows = 54 + 64 * 3 * 20;
+// More sources at once than any of them needs, so that sources finish out of order.
+constexpr int kWidePool = 8;
 
 // Collects the "File:" lines of the debug log while it lives.
 class FileLog
@@ -120,7 +122,7 @@ private:
     // pipe, "claims" a PNG whose header claims 40,000 x 40,000 pixels, "canvas" an animated
     // WebP whose canvas claims 16,383 x 16,383, "tiny" a 12 x 12 still, "cut" a BMP that
     // ends inside its pixel rows; a truncated GIF loses part of its last frame, any other GIF
-    // has three frames, the rest are 40 x 30 stills.
+    // has three frames, "big" and "medium" give photos of grain, the rest are 40 x 30 stills.
     QString makeSource(const QString &name)
     {
         const QString path = in(name);
@@ -140,6 +142,11 @@ private:
                                         kBitmapCutInItsRows);
         else if (name.endsWith(QLatin1String(".gif")))
             made = QFile::copy(threeFrameGif(), path);
+        else if (name.contains(QLatin1String("big")) || name.contains(QLatin1String("medium")))
+            made = BrvTest::noiseImage(name.contains(QLatin1String("big")) ? 1200 : 600,
+                                       name.contains(QLatin1String("big")) ? 900 : 450,
+                                       quint32(qHash(name)))
+                       .save(path);
         else
             made = BrvTest::gradientImage(kPhotoSize.width(), kPhotoSize.height())
                        .save(path, QFileInfo(path).suffix().isEmpty() ? "PNG" : nullptr);
@@ -233,6 +240,28 @@ private:
     }
 
     static bool isImage(const QString &path) { return !QImageReader(path).read().isNull(); }
+
+    // Every file of a folder by name, with its bytes.
+    static QMap<QString, QByteArray> folderContents(const QString &folder)
+    {
+        QMap<QString, QByteArray> contents;
+        const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QString &name : names)
+            contents.insert(name, BrvTest::fileContents(folder + QLatin1Char('/') + name));
+        return contents;
+    }
+
+    // True when every frame the file claims decodes, which a file cut short does not.
+    static bool decodesFully(const QString &path)
+    {
+        QImageReader reader(path);
+        const int frames = qMax(1, reader.imageCount());
+        for (int k = 0; k < frames; ++k) {
+            if (reader.read().isNull())
+                return false;
+        }
+        return true;
+    }
 
     // The output folder holds exactly kept and written, and every written file is an image.
     void checkOutputs(const QStringList &kept, const QStringList &written) const
@@ -746,6 +775,192 @@ private slots:
         });
         QCOMPARE(seen, events);
         QCOMPARE(outputs(), written);
+    }
+
+    void poolSizeChangesNothing_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<bool>("watermarks");
+        const int jpeg = IQOutputFormat::Jpeg;
+        QTest::newRow("JPEG, overwrite off") << jpeg << false << QString() << false;
+        QTest::newRow("JPEG, overwrite on") << jpeg << true << QString() << false;
+        QTest::newRow("JPEG with border, text and watermark") << jpeg << false << QString()
+                                                              << true;
+        QTest::newRow("frames as PNG stills, overwrite on")
+            << int(IQOutputFormat::Png) << true << QString() << false;
+        QTest::newRow("GIF, overwrite off") << int(IQOutputFormat::Gif) << false << QString()
+                                            << false;
+        QTest::newRow("WebP renamed, overwrite on")
+            << int(IQOutputFormat::Webp) << true << QStringLiteral("trip") << true;
+    }
+    void poolSizeChangesNothing()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, overwrite);
+        QFETCH(QString, newName);
+        QFETCH(bool, watermarks);
+        // A large photo first, so that later sources finish before it; names that collide
+        // with later sources (x.png as JPEG is x.jpg, x.gif's second frame is x_2.png) and with
+        // a file that is no source (c.*); sources that cannot be read or are too small for GIF.
+        const QStringList names{"big.jpg", "x.png",    "junk.png", "x.jpg",   "x.gif",  "x.bmp",
+                                "c.png",   "tiny.png", "medium.jpg", "cut.bmp", "x_2.png", "d.png"};
+        SKIP_WITHOUT_IMAGEMAGICK(names);
+        settings->format = format;
+        settings->overwrite = overwrite;
+        settings->renameEnabled = !newName.isEmpty();
+        settings->newName = newName;
+        settings->startNumber = 7;
+        if (watermarks) {
+            settings->borderWidth = 3;
+            settings->borderColor = QColor(200, 30, 30, 160);
+            settings->text = QStringLiteral("Brivane 2026");
+            settings->textSizeMode = 0;
+            settings->textAngle = 30;
+            settings->stampImage = BrvTest::gradientImage(30, 20);
+            settings->stampOpacity = 128;
+            settings->stampPosition = IQWatermarkPosition::Center;
+        }
+        const QStringList files = makeSources(names);
+        for (const QString &existing : QStringList{"c.jpg", "c.gif", "c.webp"})
+            QVERIFY(ImageFixtures::writeBytes(in(existing), kJunk));
+
+        // The same folder for both sizes: a copy of the sources, outputs beside them.
+        struct Run
+        {
+            QStringList events;
+            QStringList failures;
+            QStringList logged;
+            QMap<QString, QByteArray> folder;
+        };
+        const auto convert = [&](int pool, const QString &folder) {
+            QDir().mkpath(folder);
+            QStringList copies;
+            const QStringList present = QDir(inDir).entryList(QDir::Files);
+            for (const QString &name : present)
+                QFile::copy(in(name), folder + QLatin1Char('/') + name);
+            for (const QString &file : files)
+                copies << folder + QLatin1Char('/') + QFileInfo(file).fileName();
+            settings->outputDir = folder;
+            Run run;
+            FileLog log;
+            run.events = runWorker(
+                copies,
+                [pool](IQConvertThread *worker, int index) {
+                    if (index < 0)
+                        worker->poolSize = pool;
+                },
+                &run.failures);
+            for (const QString &line : FileLog::lines())
+                run.logged << QString(line).replace(folder, QStringLiteral("<folder>"));
+            run.folder = folderContents(folder);
+            return run;
+        };
+        const Run one = convert(1, root->filePath(QStringLiteral("pool 1")));
+        const Run wide = convert(kWidePool, root->filePath(QStringLiteral("pool 8")));
+
+        QCOMPARE(one.events.size(), names.size() + 2);
+        QVERIFY(one.failures.contains(QStringLiteral("junk.png: read")));
+        QVERIFY(one.folder.size() > names.size() + 4);
+        QCOMPARE(wide.events, one.events);
+        QCOMPARE(wide.failures, one.failures);
+        QCOMPARE(wide.logged, one.logged);
+        QCOMPARE(wide.folder.keys(), one.folder.keys());
+        for (auto it = one.folder.cbegin(); it != one.folder.cend(); ++it)
+            QVERIFY2(wide.folder.value(it.key()) == it.value(), qPrintable(it.key()));
+    }
+
+    void stopDuringAParallelRun_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("WebP") << int(IQOutputFormat::Webp);
+        QTest::newRow("GIF") << int(IQOutputFormat::Gif);
+        QTest::newRow("PNG") << int(IQOutputFormat::Png);
+    }
+    void stopDuringAParallelRun()
+    {
+        // Stopped from the receiving thread while the worker runs on its own: the sources
+        // started before the stop are written whole, the one being started and all later
+        // ones not at all, and no later source is started.
+        QFETCH(int, format);
+        settings->format = format;
+        QStringList names;
+        for (int i = 0; i < 24; ++i)
+            names << QStringLiteral("medium%1.png").arg(i, 2, 10, QLatin1Char('0'));
+        const QStringList files = makeSources(names);
+        constexpr int kStopAt = 5;
+
+        auto *worker = new IQConvertThread;
+        worker->files = files;
+        worker->settings = settings.get();
+        worker->engine = std::make_unique<IQConvertEngine>(settings.get());
+        worker->poolSize = kWidePool;
+        QPointer<IQConvertThread> alive(worker);
+        QList<int> started;
+        connect(worker, &IQConvertThread::converting, this, [&](int index) {
+            started << index;
+            if (index == kStopAt)
+                worker->stop();
+        });
+        QSignalSpy ended(worker, &IQConvertThread::convertEnd);
+        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        worker->start(QThread::InheritPriority);
+        QVERIFY(ended.wait(60000));
+        QTRY_VERIFY(alive.isNull());
+
+        for (int i = 0; i < started.size(); ++i)
+            QCOMPARE(started.at(i), i);
+        const int last = started.last();
+        QVERIFY(last >= kStopAt);
+        QVERIFY2(last < names.size() - 1, "the stop came after every source had started");
+        const QString suffix = IQBatchSettings::suffixOf(format);
+        const QStringList written = outputs();
+        for (int i = 0; i < names.size(); ++i) {
+            const QString name = QFileInfo(names.at(i)).completeBaseName() + QLatin1Char('.')
+                                 + suffix;
+            if (i < kStopAt)
+                QVERIFY2(written.contains(name), qPrintable(name));
+            if (i > last)
+                QVERIFY2(!written.contains(name), qPrintable(name));
+        }
+        // Nothing but finished outputs: no temporary file, nothing cut short.
+        const QStringList all = QDir(outDir).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(all, written);
+        for (const QString &name : written) {
+            QVERIFY2(name.endsWith(QLatin1Char('.') + suffix), qPrintable(name));
+            QVERIFY2(decodesFully(out(name)), qPrintable(name));
+        }
+    }
+
+    void stopKeepsTheSourcesStartedBefore()
+    {
+        // A stop while a wide pool holds many sources: every source announced before the
+        // stop is written whole, the one being announced and all later ones are not.
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"anim.gif"});
+        settings->format = IQOutputFormat::Webp;
+        QStringList names{"big.png", "anim.gif"};
+        for (int i = 0; i < 10; ++i)
+            names << QStringLiteral("medium%1.png").arg(i);
+        const QStringList files = makeSources(names);
+        constexpr int kStopAt = 9;
+        const QStringList seen = runWorker(files, [](IQConvertThread *worker, int index) {
+            if (index < 0)
+                worker->poolSize = kWidePool;
+            if (index == kStopAt)
+                worker->stop();
+        });
+        QCOMPARE(seen.size(), kStopAt + 3);
+        QCOMPARE(seen.at(kStopAt + 1), QStringLiteral("converting %1 ").arg(kStopAt)
+                                           + names.at(kStopAt));
+        QStringList expected;
+        for (int i = 0; i < kStopAt; ++i)
+            expected << QFileInfo(names.at(i)).completeBaseName() + QStringLiteral(".webp");
+        expected.sort();
+        QCOMPARE(QDir(outDir).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        for (const QString &name : expected)
+            QVERIFY2(decodesFully(out(name)), qPrintable(name));
+        QCOMPARE(QImageReader(out(QStringLiteral("anim.webp"))).imageCount(), 3);
     }
 
     void runsOnItsOwnThread()

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "BrvTest.h"
 #include "IQBatchSettings.h"
 #include "IQSettings.h"
 
@@ -20,8 +21,7 @@ private:
     }
     static QString iniText()
     {
-        QFile file(IQSettings::instance()->fileName());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        return QString::fromUtf8(BrvTest::fileContents(IQSettings::instance()->fileName()));
     }
     static void writeRaw(const QString &key, const QString &value)
     {

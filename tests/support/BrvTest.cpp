@@ -204,6 +204,49 @@ QColor grabbedColor(QWidget *widget, const QPoint &pos)
     return image.valid(pos) ? QColor(image.pixel(pos)) : QColor();
 }
 
+namespace {
+
+bool laidOut(const QWidget *widget, const QWidget *root)
+{
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !widget->isWindow()
+           && widget->window() == root->window() && widget->isVisibleTo(root);
+}
+
+QString describe(const QWidget *widget, const QRect &rect)
+{
+    return QStringLiteral("%1 at %2,%3 %4 x %5")
+        .arg(widget->objectName())
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+} // namespace
+
+QString layoutFault(QWidget *root)
+{
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (!laidOut(widget, root))
+            continue;
+        const QRect inRoot(widget->mapTo(root, QPoint(0, 0)), widget->size());
+        if (!root->rect().contains(inRoot))
+            return describe(widget, inRoot) + QStringLiteral(" reaches outside ")
+                   + describe(root, root->rect());
+        const QList<QWidget *> siblings =
+            widget->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *sibling : siblings) {
+            if (sibling != widget && laidOut(sibling, root)
+                && sibling->geometry().intersects(widget->geometry()))
+                return describe(widget, widget->geometry()) + QStringLiteral(" overlaps ")
+                       + describe(sibling, sibling->geometry());
+        }
+    }
+    return QString();
+}
+
 void saveScreenshot(QWidget *widget, const QString &name)
 {
     const QString dir = qEnvironmentVariable("BRV_SCREENSHOT_DIR");

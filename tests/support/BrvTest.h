@@ -82,6 +82,11 @@ qint64 peakMemoryKiB();
 // The colour the widget shows at pos, as it paints itself now.
 QColor grabbedColor(QWidget *widget, const QPoint &pos);
 
+// The first fault in how root lays out its named widgets, or nothing: a visible one that
+// reaches outside root, or that overlaps a visible sibling. Qt's own inner widgets, whose
+// names start with "qt_", and unnamed ones are passed over.
+QString layoutFault(QWidget *root);
+
 // Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
 void saveScreenshot(QWidget *widget, const QString &name);
 

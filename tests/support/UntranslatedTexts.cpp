@@ -1,23 +1,48 @@
 #include "UntranslatedTexts.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QToolButton>
 #include <QWidget>
 
 namespace BrvTest {
 
 namespace {
 
-void check(QStringList &found, const QWidget *widget, const QString &text)
+bool isKey(const QString &text)
 {
-    if (text.startsWith(QLatin1String("IDS_")))
-        found << widget->objectName() + QLatin1String(": ") + text;
+    return text.startsWith(QLatin1String("IDS_"));
 }
 
-void checkWidget(QStringList &found, const QWidget *widget)
+void check(QStringList &found, const QObject *object, const QString &text)
+{
+    if (isKey(text))
+        found << object->objectName() + QLatin1String(": ") + text;
+}
+
+// A menu's title and its entries, and the menus under them; a menu need not sit in the widget
+// tree (a button's menu often has no parent), so it is reached through its actions.
+void checkMenu(QStringList &found, QSet<const QMenu *> &seen, const QMenu *menu)
+{
+    if (!menu || seen.contains(menu))
+        return;
+    seen.insert(menu);
+    check(found, menu, menu->title());
+    const QList<QAction *> actions = menu->actions();
+    for (const QAction *action : actions) {
+        check(found, menu, action->text());
+        checkMenu(found, seen, action->menu());
+    }
+}
+
+void checkWidget(QStringList &found, QSet<const QMenu *> &seen, const QWidget *widget)
 {
     check(found, widget, widget->toolTip());
     check(found, widget, widget->windowTitle());
@@ -33,6 +58,20 @@ void checkWidget(QStringList &found, const QWidget *widget)
         for (int i = 0; i < combo->count(); ++i)
             check(found, widget, combo->itemText(i));
     }
+    if (auto *button = qobject_cast<const QPushButton *>(widget))
+        checkMenu(found, seen, button->menu());
+    if (auto *button = qobject_cast<const QToolButton *>(widget))
+        checkMenu(found, seen, button->menu());
+    if (auto *menu = qobject_cast<const QMenu *>(widget)) {
+        checkMenu(found, seen, menu);
+        return;
+    }
+    // A menu bar's entries, and the actions any other widget offers.
+    const QList<QAction *> actions = widget->actions();
+    for (const QAction *action : actions) {
+        check(found, widget, action->text());
+        checkMenu(found, seen, action->menu());
+    }
 }
 
 } // namespace
@@ -40,10 +79,11 @@ void checkWidget(QStringList &found, const QWidget *widget)
 QStringList untranslatedTexts(const QWidget *root)
 {
     QStringList found;
-    checkWidget(found, root);
+    QSet<const QMenu *> seen;
+    checkWidget(found, seen, root);
     const QList<QWidget *> children = root->findChildren<QWidget *>();
     for (const QWidget *child : children)
-        checkWidget(found, child);
+        checkWidget(found, seen, child);
     return found;
 }
 

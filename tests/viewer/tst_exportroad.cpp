@@ -68,12 +68,6 @@ QVariant stored(const QString &key)
     return raw.value(key);
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class tst_ExportRoad : public QObject
@@ -151,7 +145,7 @@ private slots:
         IQEditingFrame page;
         page.show();
         page.loadFiles({path("photo.jpg")}, 0);
-        const QByteArray source = bytesOf(path("photo.jpg"));
+        const QByteArray source = BrvTest::fileContents(path("photo.jpg"));
         RoadWatcher watcher;
         qApp->installEventFilter(&watcher);
         QVERIFY(exportWith(page,
@@ -161,7 +155,7 @@ private slots:
                            true));
         qApp->removeEventFilter(&watcher);
 
-        QCOMPARE(bytesOf(path("photo.jpg")), source);
+        QCOMPARE(BrvTest::fileContents(path("photo.jpg")), source);
         QCOMPARE(QImage(path("photo_1.jpg")).size(), QSize(1001, 70));
         QCOMPARE(stored(QStringLiteral("/batch/quality")).toInt(), 66);
         QCOMPARE(stored(QStringLiteral("/batch/webpquality")).toInt(), 90);

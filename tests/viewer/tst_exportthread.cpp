@@ -119,12 +119,6 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The viewer shows a still widened to a multiple of 4 pixels and resampled; the export must
 // not write that copy.
 QImage displayCopy(const QImage &image)
@@ -381,7 +375,7 @@ private slots:
             QVERIFY(QFile::copy(path("cat.gif"), sourcePath));
         else
             QVERIFY(BrvTest::gradientImage(64, 48).save(sourcePath, "JPEG"));
-        const QByteArray sourceBytes = bytesOf(sourcePath);
+        const QByteArray sourceBytes = BrvTest::fileContents(sourcePath);
         const QByteArray otherBytes("not an image yet");
         if (!other.isEmpty())
             QVERIFY(ImageFixtures::writeBytes(folder.filePath(other), otherBytes));
@@ -391,7 +385,7 @@ private slots:
         const Outcome outcome =
             runExport(&document, pageImage(sourcePath), options(option, format, name));
         QVERIFY(outcome.ok);
-        QCOMPARE(bytesOf(sourcePath), sourceBytes);
+        QCOMPARE(BrvTest::fileContents(sourcePath), sourceBytes);
         QCOMPARE(outcome.path, folder.filePath(written.last()));
 
         QStringList expected = written;
@@ -402,7 +396,7 @@ private slots:
         for (const QString &file : written)
             QVERIFY2(!framesOf(folder.filePath(file)).isEmpty(), qPrintable(file));
         if (!other.isEmpty())
-            QVERIFY(bytesOf(folder.filePath(other)) != otherBytes);
+            QVERIFY(BrvTest::fileContents(folder.filePath(other)) != otherBytes);
     }
 
     // A GIF cut just past its third image descriptor: Qt counts three frames and cannot read
@@ -459,7 +453,7 @@ private slots:
         QTEST(outcome.savings, "savings");
         QCOMPARE(filesIn(out), files);
         if (earlierFile)
-            QCOMPARE(bytesOf(target), earlier);
+            QCOMPARE(BrvTest::fileContents(target), earlier);
         for (const QString &file : files) {
             if (!earlierFile)
                 QCOMPARE(framesOf(out + QLatin1Char('/') + file).size(), 1);

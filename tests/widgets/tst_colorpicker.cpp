@@ -294,17 +294,35 @@ private slots:
         popup->hide();
     }
 
-    void screenshot()
+    // The button's swatch shows the current colour; each cell of the open grid shows its own
+    // colour inside its frame, the cells side by side within the popup.
+    void swatchesShowTheirColours()
     {
         BrvTest::applyDarkStyle();
         QtColorPicker &picker = *m_picker;
         for (int i = 0; i < 5; ++i)
             picker.addColor(QColor::fromHsv(i * 70, 200, 230));
-        picker.setCurrentColor(QColor::fromHsv(70, 200, 230));
+        const QColor current = QColor::fromHsv(70, 200, 230);
+        picker.setCurrentColor(current);
         BrvTest::saveScreenshot(m_window.get(), QStringLiteral("colorpicker"));
+        picker.grab(); // the button draws its swatch when it paints
+        QCOMPARE(swatchColor(picker).rgba(), current.rgba());
+
         picker.setChecked(true);
-        BrvTest::saveScreenshot(picker.popup(), QStringLiteral("colorpicker_popup"));
-        picker.popup()->hide();
+        ColorPickerPopup *popup = picker.popup();
+        QVERIFY(popup->isVisible());
+        const QImage shown = popup->grab().toImage();
+        BrvTest::saveScreenshot(popup, QStringLiteral("colorpicker_popup"));
+        const QList<ColorPickerItem *> cells = popup->items();
+        QCOMPARE(cells.size(), 5);
+        for (int i = 0; i < cells.size(); ++i) {
+            const QRect cell(cells.at(i)->mapTo(popup, QPoint(0, 0)), cells.at(i)->size());
+            QVERIFY(popup->rect().contains(cell));
+            QCOMPARE(shown.pixel(cell.center()), QColor::fromHsv(i * 70, 200, 230).rgba());
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!cells.at(j)->geometry().intersects(cells.at(i)->geometry()));
+        }
+        popup->hide();
     }
 
 private:

@@ -4,19 +4,15 @@
 #include <QSpinBox>
 
 #include "BrvTest.h"
+#include "FindNamed.h"
 #include "QColorPreview.h"
 #include "QColorSquare.h"
 #include "QColorWidget.h"
 #include "QGradientSlider.h"
 
 namespace {
+using BrvTest::findNamed;
 using BrvTest::sendMouse;
-
-template<typename T>
-T *child(QWidget &parent, const char *name)
-{
-    return parent.findChild<T *>(QLatin1String(name));
-}
 
 QVector<QColor> hueColors()
 {
@@ -153,7 +149,7 @@ private slots:
     void chooserFollowsAPick()
     {
         QColorWidget chooser(nullptr);
-        auto *square = child<QColorSquare>(chooser, "colorSquareWidget");
+        auto *square = findNamed<QColorSquare>(&chooser, "colorSquareWidget");
         QVERIFY(square);
         square->resize(100, 100);
         QSignalSpy changed(&chooser, &QColorWidget::colorChanged);
@@ -164,9 +160,9 @@ private slots:
         const QColor picked = QColor::fromHsvF(0, 0.5, 0.5);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().first().value<QColor>(), picked);
-        QCOMPARE(child<QSpinBox>(chooser, "rSpinBox")->value(), picked.red());
-        QCOMPARE(child<QSpinBox>(chooser, "gSpinBox")->value(), picked.green());
-        QCOMPARE(child<QSpinBox>(chooser, "bSpinBox")->value(), picked.blue());
+        QCOMPARE(findNamed<QSpinBox>(&chooser, "rSpinBox")->value(), picked.red());
+        QCOMPARE(findNamed<QSpinBox>(&chooser, "gSpinBox")->value(), picked.green());
+        QCOMPARE(findNamed<QSpinBox>(&chooser, "bSpinBox")->value(), picked.blue());
         // No round trip through the spin boxes back into the square.
         QCOMPARE(squareChanged.count(), 1);
         QCOMPARE(square->marker(), QPointF(0.5, 0.5));
@@ -177,53 +173,53 @@ private slots:
     void spinBoxesSetTheColour()
     {
         QColorWidget chooser;
-        auto *hue = child<QGradientSlider>(chooser, "hueSlider");
+        auto *hue = findNamed<QGradientSlider>(&chooser, "hueSlider");
         hue->setValue(200);
         QSignalSpy changed(&chooser, &QColorWidget::colorChanged);
-        child<QSpinBox>(chooser, "rSpinBox")->setValue(255);
+        findNamed<QSpinBox>(&chooser, "rSpinBox")->setValue(255);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().first().value<QColor>().rgba(), qRgb(255, 0, 0));
         QCOMPARE(changed.first().first().value<QColor>().alpha(), 255);
         QCOMPARE(hue->value(), 200);
-        auto *square = child<QColorSquare>(chooser, "colorSquareWidget");
+        auto *square = findNamed<QColorSquare>(&chooser, "colorSquareWidget");
         QCOMPARE(square->color().rgba(), qRgb(255, 0, 0));
     }
 
     void hueBarSetsTheHue()
     {
         QColorWidget chooser;
-        child<QColorSquare>(chooser, "colorSquareWidget")->setColor(Qt::red);
+        findNamed<QColorSquare>(&chooser, "colorSquareWidget")->setColor(Qt::red);
         QSignalSpy changed(&chooser, &QColorWidget::colorChanged);
-        child<QGradientSlider>(chooser, "hueSlider")->setValue(120);
+        findNamed<QGradientSlider>(&chooser, "hueSlider")->setValue(120);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().first().value<QColor>().rgba(), qRgb(0, 255, 0));
-        QCOMPARE(child<QSpinBox>(chooser, "gSpinBox")->value(), 255);
-        QCOMPARE(child<QSpinBox>(chooser, "rSpinBox")->value(), 0);
+        QCOMPARE(findNamed<QSpinBox>(&chooser, "gSpinBox")->value(), 255);
+        QCOMPARE(findNamed<QSpinBox>(&chooser, "rSpinBox")->value(), 0);
     }
 
     void chooserStartsAsBuilt()
     {
         QColorWidget chooser;
         QCOMPARE(chooser.maximumSize(), QSize(330, 128));
-        auto *hue = child<QGradientSlider>(chooser, "hueSlider");
+        auto *hue = findNamed<QGradientSlider>(&chooser, "hueSlider");
         QCOMPARE(hue->orientation(), Qt::Vertical);
         QCOMPARE(hue->maximum(), 359);
         QCOMPARE(hue->value(), 0);
         QCOMPARE(hue->colors(), hueColors());
-        auto *preview = child<QColorPreview>(chooser, "colorPreviewWidget");
+        auto *preview = findNamed<QColorPreview>(&chooser, "colorPreviewWidget");
         QCOMPARE(preview->color(), QColor(Qt::red));
-        QCOMPARE(child<QColorSquare>(chooser, "colorSquareWidget")->color(),
+        QCOMPARE(findNamed<QColorSquare>(&chooser, "colorSquareWidget")->color(),
                  QColor::fromHsvF(0, 0, 0));
         for (const char *name : {"rSpinBox", "gSpinBox", "bSpinBox"}) {
-            QCOMPARE(child<QSpinBox>(chooser, name)->value(), 0);
-            QCOMPARE(child<QSpinBox>(chooser, name)->maximum(), 255);
+            QCOMPARE(findNamed<QSpinBox>(&chooser, name)->value(), 0);
+            QCOMPARE(findNamed<QSpinBox>(&chooser, name)->maximum(), 255);
         }
     }
 
     void caption()
     {
         QColorWidget chooser;
-        auto *label = child<QLabel>(chooser, "colorDescLabel");
+        auto *label = findNamed<QLabel>(&chooser, "colorDescLabel");
         QCOMPARE(label->text(), QStringLiteral("Color:"));
         chooser.setLabelText(QString());
         QVERIFY(label->isHidden());
@@ -283,15 +279,33 @@ private slots:
         QVERIFY(!slider.grab().isNull());
     }
 
-    void screenshot()
+    // Typed into the boxes, a colour shows in the preview beside the caption and as the square's
+    // marker, over controls laid out side by side within the chooser.
+    void typedColourShowsInThePreview()
     {
         BrvTest::applyDarkStyle();
         QColorWidget chooser;
         chooser.resize(330, 128);
-        child<QSpinBox>(chooser, "rSpinBox")->setValue(40);
-        child<QSpinBox>(chooser, "gSpinBox")->setValue(120);
-        child<QSpinBox>(chooser, "bSpinBox")->setValue(200);
+        const QColor typed(40, 120, 200);
+        findNamed<QSpinBox>(&chooser, "rSpinBox")->setValue(typed.red());
+        findNamed<QSpinBox>(&chooser, "gSpinBox")->setValue(typed.green());
+        findNamed<QSpinBox>(&chooser, "bSpinBox")->setValue(typed.blue());
+        const QImage shown = chooser.grab().toImage();
         BrvTest::saveScreenshot(&chooser, QStringLiteral("colorwidget"));
+        const QString fault = BrvTest::layoutFault(&chooser);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        auto *preview = findNamed<QColorPreview>(&chooser, "colorPreviewWidget");
+        const QRect previewRect(preview->mapTo(&chooser, QPoint(0, 0)), preview->size());
+        QCOMPARE(shown.pixelColor(previewRect.center()), typed);
+        auto *square = findNamed<QColorSquare>(&chooser, "colorSquareWidget");
+        QCOMPARE(square->color().rgb(), typed.rgb());
+        const QPoint marker = square->mapTo(&chooser, QPoint(0, 0))
+                              + QPoint(qRound(square->width() * square->marker().x()),
+                                       qRound(square->height() * square->marker().y()));
+        const QColor underMarker = shown.pixelColor(marker);
+        QVERIFY2(BrvTest::isNear(underMarker, typed, 8), qPrintable(underMarker.name()));
+        qApp->setStyleSheet(QString());
     }
 };
 

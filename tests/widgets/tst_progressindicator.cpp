@@ -197,17 +197,38 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
-    void screenshot()
+    // Under the dark style the waiting dialog shows its white spinner in the middle of a dark,
+    // rounded box, the leading bar straight up; a plain indicator spins in its own colour.
+    void waitingDialogShowsItsSpinner()
     {
         BrvTest::applyDarkStyle();
         QWidget page;
         page.resize(200, 200);
         QWaitingDialog dialog(&page);
+        const QImage shown = dialog.grab().toImage();
         BrvTest::saveScreenshot(&dialog, QStringLiteral("waitingdialog"));
+        auto *spinner = dialog.findChild<QProgressIndicator *>();
+        const QPoint origin = spinner->mapTo(&dialog, QPoint(0, 0));
+        QCOMPARE(QRect(origin, spinner->size()), QRect(12, 12, 80, 80));
+        QCOMPARE(shown.pixelColor(origin + QPoint(39, 12)), QColor(Qt::white));
+        // Inside the inner radius the spinner's ground is dark; the box round it is dark and
+        // see-through, and its rounded corners are left out.
+        QVERIFY(shown.pixelColor(origin + QPoint(39, 39)).lightness() < 64);
+        for (const QPoint &p : {QPoint(51, 4), QPoint(4, 51), QPoint(99, 51)}) {
+            const QColor box = shown.pixelColor(p);
+            QVERIFY2(box.lightness() < 64 && box.alpha() > 0 && box.alpha() < 255,
+                     qPrintable(box.name(QColor::HexArgb)));
+        }
+        QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
+
         QProgressIndicator indicator;
         indicator.resize(80, 80);
         indicator.startAnimation();
+        const QImage spinning = indicator.grab().toImage();
         BrvTest::saveScreenshot(&indicator, QStringLiteral("progressindicator"));
+        QCOMPARE(spinning.pixelColor(39, 12), QColor(Qt::black));
+        QVERIFY(spinning.pixelColor(39, 39) != QColor(Qt::black));
+        qApp->setStyleSheet(QString());
     }
 };
 
