@@ -1,14 +1,16 @@
 // Time per photo of a whole batch run: 20 generated 12-megapixel JPEG photos converted with the
-// default modules to WebP at quality 90 and to JPEG, with the time split into decoding, the
-// engine and the writing, and libwebp's cwebp on the same files when it is installed.
+// default modules to WebP at quality 90 and to JPEG, on every core and one source at a time,
+// with the time split into decoding, the engine and the writing; side by side with libwebp's
+// cwebp on the same files, one after the other and on every core (xargs -P), when it is
+// installed. Prints the core count, the load average before and after, and the peak memory.
 //
 //   bench_convertthread [photos] [folder]
 //
 // A folder keeps the generated photos, so that other tools can be timed on the same files.
-// The stages are timed one by one, each decoding into fresh memory; the worker decodes into
-// memory kept from photo to photo, so its total is below their sum.
+// The stages are timed one by one on one thread, one photo after the other.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -20,9 +22,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QThread>
+
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <utility>
+
+#include <sys/resource.h>
 
 #include "IQBatchSettings.h"
 #include "IQConvertEngine.h"
@@ -117,12 +124,14 @@ void timeStages(const QStringList &files, IQBatchSettings *settings, const QStri
     }
 }
 
-double runWorker(const QStringList &files, IQBatchSettings *settings)
+// poolSize 0 takes every core.
+double runWorker(const QStringList &files, IQBatchSettings *settings, int poolSize)
 {
     IQConvertThread worker;
     worker.files = files;
     worker.settings = settings;
     worker.engine = std::make_unique<IQConvertEngine>(settings);
+    worker.poolSize = poolSize;
     QElapsedTimer timer;
     timer.start();
     worker.run();
@@ -142,6 +151,63 @@ void report(const char *what, double total, int photos)
 {
     std::printf("  %-14s %7.3f s per photo  %6.1f MP/s\n", what, total / photos,
                 photos * kMegapixels / total);
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+QString loadAverage()
+{
+    double load[3] = {};
+    if (getloadavg(load, 3) != 3)
+        return QStringLiteral("unknown");
+    return QStringLiteral("%1 %2 %3").arg(load[0], 0, 'f', 2).arg(load[1], 0, 'f', 2)
+        .arg(load[2], 0, 'f', 2);
+}
+
+QString webpPath(const QString &outDir, const QString &file)
+{
+    return outDir + QLatin1Char('/') + QFileInfo(file).completeBaseName() + QStringLiteral(".webp");
+}
+
+// cwebp on every file, one after the other.
+double cwebpLoop(const QString &cwebp, const QStringList &files, const QString &outDir)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString &file : files) {
+        QProcess::execute(cwebp, {QStringLiteral("-quiet"), QStringLiteral("-q"),
+                                  QString::number(kQuality), file, QStringLiteral("-o"),
+                                  webpPath(outDir, file)});
+    }
+    return seconds(timer);
+}
+
+// cwebp on every file, as many at once as there are cores, as xargs -P runs them.
+double cwebpParallel(const QString &cwebp, const QStringList &files, const QString &outDir,
+                     int cores)
+{
+    QByteArray pairs;
+    for (const QString &file : files)
+        pairs += QFile::encodeName(file) + '\n' + QFile::encodeName(webpPath(outDir, file)) + '\n';
+    QProcess xargs;
+    xargs.setProgram(QStringLiteral("xargs"));
+    xargs.setArguments({QStringLiteral("-d"), QStringLiteral("\n"), QStringLiteral("-P"),
+                        QString::number(cores), QStringLiteral("-n"), QStringLiteral("2"),
+                        QStringLiteral("sh"), QStringLiteral("-c"),
+                        QStringLiteral("exec \"$0\" -quiet -q %1 \"$1\" -o \"$2\"").arg(kQuality),
+                        cwebp});
+    QElapsedTimer timer;
+    timer.start();
+    xargs.start();
+    xargs.write(pairs);
+    xargs.closeWriteChannel();
+    xargs.waitForFinished(-1);
+    return seconds(timer);
 }
 
 void reportStage(const char *what, double stage, double all, int photos)
@@ -179,11 +245,15 @@ int main(int argc, char *argv[])
                 photos, kWidth, kHeight, kMegapixels, folderBytes(inDir) / 1e6,
                 qPrintable(inDir));
 
+    const int cores = QThread::idealThreadCount();
+    std::printf("cores: %d, load average before: %s\n", cores, qPrintable(loadAverage()));
+
     struct Target
     {
         const char *name;
         int format;
     };
+    double parallelWebp = 0;
     for (const Target &target : {Target{"WebP q90", IQOutputFormat::Webp},
                                  Target{"JPEG q90", IQOutputFormat::Jpeg}}) {
         IQBatchSettings settings;
@@ -194,8 +264,12 @@ int main(int argc, char *argv[])
         settings.outputDir = scratch.filePath(QStringLiteral("out-%1").arg(target.format));
         QDir().mkpath(settings.outputDir);
 
-        const double total = runWorker(files, &settings);
+        const double total = runWorker(files, &settings, 0);
+        const double peak = peakMegabytes();
         const qint64 bytes = folderBytes(settings.outputDir);
+        const double single = runWorker(files, &settings, 1);
+        if (target.format == IQOutputFormat::Webp)
+            parallelWebp = total;
         Stages stages;
         const QString stagesDir = scratch.filePath(QStringLiteral("stages"));
         QDir().mkpath(stagesDir);
@@ -203,6 +277,11 @@ int main(int argc, char *argv[])
 
         std::printf("%s, default modules: %.1f MB out\n", target.name, bytes / 1e6);
         report("batch worker", total, photos);
+        std::printf("    %.2f s in all, on %d cores; peak memory so far %.0f MB\n", total, cores,
+                    peak);
+        report("one at a time", single, photos);
+        std::printf("    %.2f s in all; every core is %.2f times as fast\n", single,
+                    single / total);
         const double all = stages.decode + stages.engine + stages.write;
         std::printf("  stages, timed on their own:\n");
         reportStage("decode", stages.decode, all, photos);
@@ -212,20 +291,24 @@ int main(int argc, char *argv[])
 
     const QString cwebp = QStandardPaths::findExecutable(QStringLiteral("cwebp"));
     if (!cwebp.isEmpty()) {
-        const QString outDir = scratch.filePath(QStringLiteral("cwebp"));
-        QDir().mkpath(outDir);
-        QElapsedTimer timer;
-        timer.start();
-        for (const QString &file : files) {
-            QProcess::execute(cwebp, {QStringLiteral("-quiet"), QStringLiteral("-q"),
-                                      QString::number(kQuality), file, QStringLiteral("-o"),
-                                      outDir + QLatin1Char('/') + QFileInfo(file).completeBaseName()
-                                          + QStringLiteral(".webp")});
-        }
-        const double total = seconds(timer);
+        const QString loopDir = scratch.filePath(QStringLiteral("cwebp"));
+        const QString parallelDir = scratch.filePath(QStringLiteral("cwebp-parallel"));
+        QDir().mkpath(loopDir);
+        QDir().mkpath(parallelDir);
+        const double loop = cwebpLoop(cwebp, files, loopDir);
+        const double parallel = cwebpParallel(cwebp, files, parallelDir, cores);
         std::printf("cwebp -q %d on the same files: %.1f MB out\n", kQuality,
-                    folderBytes(outDir) / 1e6);
-        report("cwebp", total, photos);
+                    folderBytes(loopDir) / 1e6);
+        report("cwebp loop", loop, photos);
+        std::printf("    %.2f s in all\n", loop);
+        report("cwebp -P", parallel, photos);
+        std::printf("    %.2f s in all, xargs -P %d; %.1f MB out\n", parallel, cores,
+                    folderBytes(parallelDir) / 1e6);
+        std::printf("WebP batch worker against cwebp: %.3f times the loop (target 0.25 or less), "
+                    "%.3f times xargs -P %d (target 1.1 or less)\n",
+                    parallelWebp / loop, parallelWebp / parallel, cores);
     }
+    std::printf("peak memory of the whole run: %.0f MB (target below 2048)\n", peakMegabytes());
+    std::printf("load average after: %s\n", qPrintable(loadAverage()));
     return 0;
 }

@@ -7,7 +7,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <new>
@@ -33,20 +33,14 @@ constexpr qint64 kBytesPerSourcePixel = 4;
 constexpr qint64 kBytesPerOutputPixel = 8;
 // An animation encoder keeps a few canvases of its own besides.
 constexpr qint64 kBytesPerAnimationPixel = 16;
-// The decode memory that the idle pool threads may keep together, as a part of the budget:
-// memory kept for a 12 MP photo pays, memory kept for a 50 MP one would crowd out the sources
-// in flight.
-constexpr qint64 kKeptDecodeBytes = IQConvertThread::kPixelBudgetBytes / 4;
 
 } // namespace
 
-// One pool thread's own tools: an engine, and the memory that first images are decoded into.
+// One pool thread's own engine.
 struct IQConvertThread::Slot
 {
     IQConvertEngine *engine = nullptr;
     std::unique_ptr<IQConvertEngine> ownEngine;
-    std::unique_ptr<uchar[]> decodeBuffer;
-    qint64 decodeCapacity = 0;
 };
 
 struct IQConvertThread::Batch
@@ -182,13 +176,8 @@ void IQConvertThread::run()
             b.bytesInFlight += bytes;
             ++b.running;
         }
-        pool.start([this, i, slot, bytes, workers] {
+        pool.start([this, i, slot, bytes] {
             convertSource(i, *slot);
-            // Memory kept for large sources would crowd out the next ones.
-            if (slot->decodeCapacity * workers > kKeptDecodeBytes) {
-                slot->decodeBuffer.reset();
-                slot->decodeCapacity = 0;
-            }
             std::lock_guard<std::mutex> lock(stateMutex);
             Batch &b = *batch;
             b.ended[size_t(i)] = 1;
@@ -281,7 +270,7 @@ void IQConvertThread::convertSource(int index, Slot &slot)
         return fail(Failure::CannotRead);
     // Asked before the first read: some readers count only what is left after it.
     const int frameCount = reader.imageCount();
-    QImage first = readFirstImage(slot, reader);
+    QImage first = readFirstImage(reader);
     if (first.isNull())
         return fail(Failure::CannotRead);
     if (abandons(index))
@@ -343,6 +332,7 @@ bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, Q
         bool ok = gif.begin(processed.width(), processed.height(), path, kGifLoopDelay);
         if (ok) {
             ok = gif.addFrame(processed, delay);
+            processed = QImage(); // the writer keeps what it needs
             ok = forEachFurtherFrame([&](QImage &frame) { return gif.addFrame(frame, delay); })
                  && ok;
         }
@@ -357,6 +347,7 @@ bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, Q
         bool ok = webp.begin(processed.width(), processed.height(), path);
         if (ok) {
             ok = webp.addFrame(processed, duration, 0, quality);
+            processed = QImage(); // the encoder keeps what it needs
             ok = forEachFurtherFrame([&](QImage &frame) {
                      return webp.addFrame(frame, duration, 0, quality);
                  })
@@ -388,13 +379,11 @@ bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, Q
     return ok;
 }
 
-QImage IQConvertThread::readFirstImage(Slot &slot, QImageReader &reader)
+QImage IQConvertThread::readFirstImage(QImageReader &reader)
 {
-    // Decoding into memory kept from the source before spares a large photo the fresh pages
-    // that the system would otherwise clear for it, a third of its decoding time. The image
-    // wraps the memory and is the only one that refers to it until the source is written.
-    // The memory is cleared first: a decoder that stops early must not show the pixels of
-    // the source before.
+    // Decoded into memory that is zero from the start, so that a decoder that stops early
+    // shows no pixels that it did not write. Fresh pages from calloc are zero without a pass
+    // over them, and the memory goes with the last image that refers to it.
     QImage image;
     const QSize size = reader.size();
     const QImage::Format format = reader.imageFormat();
@@ -402,26 +391,17 @@ QImage IQConvertThread::readFirstImage(Slot &slot, QImageReader &reader)
         const qint64 depth = QImage::toPixelFormat(format).bitsPerPixel();
         const qint64 bytesPerLine = (size.width() * depth + 31) / 32 * 4;
         const qint64 bytes = bytesPerLine * size.height();
-        if (bytes > slot.decodeCapacity && bytesPerLine <= std::numeric_limits<int>::max()
-            && bytes <= std::numeric_limits<qsizetype>::max()) {
-            // A size the memory cannot hold is left to the reader, which fails quietly.
-            slot.decodeBuffer.reset();
-            slot.decodeBuffer.reset(new (std::nothrow) uchar[size_t(bytes)]);
-            slot.decodeCapacity = slot.decodeBuffer ? bytes : 0;
-        }
-        if (bytes <= slot.decodeCapacity) {
-            std::memset(slot.decodeBuffer.get(), 0, size_t(bytes));
-            image = QImage(slot.decodeBuffer.get(), size.width(), size.height(),
-                           int(bytesPerLine), format);
-        }
+        // A size the memory cannot hold is left to the reader, which fails quietly.
+        void *memory = bytesPerLine <= std::numeric_limits<int>::max()
+                               && bytes <= std::numeric_limits<qsizetype>::max()
+                           ? std::calloc(size_t(bytes), 1)
+                           : nullptr;
+        if (memory)
+            image = QImage(static_cast<uchar *>(memory), size.width(), size.height(),
+                           int(bytesPerLine), format, &std::free, memory);
     }
-    if (!reader.read(&image)) {
-        // Nothing of a failed source is kept, least of all memory reserved for its size.
-        image = QImage();
-        slot.decodeBuffer.reset();
-        slot.decodeCapacity = 0;
+    if (!reader.read(&image))
         return QImage();
-    }
     return image;
 }
 

@@ -125,7 +125,7 @@ private:
                      Failure::Reason *reason);
     // The reader's first image, or a null image when it cannot be decoded. Rows that the
     // decoder does not reach are zero, never what an earlier source left in the memory.
-    static QImage readFirstImage(Slot &slot, QImageReader &reader);
+    static QImage readFirstImage(QImageReader &reader);
     // Frame k of the reader, or a null image when it cannot be decoded.
     QImage readFrame(QImageReader &reader, int k);
 

@@ -72,6 +72,14 @@ void pointSettingsAt(const QString &address)
     ini.setValue(QStringLiteral("checkupdate/url"), address);
 }
 
+// The two languages the window's texts are checked in: a "language" column.
+void languageRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+}
+
 // Sends a drag over the window and a drop on it with the given data; true when accepted.
 QPair<bool, bool> dragAndDrop(MainWindow &window, QMimeData *data)
 {
@@ -232,12 +240,7 @@ private slots:
         QCOMPARE(QDir(IQSettings::instance()->lastOpenDir()), QDir(dir.path()));
     }
 
-    void pages_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("German") << "de";
-    }
+    void pages_data() { languageRows(); }
     void pages()
     {
         QFETCH(QString, language);
@@ -326,12 +329,7 @@ private slots:
         installTranslators();
     }
 
-    void noKeysShown_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("German") << "de";
-    }
+    void noKeysShown_data() { languageRows(); }
     void noKeysShown()
     {
         QFETCH(QString, language);
@@ -503,8 +501,15 @@ private slots:
 
     // The quit that comes while a batch runs: the window goes from inside the progress
     // dialog's own event loop, under the running worker.
+    void quitDuringBatch_data()
+    {
+        QTest::addColumn<bool>("quitFirst");
+        QTest::newRow("the window goes inside the progress loop") << false;
+        QTest::newRow("a quit ends the loops, then the window goes") << true;
+    }
     void quitDuringBatch()
     {
+        QFETCH(bool, quitFirst);
         QTemporaryDir in;
         QTemporaryDir out;
         QVERIFY(in.isValid() && out.isValid());
@@ -536,16 +541,26 @@ private slots:
                 return;
             }
             batchDialog = true;
-            // Next comes the progress dialog; the window goes from inside its loop.
+            // Next comes the progress dialog; the window goes from inside its loop, or a quit
+            // (No to a mandatory update, say) ends every loop under a running batch.
             BrvTest::answerNextModal([&](QWidget *progress) {
                 Q_UNUSED(progress)
                 convertingSeen = window->tilePage()->isConverting();
                 worker = window->tilePage()->convertThread();
-                window.reset();
+                if (quitFirst)
+                    QCoreApplication::exit(0);
+                else
+                    window.reset();
             });
             BrvTest::findNamed<QPushButton>(dialog, "convertButton")->click();
         });
         BrvTest::findNamed<QPushButton>(window->tilePage(), "convertButton")->click();
+        if (quitFirst) {
+            QTRY_VERIFY_WITH_TIMEOUT(convertingSeen && !QApplication::activeModalWidget(), 20000);
+            QVERIFY(worker && worker->isRunning());
+            window.reset();
+            QVERIFY(BrvTest::takeQuitRequest());
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!window, 20000);
         QVERIFY(batchDialog);
         QVERIFY(convertingSeen);
