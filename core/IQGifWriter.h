@@ -27,12 +27,15 @@ public:
     // written, for another size, a depth outside 1..8 or memory that cannot be had.
     bool writeFrame(const uint8_t *pixels, int width, int height, int delay, int bitDepth,
                     bool dither);
-    // Writes the trailer and closes the file; false when any write, flush or close failed.
+    // Writes the trailer and closes the file; false when any write, flush or close failed. A
+    // frame's image block is written while the next frame is prepared, so a failed write may
+    // be reported by the next writeFrame or only here.
     bool end();
 
 private:
     struct Tables;
 
+    void finishPendingBlock();
     void closeFile();
 
     FILE *file = nullptr;

@@ -62,6 +62,33 @@ QList<QImage> movingSquare(int width, int height, int count)
     return frames;
 }
 
+// A drifting colour field with a little noise, in which no pixel keeps its colour from one
+// frame to the next; with clearBand, a vertical band that moves each frame is transparent.
+QList<QImage> driftingField(int width, int height, int count, bool clearBand = false)
+{
+    QList<QImage> frames;
+    quint32 state = 12345u;
+    for (int f = 0; f < count; ++f) {
+        QImage frame(width, height, QImage::Format_RGBA8888);
+        for (int y = 0; y < height; ++y) {
+            uchar *line = frame.scanLine(y);
+            for (int x = 0; x < width; ++x) {
+                state ^= state << 13;
+                state ^= state >> 17;
+                state ^= state << 5;
+                uchar *p = line + x * 4;
+                p[0] = uchar((x + f * 5) & 255);
+                p[1] = uchar((y * 2 + f * 3) & 255);
+                p[2] = uchar(((x + y) / 2 + f * 7 + int(state & 15)) & 255);
+                const bool clear = clearBand && x >= f * 23 && x < f * 23 + 40;
+                p[3] = clear ? uchar(state >> 24 & 127) : 255;
+            }
+        }
+        frames.append(frame);
+    }
+    return frames;
+}
+
 bool tableHolds(const QByteArray &table, int entry, const QColor &color)
 {
     return quint8(table[entry * 3]) == color.red() && quint8(table[entry * 3 + 1]) == color.green()
@@ -492,6 +519,22 @@ private slots:
         QTest::newRow("depth 4") << QList<QImage>{BrvTest::gradientImage(50, 30),
                                                   BrvTest::noiseImage(50, 30, 9)}
                                  << 4 << false << QByteArray("940ce7d1ca4099e83f37f7a65794c1c2");
+        QTest::newRow("every pixel changes") << driftingField(400, 300, 5) << 8 << false
+                                             << QByteArray("3ba1a9e09f0721114617d11bc948e90c");
+        QTest::newRow("every pixel changes, a moving clear band")
+            << driftingField(400, 300, 5, true) << 8 << false
+            << QByteArray("ecea400bdb63d3e1b5a7fe465ebe8d9f");
+        QTest::newRow("large moving square") << movingSquare(480, 270, 4) << 8 << false
+                                             << QByteArray("6072405162b9b8b615cbfdbfeb83118c");
+        QTest::newRow("every pixel changes, depth 5")
+            << driftingField(257, 131, 3) << 5 << false
+            << QByteArray("3668b8f74b422568232aa9e1cce6e2ba");
+        QTest::newRow("every pixel changes dithered")
+            << driftingField(200, 150, 3) << 8 << true
+            << QByteArray("b7774cf9d131ae776d87c7a855026164");
+        QTest::newRow("narrow noise")
+            << QList<QImage>{BrvTest::noiseImage(17, 1501, 4), BrvTest::noiseImage(17, 1501, 8)}
+            << 8 << false << QByteArray("27edc0cb86628a50142a352eb2e1d2fd");
         QTest::newRow("depth 2 dithered") << QList<QImage>{BrvTest::gradientImage(33, 17)} << 2
                                           << true << QByteArray("7cee6c857f4adc132bab0bfc236fcb0b");
     }
