@@ -10,9 +10,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -20,7 +18,7 @@
 
 #include "IQBatchSettings.h"
 #include "IQEditingFrame.h"
-#include "IQGifWriter.h"
+#include "MovingGif.h"
 #include "ViewerWidget.h"
 
 namespace {
@@ -29,37 +27,6 @@ constexpr int kFrames = 100;
 constexpr int kDelayMs = 40;
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
-
-// A frame that differs from the last everywhere a little, so the decoder has real work.
-QImage movingFrame(int n)
-{
-    QImage image(kWidth, kHeight, QImage::Format_RGBA8888);
-    for (int y = 0; y < kHeight; ++y) {
-        uchar *line = image.scanLine(y);
-        for (int x = 0; x < kWidth; ++x) {
-            line[4 * x] = uchar((x + 3 * n) & 0xff);
-            line[4 * x + 1] = uchar((y + 5 * n) & 0xff);
-            line[4 * x + 2] = uchar(((x ^ y) + n) & 0xff);
-            line[4 * x + 3] = 0xff;
-        }
-    }
-    QPainter painter(&image);
-    painter.fillRect((n * 7) % kWidth, 0, kWidth / 10, kHeight, Qt::white);
-    return image;
-}
-
-bool writeGif(const QString &path)
-{
-    IQGifWriter writer;
-    if (!writer.begin(QFile::encodeName(path).constData(), kWidth, kHeight, kDelayMs / 10))
-        return false;
-    for (int n = 0; n < kFrames; ++n) {
-        const QImage frame = movingFrame(n);
-        if (!writer.writeFrame(frame.constBits(), kWidth, kHeight, kDelayMs / 10, 8, false))
-            return false;
-    }
-    return writer.end();
-}
 
 void play(const QString &path, bool apply)
 {
@@ -111,7 +78,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("play.gif"));
-    if (!folder.isValid() || !writeGif(path)) {
+    if (!folder.isValid() || !MovingGif::write(path, kFrames, kWidth, kHeight, kDelayMs)) {
         std::printf("playback: could not write the GIF\n");
         return 1;
     }

@@ -20,8 +20,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "IQGifWriter.h"
 #include "ImageViewerV2.h"
+#include "MovingGif.h"
 #include "QStdMovie.h"
 #include "ViewerWidget.h"
 
@@ -37,38 +37,6 @@ constexpr int kPhotoWidth = 6000;
 constexpr int kPhotoHeight = 4000;
 constexpr int kRedraws = 30;
 constexpr int kCopyWaitMs = 1500;
-
-// A frame that differs from the last everywhere a little: a gradient that moves with n and a
-// bar that crosses the picture, so the decoder has real work.
-QImage movingFrame(int width, int height, int n)
-{
-    QImage image(width, height, QImage::Format_RGBA8888);
-    for (int y = 0; y < height; ++y) {
-        uchar *line = image.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            line[4 * x] = uchar((x + 3 * n) & 0xff);
-            line[4 * x + 1] = uchar((y + 5 * n) & 0xff);
-            line[4 * x + 2] = uchar(((x ^ y) + n) & 0xff);
-            line[4 * x + 3] = 0xff;
-        }
-    }
-    QPainter painter(&image);
-    painter.fillRect((n * 7) % width, 0, width / 10, height, Qt::white);
-    return image;
-}
-
-bool writeGif(const QString &path, int frames, int width, int height, int delayMs)
-{
-    IQGifWriter writer;
-    if (!writer.begin(QFile::encodeName(path).constData(), width, height, delayMs / 10))
-        return false;
-    for (int n = 0; n < frames; ++n) {
-        const QImage frame = movingFrame(width, height, n);
-        if (!writer.writeFrame(frame.constBits(), width, height, delayMs / 10, 8, false))
-            return false;
-    }
-    return writer.end();
-}
 
 std::unique_ptr<QMovieProxy> openGif(const QString &path)
 {
@@ -106,7 +74,7 @@ bool waitForFrame(ViewerWidget *host, int frame, int count, int timeoutMs)
 void benchPlayback(const QString &folder)
 {
     const QString path = folder + QStringLiteral("/play.gif");
-    if (!writeGif(path, kPlayFrames, 320, 240, kPlayDelayMs)) {
+    if (!MovingGif::write(path, kPlayFrames, 320, 240, kPlayDelayMs)) {
         std::printf("playback: could not write the GIF\n");
         return;
     }
@@ -139,7 +107,7 @@ void benchPlayback(const QString &folder)
 void benchStepBack(const QString &folder)
 {
     const QString path = folder + QStringLiteral("/long.gif");
-    if (!writeGif(path, kLongFrames, kLongWidth, kLongHeight, 20)) {
+    if (!MovingGif::write(path, kLongFrames, kLongWidth, kLongHeight, 20)) {
         std::printf("step back: could not write the GIF\n");
         return;
     }

@@ -4,13 +4,14 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdlib>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <new>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -61,7 +62,15 @@ struct IQConvertThread::Batch
     std::vector<char> ended;    // sources whose job has ended
     std::vector<Slot *> idle;   // slots that no job uses
     qint64 bytesInFlight = 0;
-    int running = 0;
+    int running = 0;            // jobs handed to the pool and not yet ended
+    struct Job
+    {
+        int index;
+        Slot *slot;
+        qint64 bytes;
+    };
+    std::deque<Job> queue;      // jobs that no pool thread has taken yet
+    bool closing = false;       // no more jobs come
 };
 
 IQConvertThread::IQConvertThread() = default;
@@ -133,8 +142,10 @@ void IQConvertThread::run()
             sourcePositions.insert(canonical, i);
     }
 
-    QThreadPool pool;
-    pool.setMaxThreadCount(workers);
+    // Plain threads: the run's own lock orders every hand-over, for the sanitizers too.
+    std::vector<std::thread> pool;
+    for (int k = 0; k < workers; ++k)
+        pool.emplace_back([this] { work(); });
     for (int i = 0; i < count; ++i) {
         {
             std::unique_lock<std::mutex> lock(stateMutex);
@@ -175,23 +186,18 @@ void IQConvertThread::run()
             b.idle.pop_back();
             b.bytesInFlight += bytes;
             ++b.running;
-        }
-        pool.start([this, i, slot, bytes] {
-            convertSource(i, *slot);
-            std::lock_guard<std::mutex> lock(stateMutex);
-            Batch &b = *batch;
-            b.ended[size_t(i)] = 1;
-            b.idle.push_back(slot);
-            b.bytesInFlight -= bytes;
-            --b.running;
+            b.queue.push_back(Batch::Job{i, slot, bytes});
             stateChanged.notify_all();
-        });
+        }
     }
     {
         std::unique_lock<std::mutex> lock(stateMutex);
         stateChanged.wait(lock, [&] { return b.running == 0; });
+        b.closing = true;
+        stateChanged.notify_all();
     }
-    pool.waitForDone();
+    for (std::thread &thread : pool)
+        thread.join();
 
     for (int i = 0; i < count; ++i) {
         if (b.reasons[size_t(i)] >= 0)
@@ -201,6 +207,29 @@ void IQConvertThread::run()
     claimedPaths.clear();
     batch.reset();
     emit convertEnd(files);
+}
+
+void IQConvertThread::work()
+{
+    Batch &b = *batch;
+    for (;;) {
+        Batch::Job job{};
+        {
+            std::unique_lock<std::mutex> lock(stateMutex);
+            stateChanged.wait(lock, [&] { return !b.queue.empty() || b.closing; });
+            if (b.queue.empty())
+                return;
+            job = b.queue.front();
+            b.queue.pop_front();
+        }
+        convertSource(job.index, *job.slot);
+        std::lock_guard<std::mutex> lock(stateMutex);
+        b.ended[size_t(job.index)] = 1;
+        b.idle.push_back(job.slot);
+        b.bytesInFlight -= job.bytes;
+        --b.running;
+        stateChanged.notify_all();
+    }
 }
 
 qint64 IQConvertThread::estimatedBytes(const QString &path, IQConvertEngine &sizing,

@@ -98,6 +98,8 @@ private:
     bool abandons(int index) const;
     // The bytes that the source's pixels are expected to take while it is converted.
     qint64 estimatedBytes(const QString &path, IQConvertEngine &sizing, int workers) const;
+    // A pool thread: takes the sources handed to the pool until the run closes it.
+    void work();
     // Reads, converts and writes the source at index on the calling pool thread.
     void convertSource(int index, Slot &slot);
     // Waits until the source at index may name its outputs; false when it is abandoned.

@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
@@ -51,24 +50,11 @@ private:
         record->overwrite = false;
         record->outputDir = outputDir;
     }
-    // Presses Convert and returns the text of the warning it raises, empty when none. The
-    // answer belongs to the dialog, so it cannot outlive it and meet a later test's modal.
+    // Presses Convert and returns the text of the warning it raises, empty when none.
     static QString convertAndReadWarning(IQBatchDialog &dialog)
     {
-        QString text;
-        QTimer::singleShot(0, &dialog, [&text]() {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            text = box->text();
-            if (box->windowTitle() != QApplication::applicationDisplayName())
-                text = QStringLiteral("wrong title: ") + box->windowTitle();
-            if (box->standardButtons() != QMessageBox::Ok)
-                text = QStringLiteral("not an OK box");
-            box->button(QMessageBox::Ok)->click();
-        });
-        findNamed<QPushButton>(&dialog, "convertButton")->click();
-        return text;
+        return BrvTest::clickAndReadWarning(&dialog,
+                                            findNamed<QPushButton>(&dialog, "convertButton"));
     }
 
     QTemporaryDir outDir;

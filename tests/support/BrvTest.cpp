@@ -1,5 +1,6 @@
 #include "BrvTest.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -141,6 +142,24 @@ bool takeQuitRequest()
     QTimer::singleShot(0, qApp, []() { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     return true;
+}
+
+QString clickAndReadWarning(QWidget *dialog, QAbstractButton *button)
+{
+    QString text;
+    QTimer::singleShot(0, dialog, [&text]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        text = box->text();
+        if (box->windowTitle() != QApplication::applicationDisplayName())
+            text = QStringLiteral("wrong title: ") + box->windowTitle();
+        if (box->standardButtons() != QMessageBox::Ok)
+            text = QStringLiteral("not an OK box");
+        box->button(QMessageBox::Ok)->click();
+    });
+    button->click();
+    return text;
 }
 
 void acceptFileDialog(QFileDialog *dialog, const QString &folder, const QString &typedName)

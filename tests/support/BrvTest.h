@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QFileDialog;
 class QMessageBox;
 class QObject;
@@ -44,6 +45,12 @@ void answerNextMessageBox(QObject *context, std::function<void(QMessageBox *)> a
 // outside the application's event loop makes every later event loop, a dialog's included,
 // return at once; this clears that, so the test can go on.
 bool takeQuitRequest();
+
+// Clicks the button inside dialog and returns the text of the message box the click raises,
+// closed with OK; empty when none comes. A box with a title other than the application's
+// display name, or with buttons other than OK, gives a text that says so. The answer belongs
+// to the dialog, so that it cannot outlive it and meet a later modal.
+QString clickAndReadWarning(QWidget *dialog, QAbstractButton *button);
 
 // Answers a file dialog as a user does: opens folder, types the name (a list of quoted names
 // for several files; empty to take the folder itself) into the name box and accepts. A dialog

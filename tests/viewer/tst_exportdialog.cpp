@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
@@ -78,23 +77,10 @@ private:
         return dialog.exec();
     }
     // Presses Export inside the open dialog and returns the warning it raised, empty when none.
-    // The answer belongs to the dialog, so that it cannot outlive it and meet a later modal.
     static QString exportAndReadWarning(IQExportDialog *dialog)
     {
-        QString text;
-        QTimer::singleShot(0, dialog, [&text]() {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            text = box->text();
-            if (box->windowTitle() != QApplication::applicationDisplayName())
-                text = QStringLiteral("wrong title: ") + box->windowTitle();
-            if (box->standardButtons() != QMessageBox::Ok)
-                text = QStringLiteral("not an OK box");
-            box->button(QMessageBox::Ok)->click();
-        });
-        findNamed<QPushButton>(dialog, "convertButton")->click();
-        return text;
+        return BrvTest::clickAndReadWarning(dialog,
+                                            findNamed<QPushButton>(dialog, "convertButton"));
     }
 
 private slots:

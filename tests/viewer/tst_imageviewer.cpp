@@ -6,6 +6,7 @@
 
 #include "BrvTest.h"
 #include "ImageViewerV2.h"
+#include "ShownWidget.h"
 
 namespace {
 
@@ -20,12 +21,7 @@ std::unique_ptr<QPixmap> pixmapOf(const QSize &size, const QColor &color = Qt::d
 // A view of 800 x 600 on screen, as the viewer page shows it.
 std::unique_ptr<ImageViewerV2> shownView()
 {
-    auto view = std::make_unique<ImageViewerV2>();
-    view->resize(kViewSize);
-    view->show();
-    if (!QTest::qWaitForWindowExposed(view.get()))
-        return nullptr;
-    return view;
+    return BrvTest::shownWidget<ImageViewerV2>(kViewSize);
 }
 
 // The scroll position that points at the middle of the image, as fractions of its size.

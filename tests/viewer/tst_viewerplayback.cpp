@@ -10,6 +10,7 @@
 #include "ImageViewerV2.h"
 #include "QStdMovie.h"
 #include "ScriptedMovie.h"
+#include "ShownWidget.h"
 
 namespace {
 
@@ -19,12 +20,7 @@ const QRegularExpression kMovieError(QStringLiteral("^\\[Error\\] QMovie:"));
 
 std::unique_ptr<ImageViewerV2> shownView()
 {
-    auto view = std::make_unique<ImageViewerV2>();
-    view->resize(kViewSize);
-    view->show();
-    if (!QTest::qWaitForWindowExposed(view.get()))
-        return nullptr;
-    return view;
+    return BrvTest::shownWidget<ImageViewerV2>(kViewSize);
 }
 
 QColor shownColor(ImageViewerV2 *view)

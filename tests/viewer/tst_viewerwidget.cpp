@@ -5,6 +5,7 @@
 #include "BrvTest.h"
 #include "ImageViewerV2.h"
 #include "ScriptedMovie.h"
+#include "ShownWidget.h"
 #include "ViewerWidget.h"
 
 namespace {
@@ -20,12 +21,7 @@ std::unique_ptr<QPixmap> pixmapOf(const QSize &size, const QColor &color = Qt::d
 
 std::unique_ptr<ViewerWidget> shownHost()
 {
-    auto host = std::make_unique<ViewerWidget>();
-    host->resize(kViewSize);
-    host->show();
-    if (!QTest::qWaitForWindowExposed(host.get()))
-        return nullptr;
-    return host;
+    return BrvTest::shownWidget<ViewerWidget>(kViewSize);
 }
 
 ImageViewerV2 *viewOf(ViewerWidget *host)
