@@ -211,37 +211,26 @@ void swapPixels(uint8_t *pixels, int a, int b)
     std::memcpy(pixels + b * 4, &pa, 4);
 }
 
+// Branches, not masks: a photo's pixels come in runs, so which way the next one goes is well
+// predicted, and a branch then beats any arithmetic that avoids it.
 int partitionPixels(uint8_t *pixels, int left, int right, int component, int pivotIndex)
 {
     const uint8_t pivotValue = pixels[pivotIndex * 4 + component];
     swapPixels(pixels, pivotIndex, right - 1);
     int store = left;
-    // Equal values alternate sides so runs of one value stay balanced. Which way a pixel goes
-    // is as good as random, so the swap has no branch: a pixel that stays writes to a sink, and
-    // the pixel at the store position is carried in a register.
-    uint32_t stored;
-    std::memcpy(&stored, pixels + store * 4, 4);
-    uint32_t swapEqual = 0;
-    uint8_t sink[8];
+    bool swapEqual = false; // equal values alternate sides so runs of one value stay balanced
     for (int i = left; i < right - 1; ++i) {
-        uint32_t here;
-        std::memcpy(&here, pixels + i * 4, 4);
         const uint8_t value = pixels[i * 4 + component];
-        const uint32_t equal = value == pivotValue;
-        const uint32_t move = uint32_t(value < pivotValue) | (equal & swapEqual);
-        swapEqual ^= equal;
-        // Masks rather than conditions, which the compiler would turn back into branches.
-        const uintptr_t mask = uintptr_t(0) - uintptr_t(move);
-        const auto pick = [mask](uint8_t *moved, uint8_t *kept) {
-            return reinterpret_cast<uint8_t *>((reinterpret_cast<uintptr_t>(moved) & mask)
-                                               | (reinterpret_cast<uintptr_t>(kept) & ~mask));
-        };
-        std::memcpy(pick(pixels + store * 4, sink), &here, 4);
-        std::memcpy(pick(pixels + i * 4, sink + 4), &stored, 4);
-        store += int(move);
-        uint32_t next;
-        std::memcpy(&next, pixels + store * 4, 4);
-        stored = (next & uint32_t(mask)) | (stored & ~uint32_t(mask));
+        if (value < pivotValue) {
+            swapPixels(pixels, i, store);
+            ++store;
+        } else if (value == pivotValue) {
+            if (swapEqual) {
+                swapPixels(pixels, i, store);
+                ++store;
+            }
+            swapEqual = !swapEqual;
+        }
     }
     swapPixels(pixels, store, right - 1);
     return store;
