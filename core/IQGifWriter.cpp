@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -179,6 +180,18 @@ struct IQGifExactColors
         }
     }
 };
+
+// A thread running work, or an empty one when the system has no thread to give; the caller then
+// does the work itself.
+template <typename Work>
+std::thread startThread(const Work &work)
+{
+    try {
+        return std::thread(work);
+    } catch (const std::system_error &) {
+        return std::thread();
+    }
+}
 
 int maxInt(int a, int b)
 {
@@ -360,11 +373,14 @@ void splitPalette(uint8_t *pixels, int n, int first, int last, int splitEntry, i
     };
     if (spareThreads > 0 && n >= 2 * kMinPixelsPerSplitThread && last - splitEntry > 1) {
         const int rightThreads = (spareThreads - 1) / 2;
-        std::thread right(splitRight, rightThreads);
+        std::thread right = startThread([&splitRight, rightThreads] { splitRight(rightThreads); });
         splitPaletteRange(pixels, leftCount, first, splitEntry, splitEntry - splitDistance,
                           splitDistance / 2, 2 * node, forDither, palette,
                           spareThreads - 1 - rightThreads);
-        right.join();
+        if (right.joinable())
+            right.join();
+        else
+            splitRight(rightThreads);
         return;
     }
     splitPaletteRange(pixels, leftCount, first, splitEntry, splitEntry - splitDistance,
@@ -917,10 +933,16 @@ void forEachBand(int n, int bands, const Work &work)
     const auto bandStart = [n, bands](int band) { return int(int64_t(n) * band / bands); };
     std::vector<std::thread> helpers;
     helpers.reserve(size_t(bands - 1));
-    for (int band = 1; band < bands; ++band)
-        helpers.emplace_back([&work, band, bandStart] {
+    for (int band = 1; band < bands; ++band) {
+        const auto bandWork = [&work, band, bandStart] {
             work(band, bandStart(band), bandStart(band + 1));
-        });
+        };
+        std::thread helper = startThread(bandWork);
+        if (helper.joinable())
+            helpers.push_back(std::move(helper));
+        else
+            bandWork();
+    }
     work(0, 0, bandStart(1));
     for (std::thread &helper : helpers)
         helper.join();
@@ -1112,10 +1134,13 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
     tables->pendingPalette = palette;
     Tables *t = tables.get();
     FILE *out = file;
-    t->pendingBlock = std::thread([t, out, indices, width, height, clampedDelay] {
+    const auto writeBlock = [t, out, indices, width, height, clampedDelay] {
         writeImageBlock(out, &t->dictionary, &t->codes, indices, 0, 0, width, height,
                         clampedDelay, t->pendingPalette);
-    });
+    };
+    t->pendingBlock = startThread(writeBlock);
+    if (!t->pendingBlock.joinable())
+        writeBlock();
     tables->nextIndices ^= 1;
     return ok;
 }
