@@ -102,8 +102,12 @@ private slots:
         const QList<QImage::Format> formats = {
             QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
             QImage::Format_RGBA8888, QImage::Format_RGB888, QImage::Format_Indexed8};
-        // Odd sides, one row or column, and one large enough to be turned in bands.
-        const QList<QSize> sizes = {QSize(7, 5), QSize(1, 9), QSize(13, 1), QSize(1283, 977)};
+        // Odd sides, one row or column, and large ones turned in bands: with turned rows of a
+        // multiple of four pixels (16 bytes), the bands take the path that passes the cache by,
+        // with rows left over at the ends of bands and columns left over at the end.
+        const QList<QSize> sizes = {QSize(7, 5),       QSize(1, 9),      QSize(13, 1),
+                                    QSize(1283, 977),  QSize(1283, 976), QSize(1500, 1100),
+                                    QSize(20, 12)};
         for (const QImage::Format format : formats) {
             for (const QSize &size : sizes) {
                 for (const int angle : {90, 270}) {
