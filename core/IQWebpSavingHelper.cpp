@@ -20,19 +20,41 @@ bool makeConfig(WebPConfig *config, int lossless, int quality)
         return false;
     config->lossless = lossless;
     config->quality = float(quality);
+    // A second thread for the analysis pass: the bytes are the same as with one.
+    config->thread_level = 1;
     // Checked here, so that a first frame that waits is refused as soon as it is given.
     return WebPValidateConfig(config);
 }
 
-// Format_ARGB32 lies in memory as blue, green, red, alpha.
-bool importPicture(WebPPicture *picture, const QImage &argb)
+// Whether libwebp takes the frame's pixels as they lie in memory.
+bool isImportable(QImage::Format format)
 {
-    if (argb.isNull() || !WebPPictureInitInternal(picture, WEBP_ENCODER_ABI_VERSION))
+    return format == QImage::Format_ARGB32 || format == QImage::Format_RGB32
+           || format == QImage::Format_RGBA8888 || format == QImage::Format_RGBX8888;
+}
+
+// The frame's pixels as they lie in memory: ARGB32 and RGB32 as blue, green, red and alpha (or
+// an unused byte), RGBA8888 and RGBX8888 as red, green, blue and alpha (or unused).
+bool importPicture(WebPPicture *picture, const QImage &frame)
+{
+    if (frame.isNull() || !isImportable(frame.format())
+        || !WebPPictureInitInternal(picture, WEBP_ENCODER_ABI_VERSION))
         return false;
     picture->use_argb = 1;
-    picture->width = argb.width();
-    picture->height = argb.height();
-    return WebPPictureImportBGRA(picture, argb.constBits(), argb.bytesPerLine());
+    picture->width = frame.width();
+    picture->height = frame.height();
+    const uint8_t *bits = frame.constBits();
+    const int stride = frame.bytesPerLine();
+    switch (frame.format()) {
+    case QImage::Format_ARGB32:
+        return WebPPictureImportBGRA(picture, bits, stride);
+    case QImage::Format_RGB32:
+        return WebPPictureImportBGRX(picture, bits, stride);
+    case QImage::Format_RGBA8888:
+        return WebPPictureImportRGBA(picture, bits, stride);
+    default:
+        return WebPPictureImportRGBX(picture, bits, stride);
+    }
 }
 } // namespace
 
@@ -67,12 +89,12 @@ bool IQWebpSavingHelper::begin(int width, int height, const QString &path)
     return true;
 }
 
-bool IQWebpSavingHelper::addToAnimation(const QImage &argb, int startTime, int lossless,
+bool IQWebpSavingHelper::addToAnimation(const QImage &pixels, int startTime, int lossless,
                                         int quality)
 {
     WebPConfig config;
     WebPPicture picture;
-    if (!makeConfig(&config, lossless, quality) || !importPicture(&picture, argb))
+    if (!makeConfig(&config, lossless, quality) || !importPicture(&picture, pixels))
         return false;
     const bool ok = WebPAnimEncoderAdd(encoder.get(), &picture, startTime, &config);
     WebPPictureFree(&picture);
@@ -87,18 +109,19 @@ bool IQWebpSavingHelper::addFrame(QImage &frame, int duration, int lossless, int
     WebPConfig config;
     if (!frame.isNull() && makeConfig(&config, lossless, quality)) {
         fitToCanvas(frame, width, height);
-        const QImage argb = frame.format() == QImage::Format_ARGB32
-                                ? frame
-                                : frame.convertToFormat(QImage::Format_ARGB32);
-        if (!argb.isNull()) {
+        // Other formats (premultiplied, fewer bits) are unpacked to plain 32-bit pixels first.
+        const QImage pixels = isImportable(frame.format())
+                                  ? frame
+                                  : frame.convertToFormat(QImage::Format_ARGB32);
+        if (!pixels.isNull()) {
             if (frames == 0) {
-                firstFrame = argb;
+                firstFrame = pixels;
                 firstLossless = lossless;
                 firstQuality = quality;
                 ok = true;
             } else {
                 ok = (frames > 1 || addToAnimation(firstFrame, 0, firstLossless, firstQuality))
-                     && addToAnimation(argb, timestamp, lossless, quality);
+                     && addToAnimation(pixels, timestamp, lossless, quality);
                 firstFrame = QImage();
             }
         }

@@ -37,7 +37,7 @@ private:
     };
 
     void discard();
-    bool addToAnimation(const QImage &argb, int startTime, int lossless, int quality);
+    bool addToAnimation(const QImage &pixels, int startTime, int lossless, int quality);
     bool writeStill();
     bool writeAnimation();
 

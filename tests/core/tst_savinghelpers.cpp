@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QCryptographicHash>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -64,6 +65,30 @@ QList<QImage> readAll(const QString &path, QList<int> *delays = nullptr)
             delays->append(reader.nextImageDelay());
     }
     return frames;
+}
+
+// Smooth ramps with a little grain; with alpha, a clear corner and a translucent band. shift
+// moves the picture, so that each frame of an animation differs.
+QImage webpFrame(const QSize &size, QImage::Format format, bool alpha, int shift)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    quint32 state = 99u + quint32(shift);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            int a = 255;
+            if (alpha && x + y < size.width() / 3)
+                a = 0;
+            else if (alpha && y > size.height() / 2 && y < size.height() / 2 + 12)
+                a = 100 + x % 100;
+            line[x] = qRgba((x * 3 + shift * 7) & 255, (y * 2 + int(state & 7)) & 255,
+                            (x ^ y) & 255, a);
+        }
+    }
+    return image.convertToFormat(format);
 }
 
 void addFormatRows()
@@ -391,6 +416,84 @@ private slots:
             QVERIFY(decode.waitForFinished(10000));
             QCOMPARE(decode.exitCode(), 0);
         }
+    }
+
+    // The bytes of still and animated, lossy and lossless files, with and without alpha, from
+    // each kind of frame the helper is given: a faster road to libwebp must not change them.
+    void webpOutputIsStable_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("alpha");
+        QTest::addColumn<int>("frameCount");
+        QTest::addColumn<int>("lossless");
+        QTest::addColumn<QSize>("canvas");
+        QTest::addColumn<QSize>("frameSize");
+        QTest::addColumn<QByteArray>("md5");
+        const QSize canvas(160, 120);
+        const auto row = [](const char *name, QImage::Format format, bool alpha, int frames,
+                            int lossless, const QSize &size, const char *md5) {
+            QTest::newRow(name) << int(format) << alpha << frames << lossless << size << size
+                                << QByteArray(md5);
+        };
+        row("still lossy, RGB32", QImage::Format_RGB32, false, 1, 0, canvas,
+            "cb7d5a5335b4be248a76134b1c387d82");
+        row("still lossless, RGB32", QImage::Format_RGB32, false, 1, 1, canvas,
+            "423b6331f00cdf4fb77ac9bec74308df");
+        row("still lossy, ARGB32, alpha", QImage::Format_ARGB32, true, 1, 0, canvas,
+            "8f6c7332098607d6f481d66e0f51612e");
+        row("still lossless, ARGB32, alpha", QImage::Format_ARGB32, true, 1, 1, canvas,
+            "dc95919745b99c18122cc02801d995f7");
+        row("still lossy, ARGB32, opaque", QImage::Format_ARGB32, false, 1, 0, canvas,
+            "cb7d5a5335b4be248a76134b1c387d82");
+        row("still lossy, RGBA8888, alpha", QImage::Format_RGBA8888, true, 1, 0, canvas,
+            "8f6c7332098607d6f481d66e0f51612e");
+        row("still lossless, RGBA8888, alpha", QImage::Format_RGBA8888, true, 1, 1, canvas,
+            "dc95919745b99c18122cc02801d995f7");
+        row("still lossy, RGBX8888", QImage::Format_RGBX8888, false, 1, 0, canvas,
+            "cb7d5a5335b4be248a76134b1c387d82");
+        row("still lossless, premultiplied, alpha", QImage::Format_ARGB32_Premultiplied, true,
+            1, 1, canvas, "0e41082ac6fee1b933bedb543a9472cd");
+        row("still lossy, RGB888", QImage::Format_RGB888, false, 1, 0, canvas,
+            "cb7d5a5335b4be248a76134b1c387d82");
+        row("still lossy, large", QImage::Format_RGB32, false, 1, 0, QSize(900, 700),
+            "4fa7320a87c78646ec2c22a4f4e677eb");
+        row("still lossless, large, alpha", QImage::Format_ARGB32, true, 1, 1, QSize(700, 500),
+            "09f9ef0f5cb598bea61fa99024be650c");
+        row("animation lossy, RGB32", QImage::Format_RGB32, false, 3, 0, canvas,
+            "a63e3d4541339a9da80ab73e7f222e91");
+        row("animation lossless, ARGB32, alpha", QImage::Format_ARGB32, true, 3, 1, canvas,
+            "27e24181f03cd2afb21d61d86d05bd15");
+        row("animation lossy, RGBA8888, alpha", QImage::Format_RGBA8888, true, 3, 0, canvas,
+            "27af5130e218cd6d1f846efdfbe2059c");
+        row("animation lossy, premultiplied, alpha", QImage::Format_ARGB32_Premultiplied, true,
+            3, 0, canvas, "5a4881bf6f581cf40ae86489c2e81e44");
+        QTest::newRow("animation lossy, fitted frames")
+            << int(QImage::Format_RGB32) << false << 3 << 0 << canvas << QSize(200, 120)
+            << QByteArray("aafc10f71912083c27e1aca6c4d71e32");
+        row("animation lossy, large", QImage::Format_RGB32, false, 2, 0, QSize(900, 700),
+            "50ea511f993e2b8e674e6fc612778b4c");
+    }
+    void webpOutputIsStable()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, alpha);
+        QFETCH(int, frameCount);
+        QFETCH(int, lossless);
+        QFETCH(QSize, canvas);
+        QFETCH(QSize, frameSize);
+        QFETCH(QByteArray, md5);
+        const QString path = folder->filePath(QStringLiteral("stable.webp"));
+        IQWebpSavingHelper helper;
+        QVERIFY(helper.begin(canvas.width(), canvas.height(), path));
+        for (int i = 0; i < frameCount; ++i) {
+            QImage frame = webpFrame(frameSize, QImage::Format(format), alpha, i);
+            QVERIFY(helper.addFrame(frame, 80, lossless, 80));
+        }
+        QVERIFY(helper.end());
+        const QByteArray digest =
+            QCryptographicHash::hash(BrvTest::fileContents(path), QCryptographicHash::Md5)
+                .toHex();
+        QCOMPARE(digest, md5);
     }
 
     // Indices past the colour table are written as opaque black, which Qt's conversions also
