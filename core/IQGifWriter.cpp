@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -180,6 +181,18 @@ struct IQGifExactColors
     }
 };
 
+// A thread running work, or an empty one when the system has no thread to give; the caller then
+// does the work itself.
+template <typename Work>
+std::thread startThread(const Work &work)
+{
+    try {
+        return std::thread(work);
+    } catch (const std::system_error &) {
+        return std::thread();
+    }
+}
+
 int maxInt(int a, int b)
 {
     return a > b ? a : b;
@@ -211,37 +224,26 @@ void swapPixels(uint8_t *pixels, int a, int b)
     std::memcpy(pixels + b * 4, &pa, 4);
 }
 
+// Branches, not masks: a photo's pixels come in runs, so which way the next one goes is well
+// predicted, and a branch then beats any arithmetic that avoids it.
 int partitionPixels(uint8_t *pixels, int left, int right, int component, int pivotIndex)
 {
     const uint8_t pivotValue = pixels[pivotIndex * 4 + component];
     swapPixels(pixels, pivotIndex, right - 1);
     int store = left;
-    // Equal values alternate sides so runs of one value stay balanced. Which way a pixel goes
-    // is as good as random, so the swap has no branch: a pixel that stays writes to a sink, and
-    // the pixel at the store position is carried in a register.
-    uint32_t stored;
-    std::memcpy(&stored, pixels + store * 4, 4);
-    uint32_t swapEqual = 0;
-    uint8_t sink[8];
+    bool swapEqual = false; // equal values alternate sides so runs of one value stay balanced
     for (int i = left; i < right - 1; ++i) {
-        uint32_t here;
-        std::memcpy(&here, pixels + i * 4, 4);
         const uint8_t value = pixels[i * 4 + component];
-        const uint32_t equal = value == pivotValue;
-        const uint32_t move = uint32_t(value < pivotValue) | (equal & swapEqual);
-        swapEqual ^= equal;
-        // Masks rather than conditions, which the compiler would turn back into branches.
-        const uintptr_t mask = uintptr_t(0) - uintptr_t(move);
-        const auto pick = [mask](uint8_t *moved, uint8_t *kept) {
-            return reinterpret_cast<uint8_t *>((reinterpret_cast<uintptr_t>(moved) & mask)
-                                               | (reinterpret_cast<uintptr_t>(kept) & ~mask));
-        };
-        std::memcpy(pick(pixels + store * 4, sink), &here, 4);
-        std::memcpy(pick(pixels + i * 4, sink + 4), &stored, 4);
-        store += int(move);
-        uint32_t next;
-        std::memcpy(&next, pixels + store * 4, 4);
-        stored = (next & uint32_t(mask)) | (stored & ~uint32_t(mask));
+        if (value < pivotValue) {
+            swapPixels(pixels, i, store);
+            ++store;
+        } else if (value == pivotValue) {
+            if (swapEqual) {
+                swapPixels(pixels, i, store);
+                ++store;
+            }
+            swapEqual = !swapEqual;
+        }
     }
     swapPixels(pixels, store, right - 1);
     return store;
@@ -371,11 +373,14 @@ void splitPalette(uint8_t *pixels, int n, int first, int last, int splitEntry, i
     };
     if (spareThreads > 0 && n >= 2 * kMinPixelsPerSplitThread && last - splitEntry > 1) {
         const int rightThreads = (spareThreads - 1) / 2;
-        std::thread right(splitRight, rightThreads);
+        std::thread right = startThread([&splitRight, rightThreads] { splitRight(rightThreads); });
         splitPaletteRange(pixels, leftCount, first, splitEntry, splitEntry - splitDistance,
                           splitDistance / 2, 2 * node, forDither, palette,
                           spareThreads - 1 - rightThreads);
-        right.join();
+        if (right.joinable())
+            right.join();
+        else
+            splitRight(rightThreads);
         return;
     }
     splitPaletteRange(pixels, leftCount, first, splitEntry, splitEntry - splitDistance,
@@ -928,10 +933,16 @@ void forEachBand(int n, int bands, const Work &work)
     const auto bandStart = [n, bands](int band) { return int(int64_t(n) * band / bands); };
     std::vector<std::thread> helpers;
     helpers.reserve(size_t(bands - 1));
-    for (int band = 1; band < bands; ++band)
-        helpers.emplace_back([&work, band, bandStart] {
+    for (int band = 1; band < bands; ++band) {
+        const auto bandWork = [&work, band, bandStart] {
             work(band, bandStart(band), bandStart(band + 1));
-        });
+        };
+        std::thread helper = startThread(bandWork);
+        if (helper.joinable())
+            helpers.push_back(std::move(helper));
+        else
+            bandWork();
+    }
     work(0, 0, bandStart(1));
     for (std::thread &helper : helpers)
         helper.join();
@@ -1123,10 +1134,13 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
     tables->pendingPalette = palette;
     Tables *t = tables.get();
     FILE *out = file;
-    t->pendingBlock = std::thread([t, out, indices, width, height, clampedDelay] {
+    const auto writeBlock = [t, out, indices, width, height, clampedDelay] {
         writeImageBlock(out, &t->dictionary, &t->codes, indices, 0, 0, width, height,
                         clampedDelay, t->pendingPalette);
-    });
+    };
+    t->pendingBlock = startThread(writeBlock);
+    if (!t->pendingBlock.joinable())
+        writeBlock();
     tables->nextIndices ^= 1;
     return ok;
 }
