@@ -128,8 +128,14 @@ QImage IQConvertEngine::process(QImage image)
     }
     if (mirrorX || mirrorY)
         result = result.mirrored(mirrorX, mirrorY);
-    if (angle != 0)
-        result = IQImageUtils::quarterTurned(result, angle);
+    if (angle != 0) {
+        QImage turned = IQImageUtils::quarterTurned(result, angle, &turnStorage);
+        // The image before the turn is this engine's alone when it was scaled or mirrored
+        // here, or moved in by a caller that keeps no copy: its memory serves the next turn.
+        if (result.isDetached())
+            turnStorage = std::move(result);
+        result = std::move(turned);
+    }
 
     const bool border = settings->borderEnabled && settings->borderWidth > 0;
     const bool text = settings->textEnabled && !settings->text.trimmed().isEmpty();

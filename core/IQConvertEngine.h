@@ -49,4 +49,7 @@ private:
     // The watermark scaled and faded once, at the first watermark drawn, then reused for every
     // image of this engine. An image rather than a pixmap: engines run on worker threads.
     std::unique_ptr<QImage> stampPixmap;
+    // The last image that was turned, which nobody needs any more: the next turn of an image
+    // of its size writes into its memory rather than into pages the system must first hand out.
+    QImage turnStorage;
 };

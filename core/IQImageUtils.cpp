@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #ifdef __SSE2__
@@ -143,7 +144,7 @@ double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, b
     return ratio;
 }
 
-QImage quarterTurned(const QImage &image, int angle)
+QImage quarterTurned(const QImage &image, int angle, QImage *storage)
 {
     Q_ASSERT(angle == 90 || angle == 270);
     if (image.isNull() || image.depth() != 32 || image.colorCount() > 0)
@@ -151,7 +152,22 @@ QImage quarterTurned(const QImage &image, int angle)
 
     const int w = image.width();
     const int h = image.height();
-    QImage turned(h, w, image.format());
+    QImage turned;
+    if (storage && !storage->isNull() && storage->isDetached()
+        && storage->format() == image.format()
+        && qint64(storage->width()) * storage->height() == qint64(w) * h
+        && storage->bytesPerLine() == storage->width() * 4) {
+        // The turned image owns the storage image from here on and frees it with its pixels.
+        auto *owner = new QImage(std::move(*storage));
+        *storage = QImage();
+        turned = QImage(
+            owner->bits(), h, w, h * 4, image.format(),
+            [](void *info) { delete static_cast<QImage *>(info); }, owner);
+        if (turned.isNull())
+            delete owner;
+    } else {
+        turned = QImage(h, w, image.format());
+    }
     if (turned.isNull())
         return turned;
     turned.setDotsPerMeterX(image.dotsPerMeterX());

@@ -260,6 +260,49 @@ private slots:
         QCOMPARE(engine.process(source).pixel(0, 0), qRgba(255, 0, 0, 255));
     }
 
+    // An engine turns each image into the memory of the image it turned before, which nobody
+    // holds any more: every result keeps its pixels while later ones are made, whether the
+    // images were scaled, moved in or are still the caller's.
+    void turnsKeepEveryResult_data()
+    {
+        QTest::addColumn<bool>("resize");
+        QTest::addColumn<bool>("moveIn");
+        QTest::newRow("scaled") << true << false;
+        QTest::newRow("moved in") << false << true;
+        QTest::newRow("the caller's") << false << false;
+    }
+    void turnsKeepEveryResult()
+    {
+        QFETCH(bool, resize);
+        QFETCH(bool, moveIn);
+        auto settings = neutralSettings();
+        settings->rotateMode = 2;
+        settings->resizeEnabled = resize;
+        settings->resizeMode = 0;
+        settings->resizeWidth = 60;
+        IQConvertEngine engine(settings.get());
+        QList<QImage> sources;
+        QList<QImage> results;
+        QList<QImage> expected;
+        for (quint32 seed = 1; seed <= 4; ++seed) {
+            sources.append(BrvTest::noiseImage(80, 100, seed));
+            // Moved in, a copy of its own that the engine may keep.
+            QImage input = moveIn ? sources.last().copy() : sources.last();
+            results.append(moveIn ? engine.process(std::move(input)) : engine.process(input));
+            expected.append(results.last().copy());
+        }
+        for (int i = 0; i < results.size(); ++i) {
+            QCOMPARE(results[i], expected[i]);
+            QCOMPARE(sources[i], BrvTest::noiseImage(80, 100, quint32(i + 1)));
+        }
+        // The pixels are those of a turn without storage.
+        const QImage last = resize ? sources.last().scaled(48, 60, Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation)
+                                   : sources.last();
+        QCOMPARE(results.last().convertToFormat(QImage::Format_ARGB32),
+                 last.transformed(QTransform().rotate(90)).convertToFormat(QImage::Format_ARGB32));
+    }
+
     void turnAndResizeLandOnTheTarget_data()
     {
         QTest::addColumn<int>("rotateMode");

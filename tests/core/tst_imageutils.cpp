@@ -146,6 +146,21 @@ private slots:
         QCOMPARE(turned.devicePixelRatio(), expected.devicePixelRatio());
         QCOMPARE(turned.textKeys(), expected.textKeys());
         QCOMPARE(turned.text(QStringLiteral("Comment")), expected.text(QStringLiteral("Comment")));
+
+        // Written into storage of as many pixels, the same image; other storage is left alone.
+        QImage storage(size.height(), size.width(), source.format());
+        storage.fill(Qt::red);
+        const bool fits = source.depth() == 32 && source.colorCount() == 0;
+        const QImage intoStorage = IQImageUtils::quarterTurned(source, angle, &storage);
+        QVERIFY(intoStorage == expected);
+        QCOMPARE(intoStorage.dotsPerMeterX(), expected.dotsPerMeterX());
+        QCOMPARE(intoStorage.text(QStringLiteral("Comment")),
+                 expected.text(QStringLiteral("Comment")));
+        QCOMPARE(storage.isNull(), fits);
+        QImage shared(size, source.format());
+        const QImage holder = shared;
+        IQImageUtils::quarterTurned(source, angle, &shared);
+        QVERIFY(!shared.isNull());
     }
 };
 
