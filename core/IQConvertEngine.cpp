@@ -26,6 +26,11 @@ enum ResizeMode {
     kResizeFree = 3,
 };
 
+// The largest image an engine keeps for its next turn to write into (32 MiB): enough for the
+// resized photos of a batch, while engines on every core that turn large sources unresized
+// do not hold a large image each between their images.
+constexpr qint64 kMaxTurnStoragePixels = 8 * 1024 * 1024;
+
 constexpr int kTextMeasureFlags = Qt::TextWordWrap | Qt::TextDontClip;
 constexpr int kTextGrowthPixels = 4;
 constexpr int kTextGrowthSteps = 100;
@@ -132,8 +137,11 @@ QImage IQConvertEngine::process(QImage image)
         QImage turned = IQImageUtils::quarterTurned(result, angle, &turnStorage);
         // The image before the turn is this engine's alone when it was scaled or mirrored
         // here, or moved in by a caller that keeps no copy: its memory serves the next turn.
-        if (result.isDetached())
+        const qint64 pixels = qint64(result.width()) * result.height();
+        if (result.isDetached() && pixels <= kMaxTurnStoragePixels)
             turnStorage = std::move(result);
+        else
+            turnStorage = QImage();
         result = std::move(turned);
     }
 
