@@ -375,9 +375,12 @@ private slots:
         QVERIFY(load(view.get(), std::move(movie)).movie);
         QCOMPARE(durations.at(0).at(0).toInt(), 100);
         QTRY_VERIFY(shownAt.size() >= 3);
-        // Played at the decoding speed, they would follow each other at once.
-        QVERIFY2(shownAt[1] - shownAt[0] >= 95, qPrintable(QString::number(shownAt[1] - shownAt[0])));
-        QVERIFY2(shownAt[2] - shownAt[1] >= 95, qPrintable(QString::number(shownAt[2] - shownAt[1])));
+        // Played at the decoding speed, they would follow each other at once, and at their own
+        // delay within 10 ms. The bound leaves room for a frame shown late on a loaded machine,
+        // which brings the next one closer to it.
+        QVERIFY2(shownAt[1] - shownAt[0] >= 60, qPrintable(QString::number(shownAt[1] - shownAt[0])));
+        QVERIFY2(shownAt[2] - shownAt[1] >= 60, qPrintable(QString::number(shownAt[2] - shownAt[1])));
+        QVERIFY2(shownAt[2] - shownAt[0] >= 150, qPrintable(QString::number(shownAt[2] - shownAt[0])));
     }
 
     void differentSizeRefitsSameSizeKeepsZoom()
