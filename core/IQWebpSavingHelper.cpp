@@ -35,12 +35,12 @@ bool isImportable(QImage::Format format)
 
 // The frame's pixels as they lie in memory: ARGB32 and RGB32 as blue, green, red and alpha (or
 // an unused byte), RGBA8888 and RGBX8888 as red, green, blue and alpha (or unused).
-bool importPicture(WebPPicture *picture, const QImage &frame)
+bool importPicture(WebPPicture *picture, const QImage &frame, bool toYuv = false)
 {
     if (frame.isNull() || !isImportable(frame.format())
         || !WebPPictureInitInternal(picture, WEBP_ENCODER_ABI_VERSION))
         return false;
-    picture->use_argb = 1;
+    picture->use_argb = toYuv ? 0 : 1;
     picture->width = frame.width();
     picture->height = frame.height();
     const uint8_t *bits = frame.constBits();
@@ -136,7 +136,10 @@ bool IQWebpSavingHelper::writeStill()
 {
     WebPConfig config;
     WebPPicture picture;
-    if (!makeConfig(&config, firstLossless, firstQuality) || !importPicture(&picture, firstFrame))
+    // A lossy still is encoded from YUV: taken straight from the pixels, as the encoder would
+    // take it from a copy of them.
+    if (!makeConfig(&config, firstLossless, firstQuality)
+        || !importPicture(&picture, firstFrame, !firstLossless))
         return false;
     WebPMemoryWriter writer;
     WebPMemoryWriterInit(&writer);
