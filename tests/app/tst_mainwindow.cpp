@@ -206,21 +206,7 @@ private slots:
         MainWindow window;
         window.show();
         auto choose = [this](const QStringList &names) {
-            BrvTest::answerNextModal([this, names](QWidget *modal) {
-                auto *fd = qobject_cast<QFileDialog *>(modal);
-                if (!fd) {
-                    modal->close();
-                    return;
-                }
-                if (names.isEmpty()) {
-                    fd->reject();
-                    return;
-                }
-                QStringList quoted;
-                for (const QString &name : names)
-                    quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
-                BrvTest::acceptFileDialog(fd, dir.path(), quoted.join(QLatin1Char(' ')));
-            });
+            BrvTest::answerNextFileDialog(dir.path(), names);
         };
         choose({});
         window.openAction()->trigger();

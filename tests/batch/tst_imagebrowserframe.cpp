@@ -223,22 +223,7 @@ private slots:
 
         IQImageBrowserFrame page;
         auto chooseFiles = [&dir](const QStringList &names) {
-            BrvTest::answerNextModal([&dir, names](QWidget *modal) {
-                auto *fd = qobject_cast<QFileDialog *>(modal);
-                if (!fd) {
-                    modal->close();
-                    return;
-                }
-                if (names.isEmpty()) {
-                    fd->reject();
-                    return;
-                }
-                // Typed names, as a user types them: no wait for the folder's listing.
-                QStringList quoted;
-                for (const QString &name : names)
-                    quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
-                BrvTest::acceptFileDialog(fd, dir.path(), quoted.join(QLatin1Char(' ')));
-            });
+            BrvTest::answerNextFileDialog(dir.path(), names);
         };
 
         // Cancelled: nothing changes.

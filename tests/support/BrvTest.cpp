@@ -173,6 +173,25 @@ void acceptFileDialog(QFileDialog *dialog, const QString &folder, const QString 
         dialog->reject();
 }
 
+void answerNextFileDialog(const QString &folder, const QStringList &names)
+{
+    answerNextModal([folder, names](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog) {
+            modal->close();
+            return;
+        }
+        if (names.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        QStringList quoted;
+        for (const QString &name : names)
+            quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
+        acceptFileDialog(dialog, folder, quoted.join(QLatin1Char(' ')));
+    });
+}
+
 QImage gradientImage(int width, int height, QImage::Format format)
 {
     QImage image(width, height, QImage::Format_ARGB32);

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -56,6 +57,11 @@ QString clickAndReadWarning(QWidget *dialog, QAbstractButton *button);
 // for several files; empty to take the folder itself) into the name box and accepts. A dialog
 // that refuses the answer is rejected, so a test fails on its checks instead of hanging.
 void acceptFileDialog(QFileDialog *dialog, const QString &folder, const QString &typedName);
+
+// Answers the next modal, a file dialog, with names of folder typed as a user types them
+// (quoted, no wait for the folder's listing); cancels it when names is empty. Any other
+// modal is closed.
+void answerNextFileDialog(const QString &folder, const QStringList &names);
 
 // An image whose every pixel differs from its neighbours: red grows along x, green along y.
 QImage gradientImage(int width, int height, QImage::Format format = QImage::Format_ARGB32);
