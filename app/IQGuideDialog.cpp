@@ -1,6 +1,6 @@
 #include "IQGuideDialog.h"
 
-#include "IQSettings.h"
+#include "settings/IQSettings.h"
 #include "ui_IQGuideDialog.h"
 
 IQGuideDialog::IQGuideDialog(QWidget *parent)

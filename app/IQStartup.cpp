@@ -6,8 +6,8 @@
 
 #include "IQAppInfo.h"
 #include "IQTranslators.h"
-#include "QHEICMovie.h"
-#include "QStdMovie.h"
+#include "documents/QHEICMovie.h"
+#include "documents/QStdMovie.h"
 
 namespace {
 constexpr int kFontPixelSize = 13;

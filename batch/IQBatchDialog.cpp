@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "IQBatchSettings.h"
-#include "IQFileUtils.h"
-#include "IQSettings.h"
+#include "settings/IQBatchSettings.h"
+#include "documents/IQFileUtils.h"
+#include "settings/IQSettings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "IQBorderFrame.h"
 #include "ui_IQBorderFrame.h"
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 IQBorderFrame::IQBorderFrame(QWidget *parent)
     : IQBatchModuleFrame(parent)

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QListWidget>
 
-#include "IQIconReadThread.h"
+#include "workers/IQIconReadThread.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <unordered_map>
 
-#include "IQThumbnailJobs.h"
+#include "workers/IQThumbnailJobs.h"
 
 class IQIconReadThread;
 class QIcon;

@@ -9,11 +9,11 @@
 #include "IQBatchDialog.h"
 #include "IQBatchOptionFrame.h"
 #include "IQBatchProgressDialog.h"
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
-#include "IQConvertThread.h"
-#include "IQFileUtils.h"
-#include "IQSettings.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "workers/IQConvertThread.h"
+#include "documents/IQFileUtils.h"
+#include "settings/IQSettings.h"
 
 namespace {
 

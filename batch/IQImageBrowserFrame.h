@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "IQConvertThread.h"
+#include "workers/IQConvertThread.h"
 #include "IQFileBrowserFrame.h"
 
 namespace Ui {

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 IQImageStampFrame::IQImageStampFrame(QWidget *parent)
     : IQWatermarkFrame(parent)

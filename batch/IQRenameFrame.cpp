@@ -4,7 +4,7 @@
 #include <QRegExp>
 #include <QRegExpValidator>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 namespace {
 

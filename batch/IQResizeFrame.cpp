@@ -3,7 +3,7 @@
 
 #include <QIntValidator>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QButtonGroup>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 IQRotateFrame::IQRotateFrame(QWidget *parent)
     : IQBatchModuleFrame(parent)

@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QIntValidator>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 namespace {
 

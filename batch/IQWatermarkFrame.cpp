@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 
 IQWatermarkFrame::IQWatermarkFrame(QWidget *parent)
     : IQBatchModuleFrame(parent)

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "IQGifWriter.h"
+#include "writers/IQGifWriter.h"
 
 // The animated GIFs the playback benchmarks play: frames that differ from the last everywhere
 // a little, so that the decoder has real work.

@@ -11,9 +11,9 @@
 #include <ctime>
 #include <vector>
 
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
-#include "IQImageUtils.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "imaging/IQImageUtils.h"
 
 namespace {
 

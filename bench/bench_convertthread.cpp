@@ -32,11 +32,11 @@
 
 #include <sys/resource.h>
 
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
-#include "IQConvertThread.h"
-#include "IQImageSavingHelper.h"
-#include "IQWebpSavingHelper.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "workers/IQConvertThread.h"
+#include "writers/IQImageSavingHelper.h"
+#include "writers/IQWebpSavingHelper.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include <cstdio>
 
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQEditingFrame.h"
 #include "MovingGif.h"
 #include "ViewerWidget.h"

@@ -18,13 +18,13 @@
 #include <functional>
 #include <memory>
 
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
-#include "IQConvertThread.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "workers/IQConvertThread.h"
 #include "IQExportOptions.h"
 #include "IQExportThread.h"
-#include "IQGifSavingHelper.h"
-#include "IQImageFile.h"
+#include "writers/IQGifSavingHelper.h"
+#include "documents/IQImageFile.h"
 
 namespace {
 

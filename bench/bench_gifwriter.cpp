@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "IQGifWriter.h"
+#include "writers/IQGifWriter.h"
 
 namespace {
 

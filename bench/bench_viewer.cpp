@@ -22,7 +22,7 @@
 
 #include "ImageViewerV2.h"
 #include "MovingGif.h"
-#include "QStdMovie.h"
+#include "documents/QStdMovie.h"
 #include "ViewerWidget.h"
 
 namespace {

@@ -1,10 +1,10 @@
 # brv_add_library(name LIBS ... [EXCLUDE file ...]): one static library from every source and
-# form in the calling folder but the excluded ones. New files are picked up without touching the
+# form in the calling folder and its sub-folders but the excluded ones. New files are picked up without touching the
 # folder's CMakeLists.txt; a folder that has no sources yet gives an interface library with the
 # same links.
 function(brv_add_library name)
   cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)

@@ -10,18 +10,18 @@
 
 #include <algorithm>
 
-#include "DocumentInfo.h"
-#include "IQBatchSettings.h"
+#include "documents/DocumentInfo.h"
+#include "settings/IQBatchSettings.h"
 #include "IQBatchProgressDialog.h"
-#include "IQConvertEngine.h"
+#include "imaging/IQConvertEngine.h"
 #include "IQExportDialog.h"
 #include "IQExportThread.h"
-#include "IQIconReadThread.h"
-#include "IQImageConvertThread.h"
-#include "IQImageFile.h"
-#include "IQImageReadThread.h"
-#include "IQSettings.h"
-#include "QMovieProxy.h"
+#include "workers/IQIconReadThread.h"
+#include "workers/IQImageConvertThread.h"
+#include "documents/IQImageFile.h"
+#include "workers/IQImageReadThread.h"
+#include "settings/IQSettings.h"
+#include "documents/QMovieProxy.h"
 #include "QWaitingDialog.h"
 #include "ViewerWidget.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "IQImageFrameV2.h"
-#include "IQThumbnailJobs.h"
+#include "workers/IQThumbnailJobs.h"
 
 namespace Ui {
 class IQEditingFrame;

@@ -9,10 +9,10 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
-#include "IQBatchSettings.h"
-#include "IQFileUtils.h"
-#include "IQImageFile.h"
-#include "IQSettings.h"
+#include "settings/IQBatchSettings.h"
+#include "documents/IQFileUtils.h"
+#include "documents/IQImageFile.h"
+#include "settings/IQSettings.h"
 
 namespace {
 

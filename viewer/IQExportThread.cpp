@@ -5,14 +5,14 @@
 
 #include <utility>
 
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
 #include "IQExportDialog.h"
-#include "IQFileUtils.h"
-#include "IQGifSavingHelper.h"
-#include "IQImageFile.h"
-#include "IQImageSavingHelper.h"
-#include "IQWebpSavingHelper.h"
+#include "documents/IQFileUtils.h"
+#include "writers/IQGifSavingHelper.h"
+#include "documents/IQImageFile.h"
+#include "writers/IQImageSavingHelper.h"
+#include "writers/IQWebpSavingHelper.h"
 
 namespace {
 

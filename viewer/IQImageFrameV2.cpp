@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "QDoubleSlider.h"
-#include "QMovieProxy.h"
+#include "documents/QMovieProxy.h"
 #include "ViewerWidget.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "QMovieProxy.h"
+#include "documents/QMovieProxy.h"
 
 namespace {
 

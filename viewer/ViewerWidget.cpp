@@ -4,7 +4,7 @@
 #include <QMetaType>
 #include <QMouseEvent>
 
-#include "QMovieProxy.h"
+#include "documents/QMovieProxy.h"
 
 namespace {
 

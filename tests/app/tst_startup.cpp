@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "IQStartup.h"
-#include "QHEICMovie.h"
-#include "QStdMovie.h"
+#include "documents/QHEICMovie.h"
+#include "documents/QStdMovie.h"
 
 // What the program sets between its application object and its window.
 class tst_Startup : public QObject

@@ -18,7 +18,7 @@
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "IQBatchDialog.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQImageBrowserFrame.h"
 #include "ImageFixtures.h"
 

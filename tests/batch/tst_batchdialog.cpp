@@ -16,8 +16,8 @@
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "IQBatchDialog.h"
-#include "IQBatchSettings.h"
-#include "IQSettings.h"
+#include "settings/IQBatchSettings.h"
+#include "settings/IQSettings.h"
 
 using BrvTest::findNamed;
 

@@ -14,7 +14,7 @@
 
 #include "BrvTest.h"
 #include "FindNamed.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQBorderFrame.h"
 #include "IQImageStampFrame.h"
 #include "IQRenameFrame.h"

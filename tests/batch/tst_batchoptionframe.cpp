@@ -9,7 +9,7 @@
 #include "FindNamed.h"
 #include "IQBatchModuleFrame.h"
 #include "IQBatchOptionFrame.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "UntranslatedTexts.h"
 
 using BrvTest::findNamed;

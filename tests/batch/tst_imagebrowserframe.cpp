@@ -11,7 +11,7 @@
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "IQImageBrowserFrame.h"
-#include "IQSettings.h"
+#include "settings/IQSettings.h"
 
 using BrvTest::findNamed;
 

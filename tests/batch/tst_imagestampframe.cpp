@@ -13,7 +13,7 @@
 
 #include "BrvTest.h"
 #include "FindNamed.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQImageStampFrame.h"
 
 using BrvTest::findNamed;

@@ -6,7 +6,7 @@
 
 #include "BrvTest.h"
 #include "FindNamed.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQResizeFrame.h"
 
 using BrvTest::findNamed;

@@ -4,7 +4,7 @@
 
 #include "BrvTest.h"
 #include "FindNamed.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQRotateFrame.h"
 
 using BrvTest::findNamed;

@@ -8,7 +8,7 @@
 
 #include "BrvTest.h"
 #include "FindNamed.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQTextFrame.h"
 #include "QtColorPicker.h"
 

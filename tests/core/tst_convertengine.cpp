@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "BrvTest.h"
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
-#include "IQImageUtils.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "imaging/IQImageUtils.h"
 
 Q_DECLARE_METATYPE(QImage::Format)
 

@@ -13,9 +13,9 @@
 
 #include "BrvTest.h"
 #include "GifStructure.h"
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
-#include "IQConvertThread.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "workers/IQConvertThread.h"
 #include "ImageFixtures.h"
 
 namespace {
@@ -989,17 +989,6 @@ private slots:
         QCOMPARE(outputs(), (QStringList{"anim.webp", "photo.webp"}));
     }
 
-    void namingOperationsWithoutCaller()
-    {
-        QCOMPARE(IQConvertThread::numberedFileName("a_", "%2", "_b", 7, "png"),
-                 QStringLiteral("a_%2_b_7.png"));
-        QVERIFY(ImageFixtures::writeBytes(out(QStringLiteral("x.png")), kJunk));
-        QVERIFY(ImageFixtures::writeBytes(out(QStringLiteral("x_1.png")), kJunk));
-        QCOMPARE(IQConvertThread::freeFilePath(outDir, QStringLiteral("x.png")),
-                 out(QStringLiteral("x_2.png")));
-        QCOMPARE(IQConvertThread::freeFilePath(outDir, QStringLiteral("y.png")),
-                 out(QStringLiteral("y.png")));
-    }
 };
 
 QTEST_MAIN(tst_ConvertThread)

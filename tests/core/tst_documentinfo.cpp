@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "BrvTest.h"
-#include "DocumentInfo.h"
-#include "IQImageFile.h"
+#include "documents/DocumentInfo.h"
+#include "documents/IQImageFile.h"
 #include "ImageFixtures.h"
 
 namespace {

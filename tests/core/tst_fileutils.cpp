@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "BrvTest.h"
-#include "IQFileUtils.h"
+#include "documents/IQFileUtils.h"
 #include "ImageFixtures.h"
 
 class tst_FileUtils : public QObject

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "BrvTest.h"
-#include "IQBGRData.h"
-#include "IQFrameBuffer.h"
+#include "imaging/IQBGRData.h"
+#include "imaging/IQFrameBuffer.h"
 
 namespace {
 

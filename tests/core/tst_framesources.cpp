@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "ImageFixtures.h"
-#include "QHEICMovie.h"
-#include "QStdMovie.h"
+#include "documents/QHEICMovie.h"
+#include "documents/QStdMovie.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "BrvTest.h"
 #include "GifStructure.h"
-#include "IQGifWriter.h"
+#include "writers/IQGifWriter.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QThreadPool>
 
 #include "BrvTest.h"
-#include "IQIconReadThread.h"
-#include "IQImageUtils.h"
+#include "workers/IQIconReadThread.h"
+#include "imaging/IQImageUtils.h"
 #include "ImageFixtures.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <QtTest>
 
 #include "BrvTest.h"
-#include "IQBatchSettings.h"
-#include "IQImageConvertThread.h"
+#include "settings/IQBatchSettings.h"
+#include "workers/IQImageConvertThread.h"
 
 class tst_ImageConvertThread : public QObject
 {

@@ -7,12 +7,12 @@
 #include <memory>
 
 #include "BrvTest.h"
-#include "IQBatchSettings.h"
-#include "IQImageFile.h"
-#include "IQImageReadThread.h"
+#include "settings/IQBatchSettings.h"
+#include "documents/IQImageFile.h"
+#include "workers/IQImageReadThread.h"
 #include "ImageFixtures.h"
-#include "QHEICMovie.h"
-#include "QStdMovie.h"
+#include "documents/QHEICMovie.h"
+#include "documents/QStdMovie.h"
 
 namespace {
 

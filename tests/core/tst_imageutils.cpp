@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "IQImageUtils.h"
+#include "imaging/IQImageUtils.h"
 
 class tst_ImageUtils : public QObject
 {

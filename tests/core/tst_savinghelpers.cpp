@@ -7,9 +7,9 @@
 
 #include "BrvTest.h"
 #include "GifStructure.h"
-#include "IQGifSavingHelper.h"
-#include "IQImageSavingHelper.h"
-#include "IQWebpSavingHelper.h"
+#include "writers/IQGifSavingHelper.h"
+#include "writers/IQImageSavingHelper.h"
+#include "writers/IQWebpSavingHelper.h"
 
 namespace {
 

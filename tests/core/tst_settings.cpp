@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "BrvTest.h"
-#include "IQBatchSettings.h"
-#include "IQSettings.h"
+#include "settings/IQBatchSettings.h"
+#include "settings/IQSettings.h"
 
 // Each test run has a fresh home, so the first access sees no preference file.
 class tst_Settings : public QObject

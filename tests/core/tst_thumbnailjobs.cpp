@@ -8,8 +8,8 @@
 #include <QThreadPool>
 
 #include "BrvTest.h"
-#include "IQIconReadThread.h"
-#include "IQThumbnailJobs.h"
+#include "workers/IQIconReadThread.h"
+#include "workers/IQThumbnailJobs.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "QMovieProxy.h"
+#include "documents/QMovieProxy.h"
 
 // A frame source that plays a script instead of a file: one solid colour per frame, each with
 // its own delay and size, and faults on cue. Like the readers behind QMovie it only steps

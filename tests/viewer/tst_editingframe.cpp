@@ -13,10 +13,10 @@
 
 #include "BrvTest.h"
 #include "FindNamed.h"
-#include "IQBatchSettings.h"
+#include "settings/IQBatchSettings.h"
 #include "IQEditingFrame.h"
-#include "IQIconReadThread.h"
-#include "IQImageFile.h"
+#include "workers/IQIconReadThread.h"
+#include "documents/IQImageFile.h"
 #include "ImageFixtures.h"
 #include "ImageViewerV2.h"
 #include "UntranslatedTexts.h"

@@ -18,8 +18,8 @@
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "IQExportDialog.h"
-#include "IQImageFile.h"
-#include "IQSettings.h"
+#include "documents/IQImageFile.h"
+#include "settings/IQSettings.h"
 #include "ImageFixtures.h"
 #include "UntranslatedTexts.h"
 

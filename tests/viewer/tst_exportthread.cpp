@@ -9,10 +9,10 @@
 
 #include "BrvTest.h"
 #include "GifStructure.h"
-#include "IQBatchSettings.h"
-#include "IQConvertEngine.h"
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
 #include "IQExportThread.h"
-#include "IQImageFile.h"
+#include "documents/IQImageFile.h"
 #include "ImageFixtures.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "BrvTest.h"
 #include "ImageFixtures.h"
 #include "ImageViewerV2.h"
-#include "QStdMovie.h"
+#include "documents/QStdMovie.h"
 #include "ScriptedMovie.h"
 #include "ShownWidget.h"
 

@@ -1,0 +1,231 @@
+#include "imaging/IQImageUtils.h"
+
+#include <QThread>
+#include <QTransform>
+#include <QtGlobal>
+
+#include <libyuv/rotate_argb.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// trunc(value * ratio + 0.5), held inside the range of an int.
+int scaledSide(int value, double ratio)
+{
+    const double scaled = std::trunc(value * ratio + 0.5);
+    constexpr double kMax = std::numeric_limits<int>::max();
+    return scaled >= kMax ? std::numeric_limits<int>::max() : static_cast<int>(scaled);
+}
+
+// Below this many pixels a band is not worth a thread of its own.
+constexpr qint64 kMinPixelsPerTurnBand = 512 * 1024;
+
+#ifdef __SSE2__
+// Turns the source rows [first, last) of a 32-bit image, which start at a multiple of four and
+// number a multiple of four, into target, four rows by four columns at a time. The stores pass
+// the cache by, so the turn reads and writes each byte once; they need 16-byte aligned target
+// rows, which the caller checks. Columns past the last multiple of four are copied one by one.
+void turnAlignedRows(const uchar *source, int sourceStride, uchar *target, int targetStride,
+                     int w, int h, int first, int last, int angle)
+{
+    const bool clockwise = angle == 90;
+    const int columns = w - w % 4;
+    // Sixteen rows at a time fill whole 64-byte lines of the target.
+    for (int y = first; y < last; y += 16) {
+        const int groups = std::min(4, (last - y) / 4);
+        for (int x = 0; x < columns; x += 4) {
+            for (int g = 0; g < groups; ++g) {
+                const int row = y + g * 4;
+                const uchar *top = source + qsizetype(row) * sourceStride + qsizetype(x) * 4;
+                const auto load = [top, sourceStride](int k) {
+                    return _mm_loadu_si128(
+                        reinterpret_cast<const __m128i *>(top + qsizetype(k) * sourceStride));
+                };
+                // Clockwise, the last source row of the four comes first in a target row.
+                const __m128i a = load(clockwise ? 3 : 0);
+                const __m128i b = load(clockwise ? 2 : 1);
+                const __m128i c = load(clockwise ? 1 : 2);
+                const __m128i d = load(clockwise ? 0 : 3);
+                const __m128i ab0 = _mm_unpacklo_epi32(a, b);
+                const __m128i cd0 = _mm_unpacklo_epi32(c, d);
+                const __m128i ab1 = _mm_unpackhi_epi32(a, b);
+                const __m128i cd1 = _mm_unpackhi_epi32(c, d);
+                const __m128i turned[4] = {_mm_unpacklo_epi64(ab0, cd0),
+                                           _mm_unpackhi_epi64(ab0, cd0),
+                                           _mm_unpacklo_epi64(ab1, cd1),
+                                           _mm_unpackhi_epi64(ab1, cd1)};
+                for (int j = 0; j < 4; ++j) {
+                    // Source column x + j is target row x + j clockwise, w - 1 - x - j the
+                    // other way; source row r is target column h - 1 - r, or r.
+                    const int targetRow = clockwise ? x + j : w - 1 - x - j;
+                    const int targetColumn = clockwise ? h - 4 - row : row;
+                    _mm_stream_si128(reinterpret_cast<__m128i *>(
+                                         target + qsizetype(targetRow) * targetStride
+                                         + qsizetype(targetColumn) * 4),
+                                     turned[j]);
+                }
+            }
+        }
+    }
+    for (int y = first; y < last; ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(source + qsizetype(y) * sourceStride);
+        for (int x = columns; x < w; ++x) {
+            const int targetRow = clockwise ? x : w - 1 - x;
+            const int targetColumn = clockwise ? h - 1 - y : y;
+            uchar *targetLine = target + qsizetype(targetRow) * targetStride;
+            reinterpret_cast<quint32 *>(targetLine)[targetColumn] = line[x];
+        }
+    }
+    // The stores above are weakly ordered: make them visible before the band is reported done.
+    _mm_sfence();
+}
+#endif
+
+} // namespace
+
+namespace IQImageUtils {
+
+bool isWithinLimits(const QSize &size)
+{
+    if (!size.isValid())
+        return true;
+    return size.width() <= kMaxImageSide && size.height() <= kMaxImageSide
+           && qint64(size.width()) * size.height() <= kMaxImagePixels;
+}
+
+double fitSizeInRect(const QSize &size, const QRect &box, double *width, double *height)
+{
+    if (size.width() <= box.width() && size.height() <= box.height()) {
+        if (width)
+            *width = size.width();
+        if (height)
+            *height = size.height();
+        return 1.0;
+    }
+    const double ratio = std::min(double(box.width()) / size.width(),
+                                  double(box.height()) / size.height());
+    if (width)
+        *width = size.width() * ratio;
+    if (height)
+        *height = size.height() * ratio;
+    return ratio - 0.001;
+}
+
+double scaleToFit(int *width, int *height, int targetWidth, int targetHeight)
+{
+    if (*width == 0 || *height == 0)
+        return 0.0;
+    const double ratio = std::min(double(targetWidth) / *width, double(targetHeight) / *height);
+    *width = scaledSide(*width, ratio);
+    *height = scaledSide(*height, ratio);
+    return ratio;
+}
+
+double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, bool enlarge)
+{
+    if (*width == 0 || *height == 0)
+        return 0.0;
+    const double ratio = std::max(double(targetWidth) / *width, double(targetHeight) / *height);
+    if (ratio >= 1.0 && !enlarge)
+        return 1.0;
+    *width = scaledSide(*width, ratio);
+    *height = scaledSide(*height, ratio);
+    return ratio;
+}
+
+QImage quarterTurned(const QImage &image, int angle, QImage *storage)
+{
+    Q_ASSERT(angle == 90 || angle == 270);
+    if (image.isNull() || image.depth() != 32 || image.colorCount() > 0)
+        return image.transformed(QTransform().rotate(angle));
+
+    const int w = image.width();
+    const int h = image.height();
+    QImage turned;
+    if (storage && !storage->isNull() && storage->isDetached()
+        && storage->format() == image.format()
+        && qint64(storage->width()) * storage->height() == qint64(w) * h
+        && storage->bytesPerLine() == storage->width() * 4) {
+        // The turned image owns the storage image from here on and frees it with its pixels.
+        auto *owner = new QImage(std::move(*storage));
+        *storage = QImage();
+        turned = QImage(
+            owner->bits(), h, w, h * 4, image.format(),
+            [](void *info) { delete static_cast<QImage *>(info); }, owner);
+        if (turned.isNull())
+            delete owner;
+    } else {
+        turned = QImage(h, w, image.format());
+    }
+    if (turned.isNull())
+        return turned;
+    turned.setDotsPerMeterX(image.dotsPerMeterX());
+    turned.setDotsPerMeterY(image.dotsPerMeterY());
+    turned.setDevicePixelRatio(image.devicePixelRatio());
+    const QStringList keys = image.textKeys();
+    for (const QString &key : keys)
+        turned.setText(key, image.text(key));
+
+    // Every band of source rows lands on a band of columns of its own: clockwise, the last
+    // source row is the first column.
+    const libyuv::RotationMode mode = angle == 90 ? libyuv::kRotate90 : libyuv::kRotate270;
+    const uchar *source = image.constBits();
+    uchar *target = turned.bits();
+    const int sourceStride = image.bytesPerLine();
+    const int targetStride = turned.bytesPerLine();
+    const auto rotateRows = [=](int first, int last) {
+        if (last <= first)
+            return;
+        const int column = angle == 90 ? h - last : first;
+        libyuv::ARGBRotate(source + qsizetype(first) * sourceStride, sourceStride,
+                           target + qsizetype(column) * 4, targetStride, w, last - first, mode);
+    };
+#ifdef __SSE2__
+    // Aligned target rows take the turn that passes the cache by; the rows of a band before the
+    // first multiple of four and after the last one go through libyuv.
+    // Clockwise, four source rows from a multiple of four land at column h - 4 - row.
+    const bool aligned = reinterpret_cast<std::uintptr_t>(target) % 16 == 0
+                         && targetStride % 16 == 0 && (angle == 270 || h % 4 == 0);
+    const auto turnBand = [=](int first, int last) {
+        if (!aligned) {
+            rotateRows(first, last);
+            return;
+        }
+        const int alignedFirst = std::min(last, (first + 3) / 4 * 4);
+        const int alignedLast = std::max(alignedFirst, last / 4 * 4);
+        rotateRows(first, alignedFirst);
+        if (alignedLast > alignedFirst)
+            turnAlignedRows(source, sourceStride, target, targetStride, w, h, alignedFirst,
+                            alignedLast, angle);
+        rotateRows(alignedLast, last);
+    };
+#else
+    const auto turnBand = rotateRows;
+#endif
+
+    const qint64 pixels = qint64(w) * h;
+    const int bands = int(std::clamp<qint64>(pixels / kMinPixelsPerTurnBand, 1,
+                                             std::max(1, QThread::idealThreadCount())));
+    std::vector<std::thread> helpers;
+    helpers.reserve(bands - 1);
+    for (int band = 1; band < bands; ++band)
+        helpers.emplace_back(turnBand, int(qint64(h) * band / bands),
+                             int(qint64(h) * (band + 1) / bands));
+    turnBand(0, int(qint64(h) / bands));
+    for (std::thread &helper : helpers)
+        helper.join();
+    return turned;
+}
+
+} // namespace IQImageUtils

@@ -1,0 +1,498 @@
+#include "workers/IQConvertThread.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <limits>
+#include <new>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
+#include "documents/IQFileUtils.h"
+#include "writers/IQGifSavingHelper.h"
+#include "writers/IQImageSavingHelper.h"
+#include "imaging/IQImageUtils.h"
+#include "writers/IQWebpSavingHelper.h"
+
+namespace {
+
+// A non-zero first delay makes the GIF writer put the endless-loop block into every batch GIF.
+constexpr int kGifLoopDelay = 10;
+
+// What a source is expected to hold while it is converted: its decoded image, and for each
+// output pixel the processed image and the copy that the encoder takes of it.
+constexpr qint64 kBytesPerSourcePixel = 4;
+constexpr qint64 kBytesPerOutputPixel = 8;
+// An animation encoder keeps a few canvases of its own besides.
+constexpr qint64 kBytesPerAnimationPixel = 16;
+
+} // namespace
+
+// One pool thread's own engine.
+struct IQConvertThread::Slot
+{
+    IQConvertEngine *engine = nullptr;
+    std::unique_ptr<IQConvertEngine> ownEngine;
+};
+
+struct IQConvertThread::Batch
+{
+    QString suffix;
+    bool rename = false;
+    // The number of the next readable source; only the holder of the naming turn uses it.
+    int counter = 1;
+    // The canonical path of every source, by index.
+    QStringList canonicalSources;
+    // The reason each source failed for, or -1; written by its own job, read after all ended.
+    std::vector<int> reasons;
+    std::vector<std::unique_ptr<Slot>> tools;
+
+    // Guarded by stateMutex.
+    int turn = 0;               // the source that names its outputs now
+    std::vector<char> passed;   // sources done with naming, or that name nothing
+    std::vector<char> ended;    // sources whose job has ended
+    std::vector<Slot *> idle;   // slots that no job uses
+    qint64 bytesInFlight = 0;
+    int running = 0;            // jobs handed to the pool and not yet ended
+    struct Job
+    {
+        int index;
+        Slot *slot;
+        qint64 bytes;
+    };
+    std::deque<Job> queue;      // jobs that no pool thread has taken yet
+    bool closing = false;       // no more jobs come
+};
+
+IQConvertThread::IQConvertThread() = default;
+
+IQConvertThread::~IQConvertThread() = default;
+
+void IQConvertThread::stop()
+{
+    std::lock_guard<std::mutex> lock(stateMutex);
+    if (!stopRequested) {
+        // The source being started when the stop came is left, as are all after it.
+        stopFrom = std::max(0, announced - 1);
+        stopRequested = true;
+    }
+    stateChanged.notify_all();
+}
+
+bool IQConvertThread::abandons(int index) const
+{
+    return stopRequested && index >= stopFrom;
+}
+
+QList<IQConvertThread::Failure> IQConvertThread::failures() const
+{
+    return failed;
+}
+
+void IQConvertThread::run()
+{
+    failed.clear();
+    emit convertStart(files.size());
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        announced = 0;
+    }
+
+    const int count = files.size();
+    const int workers = poolSize > 0 ? poolSize : std::max(1, QThread::idealThreadCount());
+    batch = std::make_unique<Batch>();
+    Batch &b = *batch;
+    b.counter = settings->renameEnabled ? settings->startNumber : 1;
+    b.suffix = settings->outputSuffix();
+    b.rename = settings->renameEnabled && !settings->newName.isEmpty();
+    b.reasons.assign(size_t(count), -1);
+    b.passed.assign(size_t(count), 0);
+    b.ended.assign(size_t(count), 0);
+    for (int k = 0; k < workers; ++k) {
+        auto slot = std::make_unique<Slot>();
+        if (k == 0 && engine) {
+            slot->engine = engine.get();
+        } else {
+            slot->ownEngine = std::make_unique<IQConvertEngine>(settings);
+            slot->engine = slot->ownEngine.get();
+        }
+        b.idle.push_back(slot.get());
+        b.tools.push_back(std::move(slot));
+    }
+    // Sizes the sources for the budget on this thread; the slots' engines are theirs alone.
+    IQConvertEngine sizing(settings);
+
+    // Every source keeps its file until the run has read it, whatever the names and the
+    // overwrite rule say; a source listed twice is protected up to its last position.
+    sourcePositions.clear();
+    claimedPaths.clear();
+    for (int i = 0; i < count; ++i) {
+        const QString canonical = QFileInfo(files.at(i)).canonicalFilePath();
+        b.canonicalSources << canonical;
+        if (!canonical.isEmpty())
+            sourcePositions.insert(canonical, i);
+    }
+
+    // Plain threads: the run's own lock orders every hand-over, for the sanitizers too.
+    std::vector<std::thread> pool;
+    for (int k = 0; k < workers; ++k)
+        pool.emplace_back([this] { work(); });
+    for (int i = 0; i < count; ++i) {
+        {
+            std::unique_lock<std::mutex> lock(stateMutex);
+            stateChanged.wait(lock, [&] { return !b.idle.empty() || abandons(i); });
+            if (abandons(i))
+                break;
+            announced = i + 1;
+        }
+        const QString path = files.at(i);
+        emit converting(i, path);
+        if (abandons(i))
+            break;
+
+        const IQFileUtils::SourceCheck check = IQFileUtils::checkSource(path);
+        if (check != IQFileUtils::SourceCheck::Readable) {
+            b.reasons[size_t(i)] = check == IQFileUtils::SourceCheck::TooLarge
+                                       ? Failure::TooLarge
+                                       : Failure::CannotRead;
+            {
+                std::lock_guard<std::mutex> lock(stateMutex);
+                b.ended[size_t(i)] = 1;
+            }
+            passTurn(i);
+            continue;
+        }
+
+        const qint64 bytes = estimatedBytes(path, sizing, workers);
+        Slot *slot = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(stateMutex);
+            stateChanged.wait(lock, [&] {
+                return b.bytesInFlight == 0 || b.bytesInFlight + bytes <= kPixelBudgetBytes
+                       || abandons(i);
+            });
+            if (abandons(i))
+                break;
+            slot = b.idle.back();
+            b.idle.pop_back();
+            b.bytesInFlight += bytes;
+            ++b.running;
+            b.queue.push_back(Batch::Job{i, slot, bytes});
+            stateChanged.notify_all();
+        }
+    }
+    {
+        std::unique_lock<std::mutex> lock(stateMutex);
+        stateChanged.wait(lock, [&] { return b.running == 0; });
+        b.closing = true;
+        stateChanged.notify_all();
+    }
+    for (std::thread &thread : pool)
+        thread.join();
+
+    for (int i = 0; i < count; ++i) {
+        if (b.reasons[size_t(i)] >= 0)
+            failed.append(Failure{files.at(i), Failure::Reason(b.reasons[size_t(i)])});
+    }
+    sourcePositions.clear();
+    claimedPaths.clear();
+    batch.reset();
+    emit convertEnd(files);
+}
+
+void IQConvertThread::work()
+{
+    Batch &b = *batch;
+    for (;;) {
+        Batch::Job job{};
+        {
+            std::unique_lock<std::mutex> lock(stateMutex);
+            stateChanged.wait(lock, [&] { return !b.queue.empty() || b.closing; });
+            if (b.queue.empty())
+                return;
+            job = b.queue.front();
+            b.queue.pop_front();
+        }
+        convertSource(job.index, *job.slot);
+        std::lock_guard<std::mutex> lock(stateMutex);
+        b.ended[size_t(job.index)] = 1;
+        b.idle.push_back(job.slot);
+        b.bytesInFlight -= job.bytes;
+        --b.running;
+        stateChanged.notify_all();
+    }
+}
+
+qint64 IQConvertThread::estimatedBytes(const QString &path, IQConvertEngine &sizing,
+                                       int workers) const
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    // A source that does not tell its size beforehand takes an even share.
+    if (!size.isValid() || size.isEmpty())
+        return kPixelBudgetBytes / workers;
+    const qint64 sourceBytes = kBytesPerSourcePixel * size.width() * size.height();
+    const QSize output = sizing.outputSize(size.width(), size.height());
+    // An output above the limits is refused before it takes any memory.
+    if (!IQImageUtils::isWithinLimits(output))
+        return sourceBytes;
+    const qint64 perPixel =
+        kBytesPerOutputPixel + (reader.supportsAnimation() ? kBytesPerAnimationPixel : 0);
+    return sourceBytes + perPixel * output.width() * output.height();
+}
+
+bool IQConvertThread::takeTurn(int index)
+{
+    std::unique_lock<std::mutex> lock(stateMutex);
+    stateChanged.wait(lock, [&] { return batch->turn == index || abandons(index); });
+    return !abandons(index);
+}
+
+void IQConvertThread::passTurn(int index)
+{
+    std::lock_guard<std::mutex> lock(stateMutex);
+    Batch &b = *batch;
+    b.passed[size_t(index)] = 1;
+    while (b.turn < int(b.passed.size()) && b.passed[size_t(b.turn)])
+        ++b.turn;
+    stateChanged.notify_all();
+}
+
+void IQConvertThread::waitForReaders(const QString &path, int index)
+{
+    // An output may replace an earlier source, as a run of one source at a time would; it
+    // waits until that source's own job has read it to its end.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty() || !batch)
+        return;
+    Batch &b = *batch;
+    for (int j = 0; j < index; ++j) {
+        if (b.canonicalSources.at(j) != canonical)
+            continue;
+        std::unique_lock<std::mutex> lock(stateMutex);
+        stateChanged.wait(lock, [&] { return b.ended[size_t(j)] != 0; });
+    }
+}
+
+void IQConvertThread::convertSource(int index, Slot &slot)
+{
+    Batch &b = *batch;
+    const QString path = files.at(index);
+    const auto fail = [&](Failure::Reason reason) {
+        b.reasons[size_t(index)] = reason;
+        passTurn(index);
+    };
+
+    QImageReader reader(path);
+    // Photos come out upright, as the viewer shows them.
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        return fail(Failure::CannotRead);
+    // Asked before the first read: some readers count only what is left after it.
+    const int frameCount = reader.imageCount();
+    QImage first = readFirstImage(reader);
+    if (first.isNull())
+        return fail(Failure::CannotRead);
+    if (abandons(index))
+        return passTurn(index);
+    if (!IQImageUtils::isWithinLimits(slot.engine->outputSize(first.width(), first.height())))
+        return fail(Failure::TooLarge);
+
+    // Names are given in source order, exactly as one source after the other would take them.
+    if (!takeTurn(index))
+        return passTurn(index);
+    position = index;
+    const int counter = b.counter++;
+    const QString baseName = b.rename ? settings->newName : QFileInfo(path).completeBaseName();
+    Failure::Reason reason = Failure::CannotWrite;
+    const bool ok = convertFile(index, slot, reader, std::move(first), frameCount, baseName,
+                                !b.rename, counter, b.suffix, &reason);
+    if (!ok)
+        b.reasons[size_t(index)] = reason;
+    passTurn(index);
+}
+
+bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, QImage first,
+                                  int frameCount, const QString &baseName, bool keepName,
+                                  int counter, const QString &suffix, Failure::Reason *reason)
+{
+    IQConvertEngine &engine = *slot.engine;
+    // Frames 1 .. frameCount - 1, each processed; frames that cannot be decoded are left out.
+    // False when a frame could not be added.
+    const auto forEachFurtherFrame = [&](const std::function<bool(QImage &)> &add) {
+        bool ok = true;
+        for (int k = 1; k < frameCount && !abandons(index); ++k) {
+            QImage frame = readFrame(reader, k);
+            if (frame.isNull())
+                continue;
+            QImage processed = engine.process(std::move(frame));
+            ok = add(processed) && ok;
+        }
+        return ok;
+    };
+    // The one output of the source: named, and the turn passed on before the work starts.
+    const auto singleOutput = [&] {
+        const QString path = outputPath(baseName, suffix, keepName, counter, settings);
+        passTurn(index);
+        waitForReaders(path, index);
+        return path;
+    };
+
+    switch (settings->format) {
+    case IQOutputFormat::Gif: {
+        const QString path = singleOutput();
+        QImage processed = engine.process(std::move(first));
+        if (processed.width() < IQGifSavingHelper::kMinimumSide
+            || processed.height() < IQGifSavingHelper::kMinimumSide) {
+            *reason = Failure::TooSmallForGif;
+            return false;
+        }
+        const int delay = settings->duration / 10;
+        IQGifSavingHelper gif;
+        bool ok = gif.begin(processed.width(), processed.height(), path, kGifLoopDelay);
+        if (ok) {
+            ok = gif.addFrame(processed, delay);
+            processed = QImage(); // the writer keeps what it needs
+            ok = forEachFurtherFrame([&](QImage &frame) { return gif.addFrame(frame, delay); })
+                 && ok;
+        }
+        return gif.end() && ok;
+    }
+    case IQOutputFormat::Webp: {
+        const QString path = singleOutput();
+        QImage processed = engine.process(std::move(first));
+        const int duration = settings->duration;
+        const int quality = settings->webpQuality;
+        IQWebpSavingHelper webp;
+        bool ok = webp.begin(processed.width(), processed.height(), path);
+        if (ok) {
+            ok = webp.addFrame(processed, duration, 0, quality);
+            processed = QImage(); // the encoder keeps what it needs
+            ok = forEachFurtherFrame([&](QImage &frame) {
+                     return webp.addFrame(frame, duration, 0, quality);
+                 })
+                 && ok;
+        }
+        return webp.end() && ok;
+    }
+    default:
+        break;
+    }
+
+    IQImageSavingHelper writer;
+    writer.author = settings->author;
+    writer.quality = settings->quality;
+    if (frameCount < 2) {
+        const QString path = singleOutput();
+        return writer.save(engine.process(std::move(first)), path);
+    }
+    // Which frames decode decides the names of the later sources: the turn is kept to the end.
+    bool ok = true;
+    for (int k = 0; k < frameCount && !abandons(index); ++k) {
+        QImage frame = k == 0 ? std::move(first) : readFrame(reader, k);
+        if (frame.isNull())
+            continue;
+        const QString path = framePath(baseName, suffix, keepName, counter, k + 1, settings);
+        waitForReaders(path, index);
+        ok = writer.save(engine.process(std::move(frame)), path) && ok;
+    }
+    return ok;
+}
+
+QImage IQConvertThread::readFirstImage(QImageReader &reader)
+{
+    // Decoded into memory that is zero from the start, so that a decoder that stops early
+    // shows no pixels that it did not write. Fresh pages from calloc are zero without a pass
+    // over them, and the memory goes with the last image that refers to it.
+    QImage image;
+    const QSize size = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (size.isValid() && IQImageUtils::isWithinLimits(size) && format != QImage::Format_Invalid) {
+        const qint64 depth = QImage::toPixelFormat(format).bitsPerPixel();
+        const qint64 bytesPerLine = (size.width() * depth + 31) / 32 * 4;
+        const qint64 bytes = bytesPerLine * size.height();
+        // A size the memory cannot hold is left to the reader, which fails quietly.
+        void *memory = bytesPerLine <= std::numeric_limits<int>::max()
+                               && bytes <= std::numeric_limits<qsizetype>::max()
+                           ? std::calloc(size_t(bytes), 1)
+                           : nullptr;
+        if (memory)
+            image = QImage(static_cast<uchar *>(memory), size.width(), size.height(),
+                           int(bytesPerLine), format, &std::free, memory);
+    }
+    if (!reader.read(&image))
+        return QImage();
+    return image;
+}
+
+QImage IQConvertThread::readFrame(QImageReader &reader, int k)
+{
+    // A reader that cannot jump goes on with its next image, which is frame k here.
+    reader.jumpToImage(k);
+    return reader.read();
+}
+
+QString IQConvertThread::outputName(const QString &baseName, bool keepName, int counter,
+                                    const IQBatchSettings *settings) const
+{
+    const QString prefix = settings->renameEnabled ? settings->prefix : QString();
+    const QString text = settings->renameEnabled ? settings->suffix : QString();
+    // One pass of arg(), so a "%1" in a name stays as it is.
+    if (keepName)
+        return QStringLiteral("%1%2%3").arg(prefix, baseName, text);
+    return QStringLiteral("%1%2%3_%4").arg(prefix, baseName, text, QString::number(counter));
+}
+
+bool IQConvertThread::isSource(const QString &path) const
+{
+    if (sourcePositions.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && sourcePositions.value(info.canonicalFilePath(), -1) >= position;
+}
+
+bool IQConvertThread::isTaken(const QString &path, const IQBatchSettings *settings) const
+{
+    return (!settings->overwrite && QFileInfo::exists(path)) || isSource(path)
+           || claimedPaths.contains(QFileInfo(path).absoluteFilePath());
+}
+
+QString IQConvertThread::claim(const QString &path)
+{
+    claimedPaths.insert(QFileInfo(path).absoluteFilePath());
+    return path;
+}
+
+QString IQConvertThread::outputPath(const QString &baseName, const QString &suffix, bool keepName,
+                                    int counter, const IQBatchSettings *settings)
+{
+    const QString name = outputName(baseName, keepName, counter, settings);
+    QString path = QStringLiteral("%1/%2.%3").arg(settings->outputDir, name, suffix);
+    for (int m = 1; isTaken(path, settings); ++m)
+        path = QStringLiteral("%1/%2_%3.%4")
+                   .arg(settings->outputDir, name, QString::number(m), suffix);
+    qDebug() << "File:" << path;
+    return claim(path);
+}
+
+QString IQConvertThread::framePath(const QString &baseName, const QString &suffix, bool keepName,
+                                   int counter, int frameNumber,
+                                   const IQBatchSettings *settings)
+{
+    const QString name = outputName(baseName, keepName, counter, settings);
+    const QString frame = QString::number(frameNumber);
+    QString path = QStringLiteral("%1/%2_%3.%4").arg(settings->outputDir, name, frame, suffix);
+    for (int m = 1; isTaken(path, settings); ++m)
+        path = QStringLiteral("%1/%2_%3_%4.%5")
+                   .arg(settings->outputDir, name, frame, QString::number(m), suffix);
+    return claim(path);
+}
