@@ -8,8 +8,9 @@ packages=(
   build-essential cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libwebp-dev libyuv-dev
-  # run time: image plug-ins found by Qt (WebP, HEIC/HEIF, TIFF) and a font
-  qt5-image-formats-plugins kimageformat-plugins fonts-dejavu-core
+  # run time: image plug-ins found by Qt (WebP, HEIC/HEIF, TIFF) and fonts; the forms are laid
+  # out for Arial's metrics, and Liberation Sans is the face fontconfig gives for Arial
+  qt5-image-formats-plugins kimageformat-plugins fonts-dejavu-core fonts-liberation
   # Chinese and Japanese interface texts
   fonts-wqy-microhei
   # tests: independent decoders and a display server for screenshots

@@ -535,11 +535,11 @@
     </message>
     <message>
         <source>IDS_EXPORT_CURRENT_FRAME</source>
-        <translation>Eksportér aktuelt billede</translation>
+        <translation>Eksportér aktuelt enkeltbillede</translation>
     </message>
     <message>
         <source>IDS_EXPORT_ALL_FRAME</source>
-        <translation>Eksportér alle billeder</translation>
+        <translation>Eksportér alle enkeltbilleder</translation>
     </message>
     <message>
         <source>IDS_EXPORT_AS_ANIMATION</source>

@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Neuer Name:</translation>
+        <translation>Name neu:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
-        <translation>Beginnen mit:</translation>
+        <translation>Startwert:</translation>
     </message>
     <message>
         <source>IDS_SAMPLE_NAME</source>

@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Naam:</translation>
+        <translation>Nieuw:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>

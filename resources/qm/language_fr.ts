@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Sortie :</translation>
+        <translation>Dossier :</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>IDS_PERCENTAGE</source>
-        <translation>Pourcentage :</translation>
+        <translation>Échelle :</translation>
     </message>
     <message>
         <source>IDS_PIXEL</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION</source>
-        <translation>Densité :</translation>
+        <translation>Résolution :</translation>
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>
@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Nouveau nom :</translation>
+        <translation>Nouv. nom :</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
-        <translation>Commencer à :</translation>
+        <translation>Début :</translation>
     </message>
     <message>
         <source>IDS_SAMPLE_NAME</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Sortie :</translation>
+        <translation>Dossier :</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>

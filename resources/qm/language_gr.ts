@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>IDS_PIXEL</source>
-        <translation>εικ.</translation>
+        <translation>pixel</translation>
     </message>
     <message>
         <source>%</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>
-        <translation>εικ./ίντσα</translation>
+        <translation>pixel/ίντσα</translation>
     </message>
     <message>
         <source>IDS_ENLARGE_SMALL</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Όνομα:</translation>
+        <translation>Νέο όνομα:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>IDS_CUSTOM</source>
-        <translation>Προσαρμογή</translation>
+        <translation>Προσαρμοσμένη</translation>
     </message>
     <message>
         <source>IDS_X</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>IDS_PIXEL</source>
-        <translation>εικ.</translation>
+        <translation>pixel</translation>
     </message>
     <message>
         <source>IDS_BORDER_COLOR</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>IDS_CUSTOM</source>
-        <translation>Προσαρμογή</translation>
+        <translation>Προσαρμοσμένη</translation>
     </message>
     <message>
         <source>IDS_X</source>
@@ -504,7 +504,7 @@
     </message>
     <message>
         <source>IDS_PIX</source>
-        <translation>εικονοστοιχεία</translation>
+        <translation>pixel</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Uscita:</translation>
+        <translation>Cartella:</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>IDS_PERCENTAGE</source>
-        <translation>Percentuale:</translation>
+        <translation>Scala:</translation>
     </message>
     <message>
         <source>IDS_PIXEL</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION</source>
-        <translation>Densità:</translation>
+        <translation>Risoluzione:</translation>
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Nuovo nome:</translation>
+        <translation>Rinomina in:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Uscita:</translation>
+        <translation>Cartella:</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>

@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>IDS_PIXEL</source>
-        <translation>画素</translation>
+        <translation>px</translation>
     </message>
     <message>
         <source>%</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>IDS_PIXEL</source>
-        <translation>画素</translation>
+        <translation>px</translation>
     </message>
     <message>
         <source>IDS_BORDER_COLOR</source>
@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>IDS_EXPORT_AS_ANIMATION</source>
-        <translation>アニメーションとしてエクスポート</translation>
+        <translation>アニメーションをエクスポート</translation>
     </message>
     <message>
         <source>IDS_FORMAT</source>

@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION</source>
-        <translation>Tetthet:</translation>
+        <translation>Oppløsning:</translation>
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>
@@ -535,11 +535,11 @@
     </message>
     <message>
         <source>IDS_EXPORT_CURRENT_FRAME</source>
-        <translation>Eksporter gjeldende bilde</translation>
+        <translation>Eksporter gjeldende enkeltbilde</translation>
     </message>
     <message>
         <source>IDS_EXPORT_ALL_FRAME</source>
-        <translation>Eksporter alle bilder</translation>
+        <translation>Eksporter alle enkeltbilder</translation>
     </message>
     <message>
         <source>IDS_EXPORT_AS_ANIMATION</source>
@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>IDS_MENU_FITIN</source>
-        <translation>Tilpass vinduet</translation>
+        <translation>Tilpass til vinduet</translation>
     </message>
     <message>
         <source>Ctrl+9</source>

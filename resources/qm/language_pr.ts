@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Saída:</translation>
+        <translation>Pasta:</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>IDS_PERCENTAGE</source>
-        <translation>Percentagem:</translation>
+        <translation>Escala:</translation>
     </message>
     <message>
         <source>IDS_PIXEL</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
-        <translation>Começar em:</translation>
+        <translation>Iniciar em:</translation>
     </message>
     <message>
         <source>IDS_SAMPLE_NAME</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>IDS_TEXT_FONT</source>
-        <translation>Tipo de letra:</translation>
+        <translation>Fonte:</translation>
     </message>
     <message>
         <source>IDS_STYLE</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Saída:</translation>
+        <translation>Pasta:</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>

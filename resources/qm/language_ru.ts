@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>IDS_IMAGE_STAMP</source>
-        <translation>Водяной знак-картинка</translation>
+        <translation>Графический водяной знак</translation>
     </message>
 </context>
 <context>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Имя:</translation>
+        <translation>Новое имя:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
@@ -258,7 +258,7 @@
     <name>IQImageStampFrame</name>
     <message>
         <source>IDS_IMAGE_STAMP</source>
-        <translation>Водяной знак-картинка</translation>
+        <translation>Графический водяной знак</translation>
     </message>
     <message>
         <source>IDS_OPEN</source>

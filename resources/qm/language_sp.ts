@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Salida:</translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION</source>
-        <translation>Densidad:</translation>
+        <translation>Resolución:</translation>
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>
@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Nombre nuevo:</translation>
+        <translation>Cambiar a:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>
-        <translation>Empezar por:</translation>
+        <translation>Iniciar en:</translation>
     </message>
     <message>
         <source>IDS_SAMPLE_NAME</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>IDS_OUTPUT</source>
-        <translation>Salida:</translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>IDS_SELECT</source>

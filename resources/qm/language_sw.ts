@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION</source>
-        <translation>Täthet:</translation>
+        <translation>Upplösning:</translation>
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>
@@ -212,15 +212,15 @@
     </message>
     <message>
         <source>IDS_BASIC_PREFIX</source>
-        <translation>Förled:</translation>
+        <translation>Prefix:</translation>
     </message>
     <message>
         <source>IDS_BASIC_SUFFIX</source>
-        <translation>Efterled:</translation>
+        <translation>Suffix:</translation>
     </message>
     <message>
         <source>IDS_BASIC_NEWNAME</source>
-        <translation>Namn:</translation>
+        <translation>Nytt namn:</translation>
     </message>
     <message>
         <source>IDS_BASIC_START_WITH</source>

@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>IDS_RESOLUTION</source>
-        <translation>Yoğunluk:</translation>
+        <translation>Çözünürlük:</translation>
     </message>
     <message>
         <source>IDS_RESOLUTION_DPI</source>

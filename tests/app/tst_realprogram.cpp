@@ -202,9 +202,9 @@ private:
 private slots:
     void initTestCase()
     {
-        // Only on the virtual screen that xvfb-run gives, never on a desktop's own display.
+        // Only on the runner's own virtual screen, never on a desktop's display.
         if (qEnvironmentVariableIsEmpty("DISPLAY") || qgetenv("QT_QPA_PLATFORM") != "xcb")
-            QSKIP("No virtual X screen: the program runs on xvfb-run");
+            QSKIP("No virtual X screen: the program runs on the runner's Xvfb");
         for (const char *tool : {"xdotool", "import"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));

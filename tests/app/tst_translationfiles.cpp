@@ -14,8 +14,8 @@ namespace {
 
 using Key = QPair<QString, QString>; // (context, source)
 
-// Texts a language may keep exactly as in English: units, numbers, format names and words
-// that language writes the same way. Text shortcuts and texts without letters are always kept.
+// Texts a language may keep exactly as in English, or write in Latin letters where it has a
+// script of its own: units, numbers, format names and words that language writes the same way. Text shortcuts and texts without letters are always kept.
 const QHash<QString, QSet<QString>> &allowedAsEnglish()
 {
     static const QHash<QString, QSet<QString>> lists = [] {
@@ -36,9 +36,12 @@ const QHash<QString, QSet<QString>> &allowedAsEnglish()
             {QStringLiteral("_pr"), {QStringLiteral("Normal"), QStringLiteral("%1 bytes")}},
             {QStringLiteral("_du"), {QStringLiteral("Prefix:"), QStringLiteral("Suffix:"),
                                      QStringLiteral("Help")}},
-            {QStringLiteral("_sw"), {QStringLiteral("Text:"), QStringLiteral("Normal")}},
+            {QStringLiteral("_sw"), {QStringLiteral("Text:"), QStringLiteral("Normal"),
+                                     QStringLiteral("Prefix:"), QStringLiteral("Suffix:")}},
             {QStringLiteral("_tk"), {QStringLiteral("Form"), QStringLiteral("Normal")}},
-            {QStringLiteral("_gr"), {QStringLiteral("%1 bytes")}},
+            {QStringLiteral("_gr"), {QStringLiteral("%1 bytes"), QStringLiteral("Pixels"),
+                                     QStringLiteral("Pix")}},
+            {QStringLiteral("_jp"), {QStringLiteral("Pixels")}},
         };
         const QStringList suffixes = {"_ae", "_cn", "_da", "_du", "_fr", "_de", "_gr", "_it",
                                       "_jp", "_no", "_pr", "_ru", "_sp", "_sw", "_tk"};
