@@ -27,7 +27,7 @@
 #include "IQBatchOptionFrame.h"
 #include "IQExportDialog.h"
 #include "IQImageBrowserFrame.h"
-#include "IQImageFile.h"
+#include "documents/IQImageFile.h"
 #include "IQTranslators.h"
 #include "ImageFixtures.h"
 #include "UntranslatedTexts.h"
