@@ -1,7 +1,5 @@
 #include "SingleApplication.h"
 
-#include <QSharedMemory>
-
 #include <cstdlib>
 
 #include "SingleApplicationPrivate.h"
@@ -14,6 +12,7 @@ SingleApplication::SingleApplication(int &argc, char *argv[], bool allowLaterIns
     switch (d->start(allowLaterInstances, timeout)) {
     case SingleApplicationPrivate::StartResult::First:
     case SingleApplicationPrivate::StartResult::AdmittedLater:
+    case SingleApplicationPrivate::StartResult::Refused:
         return;
     case SingleApplicationPrivate::StartResult::Leave:
         d.reset();
@@ -44,23 +43,21 @@ quint32 SingleApplication::instanceNumber() const
 qint64 SingleApplication::firstInstancePid() const
 {
     const SharedInstanceBlock *shared = d->block();
-    if (!shared)
+    if (!shared || !d->lockBlock())
         return -1;
-    d->memory->lock();
     const qint64 pid = shared->firstPid;
-    d->memory->unlock();
+    d->unlockBlock();
     return pid;
 }
 
 QString SingleApplication::firstInstanceUser() const
 {
     const SharedInstanceBlock *shared = d->block();
-    if (!shared)
+    if (!shared || !d->lockBlock())
         return QString();
-    d->memory->lock();
     const int length = int(qstrnlen(shared->firstUser, sizeof(shared->firstUser)));
     const QString user = QString::fromUtf8(shared->firstUser, length);
-    d->memory->unlock();
+    d->unlockBlock();
     return user;
 }
 

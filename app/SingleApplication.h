@@ -50,6 +50,7 @@ signals:
     void receivedMessage(uint instanceId, QByteArray message);
 
 private:
+    friend class SingleApplicationPrivate;
     std::unique_ptr<SingleApplicationPrivate> d;
 };
 

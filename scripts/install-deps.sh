@@ -15,6 +15,8 @@ packages=(
   fonts-wqy-microhei
   # tests: independent decoders and a display server for screenshots
   imagemagick giflib-tools webp xvfb xauth xdotool
+  # tests: the cross-user single-instance rows run helpers as other users through setpriv
+  util-linux
 )
 
 missing=()
