@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,11 +25,6 @@ QString installedVersion()
     return version.isEmpty() ? QStringLiteral(BRV_VERSION) : version;
 }
 
-bool isLoopbackHost(const QString &host)
-{
-    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
-}
-
 // A release page is opened only in the browser: an http(s) address with a host.
 bool isPageUrl(const QString &text)
 {
@@ -46,7 +40,7 @@ bool isInstallerUrl(const QString &text)
     if (!url.isValid() || url.host().isEmpty())
         return false;
     return url.scheme() == QLatin1String("https")
-           || (url.scheme() == QLatin1String("http") && isLoopbackHost(url.host()));
+           || (url.scheme() == QLatin1String("http") && RedirectPolicy::isLoopbackHost(url.host()));
 }
 
 } // namespace
