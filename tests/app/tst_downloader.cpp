@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include "BrvTest.h"
@@ -131,59 +132,50 @@ private slots:
 
         // Hostile answers, refused with a cap of kSmallCap; each body is below it unless the
         // row says otherwise.
-        const QByteArray body = installerBytes(60000);
-        Route promisesMore = LoopbackHttpServer::ok(body);
-        promisesMore.declaredLength = 90000;
-        server.setRoute("/promises-more/setup.exe", promisesMore);
-        Route promisesLess = LoopbackHttpServer::ok(body);
-        promisesLess.declaredLength = 30000;
-        server.setRoute("/promises-less/setup.exe", promisesLess);
-        Route noLength = LoopbackHttpServer::ok(body);
-        noLength.noLength = true;
-        server.setRoute("/no-length/setup.exe", noLength);
-        noLength.stallAfter = 0;
-        server.setRoute("/no-length-stalled/setup.exe", noLength);
-        Route chunkedCut = LoopbackHttpServer::ok(body);
-        chunkedCut.chunked = true;
-        chunkedCut.pieces = 2;
-        chunkedCut.pieceDelayMs = 40;
-        chunkedCut.cutAfter = 30000;
-        server.setRoute("/chunked-cut/setup.exe", chunkedCut);
+        const Route small = LoopbackHttpServer::ok(installerBytes(60000));
+        const Route endless = LoopbackHttpServer::generated(qint64(1) << 40);
+        const auto serve = [this](const QByteArray &path, Route route,
+                                  const std::function<void(Route &)> &change) {
+            change(route);
+            server.setRoute(path, route);
+        };
+        serve("/promises-more/setup.exe", small, [](Route &r) { r.declaredLength = 90000; });
+        serve("/promises-less/setup.exe", small, [](Route &r) { r.declaredLength = 30000; });
+        serve("/no-length/setup.exe", small, [](Route &r) { r.noLength = true; });
+        serve("/no-length-stalled/setup.exe", small, [](Route &r) {
+            r.noLength = true;
+            r.stallAfter = 0;
+        });
+        serve("/chunked-cut/setup.exe", small, [](Route &r) {
+            r.chunked = true;
+            r.pieces = 2;
+            r.pieceDelayMs = 40;
+            r.cutAfter = 30000;
+        });
         server.setRoute("/over-cap/setup.exe", LoopbackHttpServer::generated(kSmallCap + 1));
-        Route overCapStalled = LoopbackHttpServer::generated(qint64(1) << 40);
-        overCapStalled.stallAfter = 0;
-        server.setRoute("/over-cap-stalled/setup.exe", overCapStalled);
-        Route chunkedOverCap = LoopbackHttpServer::generated(kSmallCap + 1, 4);
-        chunkedOverCap.chunked = true;
-        server.setRoute("/chunked-over-cap/setup.exe", chunkedOverCap);
-        Route chunkedEndless = LoopbackHttpServer::generated(qint64(1) << 40);
-        chunkedEndless.chunked = true;
-        server.setRoute("/chunked-endless/setup.exe", chunkedEndless);
-        Route stalledHead = LoopbackHttpServer::ok(body);
-        stalledHead.stallAfter = 0;
-        server.setRoute("/stalled-head/setup.exe", stalledHead);
-        Route stalledMidway = LoopbackHttpServer::ok(body);
-        stalledMidway.stallAfter = 30000;
-        server.setRoute("/stalled-midway/setup.exe", stalledMidway);
-        stalledMidway.chunked = true;
-        server.setRoute("/stalled-midway-chunked/setup.exe", stalledMidway);
-        Route noLocation = LoopbackHttpServer::ok(body);
-        noLocation.status = 302;
-        server.setRoute("/no-location/setup.exe", noLocation);
+        serve("/over-cap-stalled/setup.exe", endless, [](Route &r) { r.stallAfter = 0; });
+        serve("/chunked-over-cap/setup.exe", LoopbackHttpServer::generated(kSmallCap + 1, 4),
+              [](Route &r) { r.chunked = true; });
+        serve("/chunked-endless/setup.exe", endless, [](Route &r) { r.chunked = true; });
+        serve("/stalled-head/setup.exe", small, [](Route &r) { r.stallAfter = 0; });
+        serve("/stalled-midway/setup.exe", small, [](Route &r) { r.stallAfter = 30000; });
+        serve("/stalled-midway-chunked/setup.exe", small, [](Route &r) {
+            r.stallAfter = 30000;
+            r.chunked = true;
+        });
+        serve("/no-location/setup.exe", small, [](Route &r) { r.status = 302; });
         server.setRoute("/to-remote-address/setup.exe",
                         LoopbackHttpServer::redirect(302, "http://203.0.113.5/e.bin"));
         server.setRoute("/to-remote-name/setup.exe",
                         LoopbackHttpServer::redirect(307, "http://downloads.example.com/e.bin"));
         server.setRoute("/to-remote-scheme-relative/setup.exe",
                         LoopbackHttpServer::redirect(301, "//203.0.113.5/e.bin"));
-        Route endlessError = LoopbackHttpServer::generated(qint64(1) << 40);
-        endlessError.status = 500;
-        server.setRoute("/endless-error/setup.exe", endlessError);
-        Route endlessRedirect = LoopbackHttpServer::generated(qint64(1) << 40);
-        endlessRedirect.status = 302;
-        endlessRedirect.headers << qMakePair(QByteArrayLiteral("Location"),
-                                             QByteArrayLiteral("/whole/setup.exe"));
-        server.setRoute("/endless-redirect/setup.exe", endlessRedirect);
+        serve("/endless-error/setup.exe", endless, [](Route &r) { r.status = 500; });
+        serve("/endless-redirect/setup.exe", endless, [](Route &r) {
+            r.status = 302;
+            r.headers << qMakePair(QByteArrayLiteral("Location"),
+                                   QByteArrayLiteral("/whole/setup.exe"));
+        });
 
         const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Setup\n"
                                  "Exec=sh -c 'touch /tmp/brv-desktop-entry-ran'\n";
