@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #if defined(Q_OS_WIN)
@@ -22,24 +23,60 @@ namespace {
 const QString kPartSuffix = QStringLiteral(".part");
 const QString kDefaultFileName = QStringLiteral("QSU_Update.bin");
 
+// The reply holds at most this much of the body; the rest waits in the socket until the file
+// has taken what came before.
+constexpr qint64 kReadBufferSize = 256 * 1024;
+// What one read takes from the reply.
+constexpr int kBlockSize = 64 * 1024;
+// The body of a redirect or an error page is read only to be dropped, and only up to this.
+constexpr qint64 kMaxDiscardedBody = 64 * 1024;
+
 // Estimates beyond this many seconds (about 30 years) say nothing more and would overflow the
 // whole numbers the texts are built from.
 constexpr float kLongestEstimate = 1e9f;
 
-// A name that stays a plain file inside the download folder and never replaces the program's
-// preferences, which live in the same folder.
+// Characters that a file name shows as something else, or not at all: control characters,
+// line breaks, and the invisible format marks, among them the bidirectional overrides that
+// make "setup\u202Egpj.exe" read as an image.
+bool isMisleading(uint c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A name that stays a plain file inside the download folder, reads as what it is and never
+// replaces the program's preferences, which live in the same folder.
 QString safeFileName(const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return kDefaultFileName;
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+    for (const uint c : name.toUcs4()) {
+        if (c == '/' || c == '\\' || isMisleading(c))
             return kDefaultFileName;
     }
     if (name.compare(QLatin1String("IQSettings.ini"), Qt::CaseInsensitive) == 0
         || name.compare(QLatin1String("Settings.ini"), Qt::CaseInsensitive) == 0)
         return kDefaultFileName;
     return name;
+}
+
+// A desktop entry runs whatever command it names when the desktop opens it, so one is never
+// handed over, whatever its name says.
+bool isDesktopEntry(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QMimeDatabase types;
+    const QString entry = QStringLiteral("application/x-desktop");
+    return types.mimeTypeForFile(path).inherits(entry)
+           || types.mimeTypeForFile(path, QMimeDatabase::MatchContent).inherits(entry);
 }
 
 bool startInstaller(const QString &path)
@@ -82,6 +119,16 @@ Downloader::~Downloader()
         m_reply = nullptr;
     }
     discardPartFile();
+}
+
+void Downloader::setMaxInstallerSize(qint64 bytes)
+{
+    m_maxInstallerSize = bytes;
+}
+
+void Downloader::setTransferTimeout(int milliseconds)
+{
+    m_transferTimeout = milliseconds;
 }
 
 bool Downloader::useCustomInstallProcedures() const
@@ -176,7 +223,7 @@ void Downloader::finished()
     if (!m_reply)
         return;
 
-    if (m_reply->error() == QNetworkReply::NoError && !m_writeFailed) {
+    if (m_reply->error() == QNetworkReply::NoError && m_refusal.isEmpty()) {
         const RedirectPolicy::Decision redirect = RedirectPolicy::decide(m_reply, m_redirects);
         if (redirect.verdict == RedirectPolicy::Verdict::Follow) {
             ++m_redirects;
@@ -196,13 +243,14 @@ void Downloader::finished()
     }
 
     QString reason = m_reply->errorString();
-    if (m_writeFailed)
-        reason = QStringLiteral("cannot save ") + filePath();
+    if (!m_refusal.isEmpty())
+        reason = m_refusal;
     else if (m_reply->error() == QNetworkReply::NoError)
         reason = QStringLiteral("no installer in the answer, HTTP status %1")
                      .arg(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
     qDebug() << "finished" << reason;
-    failTransfer(m_reply->error() == QNetworkReply::OperationCanceledError && !m_writeFailed);
+    // A time-out aborts the reply as well; only the user's own Stop stays silent.
+    failTransfer(m_cancelled && m_refusal.isEmpty());
 }
 
 bool Downloader::openDownload()
@@ -213,6 +261,8 @@ bool Downloader::openDownload()
                               QMessageBox::Close);
         return false;
     }
+    if (!mayBeOpened())
+        return false;
     if (!startInstaller(path)) {
         QMessageBox::critical(this, tr("Error"), tr("Cannot execute downloaded package!"),
                               QMessageBox::Close);
@@ -229,6 +279,12 @@ void Downloader::installUpdate()
     m_ui->stopButton->setText(tr("Close"));
     m_ui->downloadLabel->setText(tr("Download complete!"));
     m_ui->timeLabel->setText(tr("The installer will open separately") + QStringLiteral("..."));
+
+    if (!mayBeOpened()) {
+        if (m_mandatoryUpdate)
+            QCoreApplication::quit();
+        return;
+    }
 
     QMessageBox box;
     box.setIcon(QMessageBox::Question);
@@ -280,8 +336,10 @@ void Downloader::cancelDownload()
 
     hide();
     // The aborted reply ends in finished() with the cancelled error, which stays silent.
-    if (m_reply)
+    if (m_reply) {
+        m_cancelled = true;
         m_reply->abort();
+    }
     if (m_mandatoryUpdate)
         QCoreApplication::quit();
 }
@@ -290,23 +348,51 @@ void Downloader::writeFile(qlonglong received, qlonglong total)
 {
     Q_UNUSED(received)
     Q_UNUSED(total)
-    if (!m_reply || m_writeFailed || !answerIsSuccess())
+    if (!m_reply || !m_refusal.isEmpty())
+        return;
+
+    // Redirects and error pages carry no part of the installer; their bodies are dropped.
+    if (!answerIsSuccess()) {
+        while (m_reply->bytesAvailable() > 0) {
+            const qint64 got = m_reply->read(m_block.data(), m_block.size());
+            if (got <= 0)
+                break;
+            m_discarded += got;
+            if (m_discarded > kMaxDiscardedBody) {
+                refuse(QStringLiteral("endless answer without an installer"));
+                return;
+            }
+        }
+        return;
+    }
+
+    checkFraming();
+    if (!m_refusal.isEmpty())
         return;
 
     if (!m_partFile) {
         auto file = std::make_unique<QFile>(partFilePath());
         if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            m_writeFailed = true;
-            m_reply->abort();
+            refuse(QStringLiteral("cannot save ") + filePath());
             return;
         }
         m_partFile = std::move(file);
     }
 
-    const QByteArray data = m_reply->readAll();
-    if (!data.isEmpty() && m_partFile->write(data) != data.size()) {
-        m_writeFailed = true;
-        m_reply->abort();
+    const qint64 limit = m_expected >= 0 ? m_expected : m_maxInstallerSize;
+    while (m_reply->bytesAvailable() > 0) {
+        const qint64 got = m_reply->read(m_block.data(), m_block.size());
+        if (got <= 0)
+            break;
+        if (m_written + got > limit) {
+            refuse(QStringLiteral("the answer is longer than %1 bytes").arg(limit));
+            return;
+        }
+        if (m_partFile->write(m_block.constData(), got) != got) {
+            refuse(QStringLiteral("cannot save ") + filePath());
+            return;
+        }
+        m_written += got;
     }
 }
 
@@ -381,15 +467,25 @@ void Downloader::beginTransfer(const QUrl &url)
     m_ui->timeLabel->setText(tr("Time remaining") + QStringLiteral(": ") + tr("unknown"));
 
     clearUp();
-    m_writeFailed = false;
+    m_refusal.clear();
+    m_cancelled = false;
+    m_framingChecked = false;
+    m_expected = -1;
+    m_written = 0;
+    m_discarded = 0;
+    m_block.resize(kBlockSize);
 
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(m_transferTimeout);
+    // The bytes on disk are counted against Content-Length, so they must be the bytes sent.
+    request.setRawHeader("Accept-Encoding", "identity");
     if (!m_userAgent.isEmpty())
         request.setRawHeader("User-Agent", m_userAgent.toUtf8());
 
     m_reply = m_manager->get(request);
+    m_reply->setReadBufferSize(kReadBufferSize);
     m_startTime = QDateTime::currentSecsSinceEpoch();
 
     if (!m_downloadDir.exists())
@@ -397,6 +493,7 @@ void Downloader::beginTransfer(const QUrl &url)
     // A previous installer stays until the new one is complete and takes its name.
     QFile::remove(partFilePath());
 
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &Downloader::checkFraming);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &Downloader::updateProgress);
     connect(m_reply, &QNetworkReply::readyRead, this, &Downloader::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &Downloader::finished);
@@ -413,26 +510,79 @@ void Downloader::failTransfer(bool cancelled)
         return;
     QMessageBox::critical(this, tr("Error"), tr("Cannot execute downloaded package!"),
                           QMessageBox::Close);
+    // Nothing is left to show: the window would only hold the dead transfer's progress.
+    hide();
     if (m_mandatoryUpdate)
         QCoreApplication::quit();
+}
+
+void Downloader::checkFraming()
+{
+    if (!m_reply || m_framingChecked || !answerIsSuccess())
+        return;
+    m_framingChecked = true;
+
+    const QByteArray length = m_reply->rawHeader("Content-Length").trimmed();
+    const bool chunked = m_reply->rawHeader("Transfer-Encoding").toLower().contains("chunked");
+    if (!length.isEmpty()) {
+        bool ok = false;
+        m_expected = length.toLongLong(&ok);
+        if (!ok || m_expected < 0)
+            refuse(QStringLiteral("unreadable Content-Length ") + QString::fromLatin1(length));
+        else if (m_expected > m_maxInstallerSize)
+            refuse(QStringLiteral("installer of %1 bytes is larger than %2")
+                       .arg(m_expected)
+                       .arg(m_maxInstallerSize));
+    } else if (!chunked) {
+        // A body that just ends where the connection closes cannot be told from a cut one.
+        refuse(QStringLiteral("the answer gives no length"));
+    }
+}
+
+void Downloader::refuse(const QString &reason)
+{
+    if (!m_refusal.isEmpty())
+        return;
+    m_refusal = reason;
+    discardPartFile();
+    // The reply ends in finished() with the error box.
+    if (m_reply)
+        m_reply->abort();
+}
+
+bool Downloader::mayBeOpened()
+{
+    if (!isDesktopEntry(filePath()))
+        return true;
+    QMessageBox box(QMessageBox::Critical, tr("Error"),
+                    tr("The downloaded file %1 cannot be opened.")
+                        .arg(QDir::toNativeSeparators(filePath())),
+                    QMessageBox::Close, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    return false;
 }
 
 bool Downloader::finishFile()
 {
     writeFile(0, 0);
-    if (m_writeFailed || !m_partFile)
+    if (!m_refusal.isEmpty() || !m_partFile)
         return false;
     if (!m_partFile->flush()) {
-        m_writeFailed = true;
+        refuse(QStringLiteral("cannot save ") + filePath());
+        return false;
+    }
+    if (m_expected >= 0 && m_written != m_expected) {
+        refuse(QStringLiteral("%1 of the %2 bytes promised arrived").arg(m_written).arg(m_expected));
         return false;
     }
     // An answer without a single byte is no installer.
-    if (m_partFile->size() == 0)
+    if (m_written == 0)
         return false;
     m_partFile->close();
     const QString path = filePath();
     if ((QFileInfo::exists(path) && !QFile::remove(path)) || !m_partFile->rename(path)) {
-        m_writeFailed = true;
+        refuse(QStringLiteral("cannot save ") + path);
         return false;
     }
     m_partFile.reset();

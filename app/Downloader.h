@@ -16,16 +16,25 @@ class Downloader;
 }
 
 // The small window that downloads an installer into the download folder, shows the progress
-// and then offers to start the installer. The data goes to "<name>.part" first and takes its
-// final name only once the whole answer is on disk; a failed or cancelled transfer leaves no
-// file behind.
+// and then offers to start the installer. The data streams to "<name>.part" through a bounded
+// buffer and takes its final name only once the whole answer is on disk: exactly as many bytes
+// as its Content-Length promised, or a chunked body that ended properly. A failed, refused or
+// cancelled transfer leaves no file behind.
 class Downloader : public QWidget
 {
     Q_OBJECT
 
 public:
+    // An installer larger than this is refused; no real one comes near it.
+    static constexpr qint64 kMaxInstallerSize = qint64(1) << 30;
+    // A transfer that moves no byte for this long ends as failed.
+    static constexpr int kTransferTimeoutMs = 30000;
+
     explicit Downloader(QWidget *parent = nullptr);
     ~Downloader() override;
+
+    void setMaxInstallerSize(qint64 bytes);
+    void setTransferTimeout(int milliseconds);
 
     bool useCustomInstallProcedures() const;
     QString downloadDir() const;
@@ -64,7 +73,10 @@ public slots:
 
 private:
     void beginTransfer(const QUrl &url);
+    void checkFraming();
+    void refuse(const QString &reason);
     void failTransfer(bool cancelled);
+    bool mayBeOpened();
     bool finishFile();
     void discardPartFile();
     bool answerIsSuccess() const;
@@ -86,5 +98,16 @@ private:
     // or discarded.
     std::unique_ptr<QFile> m_partFile;
     int m_redirects = 0;
-    bool m_writeFailed = false;
+    qint64 m_maxInstallerSize = kMaxInstallerSize;
+    int m_transferTimeout = kTransferTimeoutMs;
+
+    // Why the current transfer was refused, for the log; empty while it is acceptable.
+    QString m_refusal;
+    bool m_cancelled = false;
+    bool m_framingChecked = false;
+    // The body's promised size, or -1 for a chunked one.
+    qint64 m_expected = -1;
+    qint64 m_written = 0;
+    qint64 m_discarded = 0;
+    QByteArray m_block;
 };

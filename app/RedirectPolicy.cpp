@@ -1,5 +1,6 @@
 #include "RedirectPolicy.h"
 
+#include <QHostAddress>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QString>
@@ -15,19 +16,29 @@ bool isWebScheme(const QString &scheme)
 
 } // namespace
 
+bool isLoopbackHost(const QString &host)
+{
+    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
+}
+
 Decision decide(const QUrl &replyUrl, int status, const QByteArray &location, int followed)
 {
-    const QByteArray target = location.trimmed();
-    if (status < 300 || status > 399 || target.isEmpty())
+    if (status < 300 || status > 399)
         return {};
+    const QByteArray target = location.trimmed();
+    if (target.isEmpty())
+        return {Verdict::Refuse, QUrl()};
 
     // Qt leaves the parsed location header empty for a relative target, so the raw text is
     // resolved here against the address that gave the answer.
     const QUrl resolved = replyUrl.resolved(QUrl(QString::fromUtf8(target), QUrl::TolerantMode));
+    const bool plainHttpStaysHere =
+        resolved.scheme() != QLatin1String("http")
+        || (replyUrl.scheme() == QLatin1String("http") && isLoopbackHost(replyUrl.host())
+            && isLoopbackHost(resolved.host()));
     const bool allowed = followed < kMaxRedirects && resolved.isValid()
                          && isWebScheme(resolved.scheme()) && !resolved.host().isEmpty()
-                         && !(replyUrl.scheme() == QLatin1String("https")
-                              && resolved.scheme() == QLatin1String("http"));
+                         && plainHttpStaysHere;
     return {allowed ? Verdict::Follow : Verdict::Refuse, resolved};
 }
 

@@ -25,9 +25,14 @@ struct Decision
 };
 
 // A redirect is a 3xx answer with a Location, resolved against the answer's own address. It is
-// followed when fewer than kMaxRedirects were followed before it, its target is http(s), and it
-// does not step down from https to http.
+// followed when fewer than kMaxRedirects were followed before it, its target is http(s), and
+// plain http leads only from this machine to this machine, so it never steps down from https
+// nor leaves the machine unencrypted. A 3xx answer without a Location is refused too: it carries
+// neither a target nor the data that was asked for.
 Decision decide(const QUrl &replyUrl, int status, const QByteArray &location, int followed);
+
+// Whether host names this machine: "localhost" or a loopback address.
+bool isLoopbackHost(const QString &host);
 
 // The same for a finished reply: its address, status code and raw Location header.
 Decision decide(const QNetworkReply *reply, int followed);

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +11,7 @@
 #include <QNetworkRequest>
 #include <QStringList>
 #include <QUrl>
+#include <QVector>
 
 #include "Downloader.h"
 #include "RedirectPolicy.h"
@@ -24,11 +24,6 @@ QString installedVersion()
 {
     const QString version = QCoreApplication::applicationVersion();
     return version.isEmpty() ? QStringLiteral(BRV_VERSION) : version;
-}
-
-bool isLoopbackHost(const QString &host)
-{
-    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
 }
 
 // A release page is opened only in the browser: an http(s) address with a host.
@@ -46,7 +41,43 @@ bool isInstallerUrl(const QString &text)
     if (!url.isValid() || url.host().isEmpty())
         return false;
     return url.scheme() == QLatin1String("https")
-           || (url.scheme() == QLatin1String("http") && isLoopbackHost(url.host()));
+           || (url.scheme() == QLatin1String("http") && RedirectPolicy::isLoopbackHost(url.host()));
+}
+
+// Feeds are read through a small buffer, so a huge one costs no memory before it is refused.
+constexpr qint64 kFeedReadBufferSize = 64 * 1024;
+
+bool isWholeNumber(const QString &text)
+{
+    const QString digits = text.trimmed();
+    int i = digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (i == digits.size())
+        return false;
+    for (; i < digits.size(); ++i) {
+        if (digits.at(i) < QLatin1Char('0') || digits.at(i) > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// The numbers of a dotted version, a part that is no number counting 0; false for a text that
+// is no version (see isNewerVersion).
+bool readVersion(const QString &text, QVector<int> &numbers)
+{
+    if (text.size() > Updater::kMaxVersionLength)
+        return false;
+    const QStringList parts = text.split(QLatin1Char('.'));
+    for (const QString &part : parts) {
+        if (part.trimmed().isEmpty())
+            return false;
+        bool ok = false;
+        const int number = part.toInt(&ok, 10);
+        // A number that does not fit would count 0 and make "99999999999999999999.1" older.
+        if (!ok && isWholeNumber(part))
+            return false;
+        numbers << (ok ? number : 0);
+    }
+    return true;
 }
 
 } // namespace
@@ -58,7 +89,8 @@ Updater::Updater()
       m_moduleName(QCoreApplication::applicationName()),
       m_moduleVersion(installedVersion()),
       m_downloader(std::make_unique<Downloader>()),
-      m_manager(new QNetworkAccessManager(this))
+      m_manager(new QNetworkAccessManager(this)),
+      m_transferTimeout(Downloader::kTransferTimeoutMs)
 {
     m_downloader->setUserAgentString(m_userAgentString);
     connect(m_downloader.get(), &Downloader::downloadFinished, this, &Updater::downloadFinished);
@@ -69,17 +101,21 @@ Updater::~Updater() = default;
 
 bool Updater::isNewerVersion(const QString &x, const QString &y)
 {
-    const QStringList xParts = x.split(QLatin1Char('.'));
-    const QStringList yParts = y.split(QLatin1Char('.'));
+    QVector<int> xParts;
+    QVector<int> yParts;
+    if (!readVersion(x, xParts) || !readVersion(y, yParts))
+        return false;
     const int shared = qMin(xParts.size(), yParts.size());
     for (int i = 0; i < shared; ++i) {
-        // toInt() gives 0 for a part that is no number, which is how such a part counts.
-        const int a = xParts.at(i).toInt(nullptr, 10);
-        const int b = yParts.at(i).toInt(nullptr, 10);
-        if (a != b)
-            return a > b;
+        if (xParts.at(i) != yParts.at(i))
+            return xParts.at(i) > yParts.at(i);
     }
     return xParts.size() > yParts.size();
+}
+
+void Updater::setTransferTimeout(int milliseconds)
+{
+    m_transferTimeout = milliseconds;
 }
 
 QString Updater::url() const
@@ -247,6 +283,8 @@ void Updater::setChannel(int channel)
 void Updater::onReply(QNetworkReply *reply)
 {
     reply->deleteLater();
+    const bool withinCap = takeFeedBytes(reply);
+    const QByteArray data = m_feeds.take(reply);
 
     const RedirectPolicy::Decision redirect = RedirectPolicy::decide(reply, m_redirects);
     if (redirect.verdict == RedirectPolicy::Verdict::Follow) {
@@ -255,14 +293,15 @@ void Updater::onReply(QNetworkReply *reply)
         sendCheck();
         return;
     }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (redirect.verdict == RedirectPolicy::Verdict::Refuse
-        || reply->error() != QNetworkReply::NoError) {
+        || reply->error() != QNetworkReply::NoError || status < 200 || status > 299
+        || !withinCap) {
         setUpdateAvailable(false);
         emit checkingFinished(m_url);
         return;
     }
 
-    const QByteArray data = reply->readAll();
     if (m_customAppcast) {
         emit appcastDownloaded(m_url, data);
         emit checkingFinished(m_url);
@@ -304,8 +343,10 @@ void Updater::setUpdateAvailable(bool available)
     box.setIcon(QMessageBox::Information);
 
     if (available && (m_notifyOnUpdate || m_notifyOnFinish)) {
+        // The version comes from the feed: it is shown as the text it is, never as markup.
         box.setText(QStringLiteral("<h3>")
-                    + tr("Version %1 of %2 has been released!").arg(m_latestVersion, m_moduleName)
+                    + tr("Version %1 of %2 has been released!")
+                          .arg(m_latestVersion.toHtmlEscaped(), m_moduleName.toHtmlEscaped())
                     + QStringLiteral("</h3>"));
         box.setInformativeText(
             m_mandatoryUpdate
@@ -324,7 +365,7 @@ void Updater::setUpdateAvailable(bool available)
         box.setInformativeText(tr("No updates are available for the moment"));
         box.setText(QStringLiteral("<h3>")
                     + tr("Congratulations! You are running the latest version of %1")
-                          .arg(m_moduleName)
+                          .arg(m_moduleName.toHtmlEscaped())
                     + QStringLiteral("</h3>"));
         box.exec();
     }
@@ -335,9 +376,40 @@ void Updater::sendCheck()
     QNetworkRequest request(QUrl(m_url, QUrl::TolerantMode));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(m_transferTimeout);
+    // The cap counts the bytes as sent; a compressed feed could unpack to any size first.
+    request.setRawHeader("Accept-Encoding", "identity");
     if (!m_userAgentString.isEmpty())
         request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
-    m_manager->get(request);
+    QNetworkReply *reply = m_manager->get(request);
+    reply->setReadBufferSize(kFeedReadBufferSize);
+    m_feeds.insert(reply, QByteArray());
+    const auto take = [this, reply]() {
+        if (!takeFeedBytes(reply))
+            reply->abort(); // ends in onReply as a failed check
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, this, take);
+    connect(reply, &QNetworkReply::readyRead, this, take);
+}
+
+// Moves what the reply holds into its feed body; false once the feed is known to be larger
+// than kMaxFeedSize, by its Content-Length or by what came.
+bool Updater::takeFeedBytes(QNetworkReply *reply)
+{
+    const auto feed = m_feeds.find(reply);
+    if (feed == m_feeds.end())
+        return false;
+    const QByteArray length = reply->rawHeader("Content-Length").trimmed();
+    if (!length.isEmpty() && length.toLongLong() > kMaxFeedSize)
+        return false;
+    while (feed->size() <= kMaxFeedSize && reply->bytesAvailable() > 0) {
+        const QByteArray block =
+            reply->read(qMin(reply->bytesAvailable(), kMaxFeedSize + 1 - feed->size()));
+        if (block.isEmpty())
+            break;
+        feed->append(block);
+    }
+    return feed->size() <= kMaxFeedSize;
 }
 
 void Updater::acceptUpdate()

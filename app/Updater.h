@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -18,13 +19,23 @@ class Updater : public QObject
     Q_OBJECT
 
 public:
+    // A feed larger than this is no feed of ours: the check stops and offers nothing.
+    static constexpr qint64 kMaxFeedSize = 1024 * 1024;
+    // A version text longer than this is no version.
+    static constexpr int kMaxVersionLength = 64;
+
     Updater();
     ~Updater() override;
 
     // True when version x is newer than version y, both dotted ("1.3.0.80"). Parts compare as
     // base-10 numbers, a part that is no number counting 0; with all shared parts equal, the
-    // version with more parts is the newer.
+    // version with more parts is the newer. A text that is no version is never newer, nor is
+    // anything newer than it: one with an empty part ("1..2", "1.3."), a number too large to
+    // compare, or more than kMaxVersionLength characters.
     static bool isNewerVersion(const QString &x, const QString &y);
+
+    // How long the feed's transfer may go without a byte before the check gives up.
+    void setTransferTimeout(int milliseconds);
 
     QString url() const;
     QString userAgentString() const;
@@ -70,6 +81,7 @@ public slots:
 
 private:
     void sendCheck();
+    bool takeFeedBytes(QNetworkReply *reply);
     void acceptUpdate();
     bool hasUsableAddress() const;
 
@@ -94,4 +106,7 @@ private:
 
     // Redirects followed since the check began.
     int m_redirects = 0;
+    int m_transferTimeout;
+    // The body of each feed transfer so far, at most one byte past kMaxFeedSize.
+    QHash<QNetworkReply *, QByteArray> m_feeds;
 };

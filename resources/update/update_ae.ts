@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>هل تريد بالتأكيد إلغاء التنزيل؟ هذا تحديث إلزامي، والخروج الآن سيؤدي إلى إغلاق التطبيق</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>لا يمكن فتح الملف الذي تم تنزيله %1.</translation>
+    </message>
 </context>
 </TS>

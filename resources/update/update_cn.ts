@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>确定要取消下载吗？这是一项强制更新，现在退出将关闭应用程序</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>无法打开已下载的文件 %1。</translation>
+    </message>
 </context>
 </TS>

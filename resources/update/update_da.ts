@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Er du sikker på, at du vil annullere overførslen? Dette er en obligatorisk opdatering. Hvis du afslutter nu, lukkes programmet</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Den hentede fil %1 kan ikke åbnes.</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Möchten Sie den Download wirklich abbrechen? Dies ist ein Pflichtupdate; wenn Sie jetzt beenden, wird die Anwendung geschlossen</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Die heruntergeladene Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
 </context>
 </TS>

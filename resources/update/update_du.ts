@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Weet u zeker dat u de download wilt annuleren? Dit is een verplichte update; als u nu afsluit, wordt de toepassing gesloten</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Het gedownloade bestand %1 kan niet worden geopend.</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>The downloaded file %1 cannot be opened.</translation>
+    </message>
 </context>
 </TS>

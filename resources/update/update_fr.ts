@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Voulez-vous vraiment annuler le téléchargement ? Cette mise à jour est obligatoire : quitter maintenant fermera l'application</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Le fichier téléchargé %1 ne peut pas être ouvert.</translation>
+    </message>
 </context>
 </TS>

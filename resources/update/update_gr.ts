@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Είστε βέβαιοι ότι θέλετε να ακυρώσετε τη λήψη; Αυτή είναι υποχρεωτική ενημέρωση· αν βγείτε τώρα, η εφαρμογή θα κλείσει</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Το αρχείο που λήφθηκε %1 δεν μπορεί να ανοιχτεί.</translation>
+    </message>
 </context>
 </TS>

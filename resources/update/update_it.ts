@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Vuoi davvero annullare il download? Questo aggiornamento è obbligatorio: uscendo ora l'applicazione verrà chiusa</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Impossibile aprire il file scaricato %1.</translation>
+    </message>
 </context>
 </TS>

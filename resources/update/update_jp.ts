@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>ダウンロードをキャンセルしてもよろしいですか? これは必須の更新です。ここで終了するとアプリケーションは閉じられます</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>ダウンロードしたファイル %1 は開けません。</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Er du sikker på at du vil avbryte nedlastingen? Dette er en obligatorisk oppdatering. Hvis du avslutter nå, lukkes programmet</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Den nedlastede filen %1 kan ikke åpnes.</translation>
+    </message>
 </context>
 </TS>

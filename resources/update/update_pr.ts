@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Tem a certeza de que pretende cancelar a transferência? Esta atualização é obrigatória: sair agora fechará a aplicação</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Não é possível abrir o ficheiro transferido %1.</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Вы действительно хотите отменить загрузку? Это обязательное обновление: выход сейчас приведёт к закрытию приложения</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Загруженный файл %1 невозможно открыть.</translation>
+    </message>
 </context>
 </TS>

@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>¿Seguro que desea cancelar la descarga? Esta actualización es obligatoria: si sale ahora, la aplicación se cerrará</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>No se puede abrir el archivo descargado %1.</translation>
+    </message>
 </context>
 </TS>

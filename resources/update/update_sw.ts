@@ -154,5 +154,9 @@
         <source>Are you sure you want to cancel the download? This is a mandatory update, exiting now will close the application</source>
         <translation>Vill du verkligen avbryta hämtningen? Det här är en obligatorisk uppdatering. Om du avslutar nu stängs programmet</translation>
     </message>
+    <message>
+        <source>The downloaded file %1 cannot be opened.</source>
+        <translation>Den hämtade filen %1 kan inte öppnas.</translation>
+    </message>
 </context>
 </TS>

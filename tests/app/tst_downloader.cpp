@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include "BrvTest.h"
@@ -25,6 +26,11 @@ namespace {
 const QString kUrlId = QStringLiteral("https://updates.example.com/update/update.json");
 const QString kFileName = QStringLiteral("BrivaneWebP-Setup.exe");
 const QString kDownloadError = QStringLiteral("Cannot execute downloaded package!");
+// The installer cap of the hostile rows, and their time-out.
+constexpr qint64 kSmallCap = 100000;
+constexpr int kShortTimeoutMs = 300;
+// Large enough to need hundreds of reads, small enough for every run.
+constexpr qint64 kBigDownload = 48 * 1048576;
 
 // Pseudo-random bytes, the same for the same size on every run.
 QByteArray installerBytes(int size)
@@ -123,6 +129,60 @@ private slots:
         slow.pieces = 12;
         slow.pieceDelayMs = 350;
         server.setRoute("/slow/setup.exe", slow);
+
+        // Hostile answers, refused with a cap of kSmallCap; each body is below it unless the
+        // row says otherwise.
+        const Route small = LoopbackHttpServer::ok(installerBytes(60000));
+        const Route endless = LoopbackHttpServer::generated(qint64(1) << 40);
+        const auto serve = [this](const QByteArray &path, Route route,
+                                  const std::function<void(Route &)> &change) {
+            change(route);
+            server.setRoute(path, route);
+        };
+        serve("/promises-more/setup.exe", small, [](Route &r) { r.declaredLength = 90000; });
+        serve("/promises-less/setup.exe", small, [](Route &r) { r.declaredLength = 30000; });
+        serve("/no-length/setup.exe", small, [](Route &r) { r.noLength = true; });
+        serve("/no-length-stalled/setup.exe", small, [](Route &r) {
+            r.noLength = true;
+            r.stallAfter = 0;
+        });
+        serve("/chunked-cut/setup.exe", small, [](Route &r) {
+            r.chunked = true;
+            r.pieces = 2;
+            r.pieceDelayMs = 40;
+            r.cutAfter = 30000;
+        });
+        server.setRoute("/over-cap/setup.exe", LoopbackHttpServer::generated(kSmallCap + 1));
+        serve("/over-cap-stalled/setup.exe", endless, [](Route &r) { r.stallAfter = 0; });
+        serve("/chunked-over-cap/setup.exe", LoopbackHttpServer::generated(kSmallCap + 1, 4),
+              [](Route &r) { r.chunked = true; });
+        serve("/chunked-endless/setup.exe", endless, [](Route &r) { r.chunked = true; });
+        serve("/stalled-head/setup.exe", small, [](Route &r) { r.stallAfter = 0; });
+        serve("/stalled-midway/setup.exe", small, [](Route &r) { r.stallAfter = 30000; });
+        serve("/stalled-midway-chunked/setup.exe", small, [](Route &r) {
+            r.stallAfter = 30000;
+            r.chunked = true;
+        });
+        serve("/no-location/setup.exe", small, [](Route &r) { r.status = 302; });
+        server.setRoute("/to-remote-address/setup.exe",
+                        LoopbackHttpServer::redirect(302, "http://203.0.113.5/e.bin"));
+        server.setRoute("/to-remote-name/setup.exe",
+                        LoopbackHttpServer::redirect(307, "http://downloads.example.com/e.bin"));
+        server.setRoute("/to-remote-scheme-relative/setup.exe",
+                        LoopbackHttpServer::redirect(301, "//203.0.113.5/e.bin"));
+        serve("/endless-error/setup.exe", endless, [](Route &r) { r.status = 500; });
+        serve("/endless-redirect/setup.exe", endless, [](Route &r) {
+            r.status = 302;
+            r.headers << qMakePair(QByteArrayLiteral("Location"),
+                                   QByteArrayLiteral("/whole/setup.exe"));
+        });
+
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Setup\n"
+                                 "Exec=sh -c 'touch /tmp/brv-desktop-entry-ran'\n";
+        server.setRoute("/entry/setup.desktop", LoopbackHttpServer::ok(entry));
+        server.setRoute("/entry/SETUP.DESKTOP", LoopbackHttpServer::ok(entry));
+        server.setRoute("/entry/setup.bin", LoopbackHttpServer::ok(entry));
+        server.setRoute("/big/setup.exe", LoopbackHttpServer::generated(kBigDownload));
     }
 
     void init()
@@ -176,6 +236,10 @@ private slots:
                                                   << installerBytes(200000) << 2 << QString();
         QTest::newRow("307") << QByteArray("/temporary/setup.exe") << installerBytes(200000)
                              << 2 << QString();
+        // What follows the promised length is never read, so it never reaches the file.
+        QTest::newRow("sends more than it promises") << QByteArray("/promises-less/setup.exe")
+                                                     << installerBytes(60000).left(30000) << 1
+                                                     << QString();
         QTest::newRow("404") << QByteArray("/missing/setup.exe") << none << 1 << QString();
         QTest::newRow("redirect loop") << QByteArray("/loop/setup.exe") << none
                                        << 1 + RedirectPolicy::kMaxRedirects << QString();
@@ -221,6 +285,135 @@ private slots:
         }
     }
 
+    // Answers that are no whole installer: an error box, nothing on disk, nothing opened. A
+    // row with a long time-out shows that the refusal came from the answer's head, not from
+    // the wait.
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<int>("timeoutMs");
+
+        const auto row = [](const char *name, const char *path, int requests = 1,
+                            int timeoutMs = kShortTimeoutMs) {
+            QTest::newRow(name) << QByteArray(path) << requests << timeoutMs;
+        };
+        row("promises more than it sends", "/promises-more/setup.exe");
+        row("no length, ends at the close", "/no-length/setup.exe");
+        row("no length, refused at the head", "/no-length-stalled/setup.exe", 1, 60000);
+        row("chunked, cut short", "/chunked-cut/setup.exe");
+        row("Content-Length over the cap", "/over-cap/setup.exe");
+        row("1 TiB promised, refused at the head", "/over-cap-stalled/setup.exe", 1, 60000);
+        row("chunked past the cap", "/chunked-over-cap/setup.exe");
+        row("chunked without end", "/chunked-endless/setup.exe", 1, 60000);
+        row("stalls after the head", "/stalled-head/setup.exe");
+        row("stalls midway", "/stalled-midway/setup.exe");
+        row("stalls midway, chunked", "/stalled-midway-chunked/setup.exe");
+        row("302 without Location", "/no-location/setup.exe");
+        row("http redirect to a remote address", "/to-remote-address/setup.exe");
+        row("http redirect to a remote name", "/to-remote-name/setup.exe");
+        row("scheme-relative redirect to a remote address",
+            "/to-remote-scheme-relative/setup.exe");
+        row("error page without end", "/endless-error/setup.exe", 1, 60000);
+        row("redirect with a body without end", "/endless-redirect/setup.exe", 1, 60000);
+    }
+
+    void refused()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(int, requests);
+        QFETCH(int, timeoutMs);
+
+        UrlCatcher opened;
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        QObject step;
+        Boxes boxes;
+        boxes.answerAll(&step, QMessageBox::Close);
+        downloader->setMaxInstallerSize(kSmallCap);
+        downloader->setTransferTimeout(timeoutMs);
+        start(path, false);
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
+
+        QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: ") + kDownloadError));
+        QCOMPARE(finished.size(), 0);
+        QVERIFY(opened.urls.isEmpty());
+        QCOMPARE(server.requests().size(), requests);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+        QVERIFY(!downloader->isVisible());
+        QVERIFY(!BrvTest::takeQuitRequest());
+    }
+
+    // A desktop entry runs a command when the desktop opens it: it is kept, never handed over.
+    void desktopEntriesAreNeverOpened_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<bool>("mandatory");
+        QTest::newRow(".desktop") << QByteArray("/entry/setup.desktop") << false;
+        QTest::newRow(".DESKTOP") << QByteArray("/entry/SETUP.DESKTOP") << false;
+        QTest::newRow("a desktop entry named .bin") << QByteArray("/entry/setup.bin") << false;
+        QTest::newRow(".desktop, mandatory") << QByteArray("/entry/setup.desktop") << true;
+    }
+
+    void desktopEntriesAreNeverOpened()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(bool, mandatory);
+
+        const QUrl url = server.url(QString::fromLatin1(path));
+        const QString saved = folder->filePath(Downloader::fileNameForUrl(url));
+        UrlCatcher opened;
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        QObject step;
+        Boxes boxes;
+        boxes.answerAll(&step, QMessageBox::Ok);
+        downloader->setDownloadDir(folder->path());
+        downloader->setUrlId(kUrlId);
+        downloader->setFileName(Downloader::fileNameForUrl(url));
+        downloader->setMandatoryUpdate(mandatory);
+        downloader->startDownload(url);
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
+
+        QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: The downloaded file %1 cannot be "
+                                                        "opened.")
+                                             .arg(QDir::toNativeSeparators(saved))));
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(BrvTest::fileContents(saved).startsWith("[Desktop Entry]"));
+        QVERIFY(!QFile::exists(saved + ".part"));
+        QVERIFY(!hasExecuteBit(saved));
+        QVERIFY(opened.urls.isEmpty());
+        QCOMPARE(BrvTest::takeQuitRequest(), mandatory);
+        QVERIFY(findNamed<QPushButton>(downloader.get(), "openButton")->isHidden());
+        QTRY_VERIFY(!downloader->isVisible());
+        // The Open button, were it reached, refuses as well.
+        boxes.seen.clear();
+        QVERIFY(!downloader->openDownload());
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(opened.urls.isEmpty());
+    }
+
+    // The body goes to disk as it comes: the reply never holds more than its read buffer.
+    void streamsThroughABoundedBuffer()
+    {
+        QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
+        start("/big/setup.exe", true);
+        auto *reply = downloader->findChild<QNetworkReply *>();
+        QVERIFY(reply);
+        qint64 mostHeld = 0;
+        connect(reply, &QNetworkReply::downloadProgress, this,
+                [&]() { mostHeld = qMax(mostHeld, reply->bytesAvailable()); });
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+
+        QVERIFY2(mostHeld <= 512 * 1024, QByteArray::number(mostHeld));
+        QFile file(finalPath());
+        QCOMPARE(file.size(), kBigDownload);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(100000), LoopbackHttpServer::generatedBytes(0, 100000));
+        QVERIFY(file.seek(kBigDownload - 100000));
+        QCOMPARE(file.read(100000),
+                 LoopbackHttpServer::generatedBytes(kBigDownload - 100000, 100000));
+    }
+
     void failureKeepsThePreviousInstaller()
     {
         QFile previous(finalPath());
@@ -262,6 +455,19 @@ private slots:
         row("encoded slash", "https://dl.example.com/..%2F..%2Fsetup.exe", fallback);
         row("encoded backslash", "https://dl.example.com/..%5Csetup.exe", fallback);
         row("control character", "https://dl.example.com/setup%0A.exe", fallback);
+        row("tab", "https://dl.example.com/setup%09.exe", fallback);
+        row("delete", "https://dl.example.com/setup%7F.exe", fallback);
+        row("C1 control", "https://dl.example.com/setup%C2%85.exe", fallback);
+        row("right-to-left override", "https://dl.example.com/setup%E2%80%AEgpj.exe", fallback);
+        row("left-to-right override", "https://dl.example.com/%E2%80%ADsetup.exe", fallback);
+        row("right-to-left isolate", "https://dl.example.com/setup%E2%81%A7.exe", fallback);
+        row("right-to-left mark", "https://dl.example.com/setup%E2%80%8F.exe", fallback);
+        row("byte-order mark inside", "https://dl.example.com/set%EF%BB%BFup.exe", fallback);
+        row("line separator", "https://dl.example.com/setup%E2%80%A8.exe", fallback);
+        row("tag character beyond the BMP", "https://dl.example.com/setup%F3%A0%80%81.exe",
+            fallback);
+        row("Arabic letters stay", "https://dl.example.com/%D8%AA%D8%AB%D8%A8%D9%8A%D8%AA.exe",
+            QString::fromUtf8("\xd8\xaa\xd8\xab\xd8\xa8\xd9\x8a\xd8\xaa.exe"));
         row("the preferences' name", "https://dl.example.com/IQSettings.ini", fallback);
         row("the preferences' name, other case", "https://dl.example.com/iqsettings.INI",
             fallback);

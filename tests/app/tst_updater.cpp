@@ -6,6 +6,8 @@
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <memory>
@@ -16,6 +18,8 @@
 #include "RedirectPolicy.h"
 #include "UrlCatcher.h"
 #include "Updater.h"
+
+Q_DECLARE_METATYPE(LoopbackHttpServer::Route)
 
 namespace {
 
@@ -136,8 +140,22 @@ private slots:
         QTest::newRow("one part less") << "1.3.0" << kInstalled << false;
         QTest::newRow("leading zero is equal") << "1.3.0.080" << kInstalled << false;
         QTest::newRow("older against newer") << kInstalled << "1.3.1" << false;
-        QTest::newRow("empty middle part counts 0") << "1..4" << "1.0.3" << true;
-        QTest::newRow("empty middle part equals 0") << "1..4" << "1.0.4" << false;
+        // A text that is no version is never offered, rather than read as a smaller number.
+        QTest::newRow("empty middle part") << "1..4" << "1.0.3" << false;
+        QTest::newRow("1..2") << "1..2" << "1.0" << false;
+        QTest::newRow("trailing dot") << "1.3.0.80." << kInstalled << false;
+        QTest::newRow("leading dot") << ".2" << "0.1" << false;
+        QTest::newRow("blank part") << "2. .1" << kInstalled << false;
+        QTest::newRow("overflowing part") << "99999999999999999999.1" << kInstalled << false;
+        QTest::newRow("overflowing last part") << "1.3.0.99999999999999999999" << kInstalled
+                                              << false;
+        QTest::newRow("overflowing negative part") << "2.-99999999999999999999" << kInstalled
+                                                  << false;
+        QTest::newRow("largest int still counts") << "2147483647" << kInstalled << true;
+        QTest::newRow("one past the largest int") << "2147483648" << kInstalled << false;
+        QTest::newRow("nothing is newer than no version") << "9.0" << "1..2" << false;
+        QTest::newRow("65 characters") << "2." + QString(63, '0') << kInstalled << false;
+        QTest::newRow("64 characters") << "2." + QString(62, '0') << kInstalled << true;
         QTest::newRow("1.4-beta is 1.0") << "1.4-beta" << kInstalled << false;
         QTest::newRow("1.4-beta against 1.0") << "1.4-beta" << "1.0" << false;
         QTest::newRow("tens beat units") << "1.10" << "1.9" << true;
@@ -234,6 +252,131 @@ private slots:
         QCOMPARE(server.requests().first().userAgent,
                  (QCoreApplication::applicationName() + "/" + kInstalled).toUtf8());
         QVERIFY(!updater->downloader()->isVisible());
+    }
+
+    // A feed that is too big, too slow, cut off or sent nowhere offers nothing, shows
+    // nothing and holds no memory for it.
+    void hostileFeeds_data()
+    {
+        QTest::addColumn<LoopbackHttpServer::Route>("route");
+        QTest::addColumn<int>("timeoutMs");
+
+        using Route = LoopbackHttpServer::Route;
+        const QByteArray offer =
+            feed({entry(kModule, 1, "1.3.1", {{"download-url", installerUrl()}})});
+        // A feed that offers the update, padded with spaces to size bytes.
+        const auto padded = [&](qint64 size) {
+            return offer + QByteArray(int(size - offer.size()), ' ');
+        };
+        const int wait = 60000; // rows that must end without waiting for the time-out
+
+        QTest::newRow("just over 1 MiB")
+            << LoopbackHttpServer::ok(padded(Updater::kMaxFeedSize + 1)) << wait;
+        Route chunkedOver = LoopbackHttpServer::ok(padded(Updater::kMaxFeedSize + 1));
+        chunkedOver.chunked = true;
+        chunkedOver.pieces = 8;
+        QTest::newRow("just over 1 MiB, chunked") << chunkedOver << wait;
+        Route endless = LoopbackHttpServer::generated(qint64(6) << 30, 1);
+        endless.chunked = true;
+        QTest::newRow("6 GiB chunked") << endless << wait;
+        Route lying = LoopbackHttpServer::ok(offer);
+        lying.declaredLength = qint64(6) << 30;
+        lying.stallAfter = offer.size();
+        QTest::newRow("promises 6 GiB") << lying << wait;
+        Route stalled = LoopbackHttpServer::ok(offer);
+        stalled.stallAfter = offer.size() / 2;
+        QTest::newRow("stalls midway") << stalled << 300;
+        stalled.stallAfter = 0;
+        QTest::newRow("stalls after the head") << stalled << 300;
+        Route noLocation = LoopbackHttpServer::ok(offer);
+        noLocation.status = 302;
+        QTest::newRow("302 without Location, a feed as its body") << noLocation << wait;
+        noLocation.status = 300;
+        QTest::newRow("300 without Location") << noLocation << wait;
+        Route error = LoopbackHttpServer::ok(offer);
+        error.status = 500;
+        QTest::newRow("500 with a feed as its body") << error << wait;
+        QTest::newRow("to a remote address over http")
+            << LoopbackHttpServer::redirect(302, "http://203.0.113.5/update.json") << wait;
+        QTest::newRow("a web page") << LoopbackHttpServer::html("<html><body>Sign in to the "
+                                                                "network</body></html>")
+                                    << wait;
+        const QByteArray longVersion =
+            feed({entry(kModule, 1, "2.0" + QString(1000000, 'A'),
+                        {{"download-url", installerUrl()}})});
+        QTest::newRow("a version of a million letters")
+            << LoopbackHttpServer::ok(longVersion) << wait;
+        for (const char *version : {"99999999999999999999.1", "1.3.0.80.", "1..2"}) {
+            QTest::newRow(version) << LoopbackHttpServer::ok(feed(
+                {entry(kModule, 1, version, {{"download-url", installerUrl()}})}))
+                                   << wait;
+        }
+    }
+
+    void hostileFeeds()
+    {
+        QFETCH(LoopbackHttpServer::Route, route);
+        QFETCH(int, timeoutMs);
+
+        server.setRoute("/hostile/update.json", route);
+        updater->setTransferTimeout(timeoutMs);
+        updater->setNotifyOnFinish(false);
+        QObject step;
+        answerBox(&step, QMessageBox::Yes);
+        const qint64 peakBefore = BrvTest::peakMemoryKiB();
+        QVERIFY(check(QStringLiteral("/hostile/update.json")));
+
+        QCOMPARE(events.size(), 1);
+        QVERIFY(events.first().startsWith(QStringLiteral("finished: ")));
+        QVERIFY(!updater->updateAvailable());
+        QCOMPARE(server.requests().size(), 1);
+        QVERIFY(!updater->downloader()->isVisible());
+        QVERIFY2(BrvTest::peakMemoryKiB() - peakBefore < 64 * 1024,
+                 QByteArray::number(BrvTest::peakMemoryKiB() - peakBefore));
+    }
+
+    // Feed texts are shown as the text they are: no link to click, no image to load.
+    void feedTextsShowAsText_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::newRow("a link") << QStringLiteral("2.0 <a href=\"file:///tmp/x.desktop\">x</a>");
+        QTest::newRow("an image") << QStringLiteral("2.0<img src=\"/dev/zero\">");
+        QTest::newRow("an entity") << QStringLiteral("2.0 &lt;b&gt; &amp;");
+        QTest::newRow("a style") << QStringLiteral("2.0<style>*{font-size:900px}</style>");
+    }
+
+    void feedTextsShowAsText()
+    {
+        QFETCH(QString, version);
+
+        server.setRoute("/update/update.json",
+                        LoopbackHttpServer::ok(feed({entry(kModule, 1, version,
+                                                           {{"download-url", installerUrl()}})})));
+        UrlCatcher opened;
+        QObject step;
+        QString shown;
+        bool plain = true;
+        answerBox(&step, QMessageBox::No, [&]() {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            BrvTest::saveScreenshot(box, QStringLiteral("update-offer-markup"));
+            // What the box's label draws, and whether any of it is a link or an image.
+            QTextDocument drawn;
+            drawn.setHtml(box->text());
+            shown = drawn.toPlainText();
+            for (QTextBlock block = drawn.begin(); block.isValid(); block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    plain = plain && !format.isAnchor() && !format.isImageFormat();
+                }
+            }
+        });
+        QVERIFY(check(QStringLiteral("/update/update.json")));
+
+        QCOMPARE(shown, QStringLiteral("Version %1 of Brivane WebP has been released!").arg(version));
+        QVERIFY(plain);
+        QVERIFY(opened.urls.isEmpty());
+        QCOMPARE(server.requests().size(), 1);
     }
 
     void yesOpensTheReleasePage()

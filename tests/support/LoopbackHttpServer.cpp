@@ -24,9 +24,14 @@ QByteArray reasonPhrase(int status)
     }
 }
 
+// Blocks of a body go out as the socket takes them, so a body of gigabytes is never held.
+constexpr int kBlockSize = 64 * 1024;
+constexpr qint64 kMaxQueued = 256 * 1024;
+
 // Sends the body of a route in its pieces, the first at once and each further one after the
-// route's pause, then closes the connection. It lives on the socket, so a client that goes
-// away takes the rest of the body with it.
+// route's pause, then closes the connection; a stalled body stops at its point and leaves the
+// connection open. It lives on the socket, so a client that goes away takes the rest of the
+// body with it.
 class BodySender : public QObject
 {
 public:
@@ -34,31 +39,60 @@ public:
         : QObject(socket),
           m_socket(socket),
           m_route(route),
-          m_body(route.cutAfter >= 0 ? route.body.left(route.cutAfter) : route.body),
-          m_pieceSize(qMax(1, (route.body.size() + qMax(1, route.pieces) - 1)
-                                  / qMax(1, route.pieces)))
+          m_size(route.generatedSize >= 0 ? route.generatedSize : route.body.size()),
+          m_end(route.cutAfter >= 0 ? qMin<qint64>(route.cutAfter, m_size) : m_size),
+          m_pieceSize(qMax<qint64>(1, (m_size + qMax(1, route.pieces) - 1)
+                                          / qMax(1, route.pieces)))
     {
         m_timer.setSingleShot(true);
         m_timer.setInterval(route.pieceDelayMs);
-        connect(&m_timer, &QTimer::timeout, this, [this]() { sendNext(); });
-        sendNext();
+        connect(&m_timer, &QTimer::timeout, this, [this]() { startPiece(); });
+        connect(m_socket, &QTcpSocket::bytesWritten, this, [this]() { pump(); });
+        startPiece();
     }
 
 private:
-    void sendNext()
+    void startPiece()
     {
-        const QByteArray piece = m_body.mid(m_offset, m_pieceSize);
-        m_offset += piece.size();
-        if (!piece.isEmpty()) {
+        m_pieceEnd = qMin(m_offset + m_pieceSize, m_end);
+        pump();
+    }
+
+    // Writes the current piece block by block while the socket keeps up.
+    void pump()
+    {
+        if (m_done || m_timer.isActive())
+            return;
+        const qint64 stall = m_route.stallAfter;
+        while (m_offset < m_pieceEnd && m_socket->bytesToWrite() < kMaxQueued) {
+            if (stall >= 0 && m_offset >= stall) {
+                m_done = true; // the rest never comes, and nobody closes
+                return;
+            }
+            qint64 size = qMin<qint64>(kBlockSize, m_pieceEnd - m_offset);
+            if (stall >= 0)
+                size = qMin(size, stall - m_offset);
+            const QByteArray block =
+                m_route.generatedSize >= 0
+                    ? LoopbackHttpServer::generatedBytes(m_offset, int(size))
+                    : m_route.body.mid(int(m_offset), int(size));
+            m_offset += block.size();
             if (m_route.chunked)
-                m_socket->write(QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n");
+                m_socket->write(QByteArray::number(block.size(), 16) + "\r\n" + block + "\r\n");
             else
-                m_socket->write(piece);
+                m_socket->write(block);
         }
-        if (m_offset < m_body.size()) {
+        if (m_offset < m_pieceEnd)
+            return; // the socket asks for more through bytesWritten
+        if (stall >= 0 && m_offset >= stall) {
+            m_done = true;
+            return;
+        }
+        if (m_offset < m_end) {
             m_timer.start();
             return;
         }
+        m_done = true;
         if (m_route.chunked && m_route.cutAfter < 0)
             m_socket->write("0\r\n\r\n");
         m_socket->disconnectFromHost();
@@ -66,9 +100,12 @@ private:
 
     QTcpSocket *m_socket;
     const LoopbackHttpServer::Route m_route;
-    const QByteArray m_body;
-    const int m_pieceSize;
-    int m_offset = 0;
+    const qint64 m_size;
+    const qint64 m_end;
+    const qint64 m_pieceSize;
+    qint64 m_offset = 0;
+    qint64 m_pieceEnd = 0;
+    bool m_done = false;
     QTimer m_timer;
 };
 
@@ -125,6 +162,29 @@ LoopbackHttpServer::Route LoopbackHttpServer::redirect(int status, const QByteAr
     return route;
 }
 
+LoopbackHttpServer::Route LoopbackHttpServer::html(const QByteArray &body)
+{
+    return ok(body, QByteArrayLiteral("text/html; charset=utf-8"));
+}
+
+LoopbackHttpServer::Route LoopbackHttpServer::generated(qint64 size, int pieces)
+{
+    Route route = ok(QByteArray());
+    route.generatedSize = size;
+    route.pieces = pieces;
+    return route;
+}
+
+QByteArray LoopbackHttpServer::generatedBytes(qint64 offset, int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i) {
+        const quint64 at = quint64(offset) + quint64(i);
+        bytes[i] = char((at * 167u + (at >> 11) * 13u) & 0xFF);
+    }
+    return bytes;
+}
+
 void LoopbackHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
@@ -162,8 +222,11 @@ void LoopbackHttpServer::answer(QTcpSocket *socket, const QByteArray &head)
                        + reasonPhrase(route.status) + "\r\n";
     if (route.chunked)
         reply += "Transfer-Encoding: chunked\r\n";
-    else
-        reply += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+    const qint64 size = route.generatedSize >= 0 ? route.generatedSize : route.body.size();
+    if (route.declaredLength >= 0)
+        reply += "Content-Length: " + QByteArray::number(route.declaredLength) + "\r\n";
+    else if (!route.chunked && !route.noLength)
+        reply += "Content-Length: " + QByteArray::number(size) + "\r\n";
     for (const auto &header : route.headers)
         reply += header.first + ": " + header.second + "\r\n";
     reply += "Connection: close\r\n\r\n";
