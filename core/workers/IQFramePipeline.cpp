@@ -99,6 +99,24 @@ QImage IQFramePipeline::process(QImage image) const
     return engine->process(std::move(image));
 }
 
+IQFramePipeline::Result
+IQFramePipeline::addFurtherFrames(int frames, const std::function<bool(QImage &)> &add)
+{
+    reportProgress(1);
+    for (int k = 1; k < frames; ++k) {
+        if (stopped())
+            return Result::Stopped;
+        QImage frame = readFrame(k);
+        if (frame.isNull())
+            return Result::CannotRead;
+        frame = process(std::move(frame));
+        if (!add(frame))
+            return Result::CannotWrite;
+        reportProgress(k + 1);
+    }
+    return Result::Written;
+}
+
 IQFramePipeline::Result IQFramePipeline::writeGif(QImage first, int frames,
                                                    const std::function<QString()> &pathOf,
                                                    int delay)
@@ -114,18 +132,10 @@ IQFramePipeline::Result IQFramePipeline::writeGif(QImage first, int frames,
         || !gif.addFrame(processed, delay))
         return Result::CannotWrite;
     processed = QImage(); // the writer keeps what it needs
-    reportProgress(1);
-    for (int k = 1; k < frames; ++k) {
-        if (stopped())
-            return Result::Stopped;
-        QImage frame = readFrame(k);
-        if (frame.isNull())
-            return Result::CannotRead;
-        frame = process(std::move(frame));
-        if (!gif.addFrame(frame, delay))
-            return Result::CannotWrite;
-        reportProgress(k + 1);
-    }
+    const Result result =
+        addFurtherFrames(frames, [&](QImage &frame) { return gif.addFrame(frame, delay); });
+    if (result != Result::Written)
+        return result;
     return gif.end() ? Result::Written : Result::CannotWrite;
 }
 
@@ -141,18 +151,11 @@ IQFramePipeline::Result IQFramePipeline::writeWebp(QImage first, int frames,
         || !webp.addFrame(processed, duration, kLossy, quality))
         return Result::CannotWrite;
     processed = QImage(); // the encoder keeps what it needs
-    reportProgress(1);
-    for (int k = 1; k < frames; ++k) {
-        if (stopped())
-            return Result::Stopped;
-        QImage frame = readFrame(k);
-        if (frame.isNull())
-            return Result::CannotRead;
-        frame = process(std::move(frame));
-        if (!webp.addFrame(frame, duration, kLossy, quality))
-            return Result::CannotWrite;
-        reportProgress(k + 1);
-    }
+    const Result result = addFurtherFrames(frames, [&](QImage &frame) {
+        return webp.addFrame(frame, duration, kLossy, quality);
+    });
+    if (result != Result::Written)
+        return result;
     return webp.end() ? Result::Written : Result::CannotWrite;
 }
 

@@ -75,6 +75,8 @@ public:
                        const std::function<bool(const QImage &, const QString &)> &save);
 
 private:
+    // Reads, processes and adds frames 1 .. frames - 1 after the first was added.
+    Result addFurtherFrames(int frames, const std::function<bool(QImage &)> &add);
     bool stopped() const { return stopCheck && stopCheck(); }
     void reportProgress(int frames) const
     {

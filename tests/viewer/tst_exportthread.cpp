@@ -32,11 +32,10 @@ struct Outcome
     IQImageFile *document = nullptr;
 };
 
-// Runs one export on its own thread, as the page does, and collects what it reported.
-Outcome runExport(IQImageFile *document, const QImage &image, const IQExportOptions &options)
+// Runs the export on its own thread, as the page does, and collects what it reported.
+Outcome runThread(IQExportThread &thread)
 {
     Outcome outcome;
-    IQExportThread thread(document, image, &options);
     QObject::connect(&thread, &IQExportThread::saving, &thread,
                      [&outcome](int index) { outcome.savings.append(index); },
                      Qt::DirectConnection);
@@ -50,6 +49,12 @@ Outcome runExport(IQImageFile *document, const QImage &image, const IQExportOpti
     thread.start();
     outcome.finished = thread.wait(60000);
     return outcome;
+}
+
+Outcome runExport(IQImageFile *document, const QImage &image, const IQExportOptions &options)
+{
+    IQExportThread thread(document, image, &options);
+    return runThread(thread);
 }
 
 IQExportOptions options(int option, int format, const QString &name, const QString &folder)
@@ -274,13 +279,9 @@ private slots:
         IQExportThread thread(&document, BrvTest::solidImage(kGifWidth, kGifHeight, Qt::black),
                               &o);
         thread.setFrameNumber(frame);
-        bool ok = false;
-        connect(&thread, &IQExportThread::saveFinished, &thread,
-                [&ok](IQImageFile *, const QString &, bool success) { ok = success; },
-                Qt::DirectConnection);
-        thread.start();
-        QVERIFY(thread.wait(60000));
-        QVERIFY(ok);
+        const Outcome outcome = runThread(thread);
+        QVERIFY(outcome.finished);
+        QVERIFY(outcome.ok);
         const QImage written = framesOf(out.filePath(QStringLiteral("f.png"))).value(0);
         QCOMPARE(difference(written, framesOf(document.absoluteFilePath()).at(frame)).largest, 0);
     }
@@ -489,27 +490,21 @@ private slots:
         IQImageFile document(path("cat.gif"));
         const IQExportOptions o = options(option, format, QStringLiteral("cat"), out.path());
         IQExportThread thread(&document, framesOf(document.absoluteFilePath()).at(1), &o);
-        QList<int> savings;
-        bool ok = true;
         // Asked from the worker's own thread as it reports, so the stop lands exactly there.
         connect(&thread, &IQExportThread::saving, &thread,
                 [&](int index) {
-                    savings << index;
                     if (index == stopAfter)
                         thread.requestInterruption();
                 },
                 Qt::DirectConnection);
-        connect(&thread, &IQExportThread::saveFinished, &thread,
-                [&ok](IQImageFile *, const QString &, bool success) { ok = success; },
-                Qt::DirectConnection);
-        thread.start();
-        QVERIFY(thread.wait(60000));
+        const Outcome outcome = runThread(thread);
 
-        QVERIFY(!ok);
+        QVERIFY(outcome.finished);
+        QVERIFY(!outcome.ok);
         QList<int> expected;
         for (int i = 1; i <= stopAfter; ++i)
             expected << i;
-        QCOMPARE(savings, expected);
+        QCOMPARE(outcome.savings, expected);
         QCOMPARE(filesIn(out.path()), earlier);
         QCOMPARE(QDir(out.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
@@ -522,10 +517,8 @@ private slots:
     {
         IQBatchSettings *record = IQBatchSettings::instance();
         const IQBatchSettings saved = *record;
-        record->text = QStringLiteral("W");
-        record->textColor = Qt::white;
-        record->textPixelSize = 14;
-        record->textPosition = IQWatermarkPosition::TopLeft;
+        record->borderWidth = 5;
+        record->borderColor = QColor(250, 200, 0);
         const IQBatchSettings atStart = *record;
 
         QTemporaryDir out;
@@ -536,19 +529,16 @@ private slots:
         // What the page changes afterwards, the options it still holds included, is not seen.
         record->text = QStringLiteral("changed");
         record->rotateMode = 2;
-        record->borderWidth = 4;
+        record->borderWidth = 2;
+        record->borderColor = Qt::blue;
         o.format = 0;
         o.name = QStringLiteral("changed");
         o.outputDir = QDir::tempPath();
-        bool ok = false;
-        connect(&thread, &IQExportThread::saveFinished, &thread,
-                [&ok](IQImageFile *, const QString &, bool success) { ok = success; },
-                Qt::DirectConnection);
-        thread.start();
-        QVERIFY(thread.wait(60000));
+        const Outcome outcome = runThread(thread);
         *record = saved;
 
-        QVERIFY(ok);
+        QVERIFY(outcome.finished);
+        QVERIFY(outcome.ok);
         QCOMPARE(filesIn(out.path()), (QStringList{"w_1.png", "w_2.png", "w_3.png"}));
         IQBatchSettings expected = atStart;
         const QList<QImage> sourceFrames = framesOf(document.absoluteFilePath());
