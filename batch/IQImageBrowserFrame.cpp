@@ -175,11 +175,11 @@ void IQImageBrowserFrame::startConvert(const QStringList &paths)
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    IQBatchSettings *settings = IQBatchSettings::instance();
     worker = new IQConvertThread;
     worker->files = paths;
-    worker->settings = settings;
-    worker->engine = std::make_unique<IQConvertEngine>(settings);
+    // The run works on the record as it stands now; the page may change it meanwhile.
+    worker->copySettings(*IQBatchSettings::instance());
+    worker->engine = std::make_unique<IQConvertEngine>(worker->settings);
     worker->stopRequested = false;
     connect(worker, &IQConvertThread::convertStart, this, &IQImageBrowserFrame::convertStart);
     connect(worker, &IQConvertThread::converting, this, &IQImageBrowserFrame::converting);

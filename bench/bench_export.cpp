@@ -121,10 +121,10 @@ int main(int argc, char *argv[])
         settings->format = target.format;
         settings->outputDir = scratch.filePath(QStringLiteral("batch-%1").arg(target.format));
         QDir().mkpath(settings->outputDir);
-        exportOutputDir = scratch.filePath(QStringLiteral("export-%1").arg(target.format));
-        QDir().mkpath(exportOutputDir);
         IQImageFile document(source);
         IQExportOptions options;
+        options.outputDir = scratch.filePath(QStringLiteral("export-%1").arg(target.format));
+        QDir().mkpath(options.outputDir);
         options.option = IQExportOptions::Animation;
         options.format = target.format;
         options.quality = kQuality;

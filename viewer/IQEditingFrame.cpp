@@ -424,7 +424,7 @@ void IQEditingFrame::exportImage()
     options.name = file->baseName();
     options.apply = true;
     const QString lastSaveDir = preferences->lastSaveDir();
-    exportOutputDir = lastSaveDir.isEmpty() ? file->absolutePath() : lastSaveDir;
+    options.outputDir = lastSaveDir.isEmpty() ? file->absolutePath() : lastSaveDir;
 
     IQExportDialog dialog(file, &options, this);
     if (dialog.exec() != QDialog::Accepted)

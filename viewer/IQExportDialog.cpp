@@ -48,6 +48,7 @@ IQExportDialog::IQExportDialog(IQImageFile *imageFile, const IQExportOptions *op
         duration = qBound(kMinDuration, options->duration, kMaxDuration);
         name = options->name;
         apply = options->apply;
+        outputDir = options->outputDir;
     }
     initUi();
 }
@@ -63,6 +64,7 @@ void IQExportDialog::exportOptions(IQExportOptions *options) const
     options->duration = duration;
     options->name = name;
     options->apply = apply;
+    options->outputDir = outputDir;
 }
 
 QString IQExportDialog::formatSuffix(int format)
@@ -106,7 +108,7 @@ void IQExportDialog::initUi()
     on_nameEdit_textChanged(ui->nameEdit->text());
 
     ui->outputLabel->setText(tr("IDS_OUTPUT"));
-    ui->outputEdit->setText(exportOutputDir);
+    ui->outputEdit->setText(outputDir);
 
     ui->applyCheckBox->setText(tr("IDS_APPLY_SETTINGS"));
     ui->applyCheckBox->setCheckState(apply ? Qt::Checked : Qt::Unchecked);
@@ -193,21 +195,21 @@ void IQExportDialog::on_applyCheckBox_stateChanged(int arg1)
 void IQExportDialog::on_selectButton_clicked()
 {
     QString dir;
-    if (IQFileUtils::getExistingDirectory(this, &dir, exportOutputDir) != QDialog::Accepted
+    if (IQFileUtils::getExistingDirectory(this, &dir, outputDir) != QDialog::Accepted
         || dir.isEmpty())
         return;
     ui->outputEdit->setText(dir);
-    exportOutputDir = dir;
+    outputDir = dir;
     ui->outputEdit->setToolTip(dir);
     IQSettings::instance()->setLastSaveDir(dir);
 }
 
 bool IQExportDialog::checkOutputDir()
 {
-    const QFileInfo info(exportOutputDir);
+    const QFileInfo info(outputDir);
     QString message;
     // A plain file where the folder should be is as missing as no folder at all.
-    if (exportOutputDir.isEmpty() || !info.isDir())
+    if (outputDir.isEmpty() || !info.isDir())
         message = tr("IDS_DIRECTORY_NOT_EXIST");
     else if (!info.isWritable())
         message = tr("IDS_DIRECTORY_NOT_WRITEABLE");

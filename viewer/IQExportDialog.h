@@ -55,4 +55,5 @@ private:
     int duration = 100;
     QString name;
     bool apply = true;
+    QString outputDir;
 };

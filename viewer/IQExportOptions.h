@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// What one export writes: the choices of the export dialog, filled with defaults by the viewer
-// page and copied by the export worker. The folder travels in exportOutputDir instead.
+// What one export writes and where: the choices of the export dialog, filled with defaults and
+// the start folder by the viewer page and copied by the export worker.
 struct IQExportOptions
 {
     enum : int { CurrentFrame = 0, AllFrames = 1, Animation = 2 };
@@ -15,8 +15,5 @@ struct IQExportOptions
     int duration = 100;   // milliseconds, every frame of an exported animation
     QString name;         // base name of the output files
     bool apply = true;    // run every exported picture through the batch modules
+    QString outputDir;    // the folder the files go to
 };
-
-// The folder of the export road, shared by the viewer page, the export dialog and the worker.
-// The page seeds it before the dialog opens and the dialog's folder choice replaces it.
-extern QString exportOutputDir;

@@ -5,22 +5,31 @@
 #include <QString>
 #include <QThread>
 
+#include <memory>
+
 #include "IQExportOptions.h"
 
+class IQBatchSettings;
+class IQConvertEngine;
+class IQFramePipeline;
 class IQImageFile;
-class QImageReader;
 
-// Writes one export into exportOutputDir: the current frame, every frame of the document as a
-// file of its own, or the document as one animated GIF or WebP, each picture run through the
-// batch modules when the record asks for it. Reports progress through saving and the outcome
-// through saveFinished, then finishes; the caller lets finished() delete it.
+// Writes one export into the record's folder: the current frame, every frame of the document
+// as a file of its own, or the document as one animated GIF or WebP, each picture run through
+// the batch modules when the record asks for it. Reports progress through saving and the
+// outcome through saveFinished, then finishes; the caller lets finished() delete it.
+//
+// The thread works on copies taken when it is made, on the creating thread: the record, the
+// document's path and kind, and the batch record when the modules apply. The document itself
+// is only handed back in saveFinished. It stops between pictures and between frames once
+// requestInterruption() has been called; what it had not finished is then not written.
 class IQExportThread : public QThread, public QRunnable
 {
     Q_OBJECT
 
 public:
-    // The document is borrowed and must outlive the thread. image is the current frame of an
-    // animation as its source delivered it; a still document is read again from its file.
+    // image is the current frame of an animation as its source delivered it; a still
+    // document is read again from its file.
     IQExportThread(IQImageFile *imageFile, const QImage &image, const IQExportOptions *options);
     ~IQExportThread() override;
 
@@ -42,14 +51,12 @@ private:
     bool exportCurrentFrame(QString *path);
     bool exportAllFrames(QString *path);
     bool exportAnimation(QString *path);
-    bool exportGifAnimation(QImageReader &reader, QImage first, int count, const QString &path);
-    bool exportWebpAnimation(QImageReader &reader, QImage first, int count, const QString &path);
 
+    // The document's frames on their way to the output, with this export's engine and stop.
+    void prepare(IQFramePipeline &source);
     // folder/fileName, unless that names the document itself: an export never replaces its
     // own source, it takes the first free numbered name beside it instead.
     QString targetPath(const QString &fileName) const;
-    // The picture as the record wants it written: converted once when apply is set.
-    QImage prepared(QImage picture) const;
     // Writes a still picture in the record's format.
     bool saveStill(const QImage &picture, const QString &path) const;
 
@@ -57,4 +64,10 @@ private:
     IQExportOptions options;
     QImage image;
     int frameNumber = -1;
+    QString sourcePath;
+    bool animated = false;
+    // The batch record as it stood when the export was asked for; null unless apply is set.
+    std::unique_ptr<IQBatchSettings> settings;
+    // Made on the worker thread for settings, and used there only.
+    std::unique_ptr<IQConvertEngine> engine;
 };

@@ -6,10 +6,7 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
-#include <functional>
-#include <limits>
 #include <new>
 #include <thread>
 #include <utility>
@@ -18,15 +15,10 @@
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 #include "documents/IQFileUtils.h"
-#include "writers/IQGifSavingHelper.h"
 #include "writers/IQImageSavingHelper.h"
 #include "imaging/IQImageUtils.h"
-#include "writers/IQWebpSavingHelper.h"
 
 namespace {
-
-// A non-zero first delay makes the GIF writer put the endless-loop block into every batch GIF.
-constexpr int kGifLoopDelay = 10;
 
 // What a source is expected to hold while it is converted: its decoded image, and for each
 // output pixel the processed image and the copy that the encoder takes of it.
@@ -76,6 +68,12 @@ struct IQConvertThread::Batch
 IQConvertThread::IQConvertThread() = default;
 
 IQConvertThread::~IQConvertThread() = default;
+
+void IQConvertThread::copySettings(const IQBatchSettings &record)
+{
+    ownSettings = std::make_unique<IQBatchSettings>(record);
+    settings = ownSettings.get();
+}
 
 void IQConvertThread::stop()
 {
@@ -292,14 +290,12 @@ void IQConvertThread::convertSource(int index, Slot &slot)
         passTurn(index);
     };
 
-    QImageReader reader(path);
-    // Photos come out upright, as the viewer shows them.
-    reader.setAutoTransform(true);
-    if (!reader.canRead())
+    IQFramePipeline source(path);
+    source.setEngine(slot.engine);
+    source.setStopCheck([this, index] { return abandons(index); });
+    if (!source.open())
         return fail(Failure::CannotRead);
-    // Asked before the first read: some readers count only what is left after it.
-    const int frameCount = reader.imageCount();
-    QImage first = readFirstImage(reader);
+    QImage first = source.readFirstFrame();
     if (first.isNull())
         return fail(Failure::CannotRead);
     if (abandons(index))
@@ -313,32 +309,32 @@ void IQConvertThread::convertSource(int index, Slot &slot)
     position = index;
     const int counter = b.counter++;
     const QString baseName = b.rename ? settings->newName : QFileInfo(path).completeBaseName();
-    Failure::Reason reason = Failure::CannotWrite;
-    const bool ok = convertFile(index, slot, reader, std::move(first), frameCount, baseName,
-                                !b.rename, counter, b.suffix, &reason);
-    if (!ok)
-        b.reasons[size_t(index)] = reason;
+    switch (convertFile(index, source, std::move(first), baseName, !b.rename, counter,
+                        b.suffix)) {
+    case IQFramePipeline::Result::CannotRead:
+        b.reasons[size_t(index)] = Failure::CannotRead;
+        break;
+    case IQFramePipeline::Result::CannotWrite:
+        b.reasons[size_t(index)] = Failure::CannotWrite;
+        break;
+    case IQFramePipeline::Result::TooSmallForGif:
+        b.reasons[size_t(index)] = Failure::TooSmallForGif;
+        break;
+    case IQFramePipeline::Result::Written:
+    case IQFramePipeline::Result::Stopped: // left unconverted, as a stop asks
+        break;
+    }
     passTurn(index);
 }
 
-bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, QImage first,
-                                  int frameCount, const QString &baseName, bool keepName,
-                                  int counter, const QString &suffix, Failure::Reason *reason)
+IQFramePipeline::Result IQConvertThread::convertFile(int index, IQFramePipeline &source,
+                                                     QImage first, const QString &baseName,
+                                                     bool keepName, int counter,
+                                                     const QString &suffix)
 {
-    IQConvertEngine &engine = *slot.engine;
-    // Frames 1 .. frameCount - 1, each processed; frames that cannot be decoded are left out.
-    // False when a frame could not be added.
-    const auto forEachFurtherFrame = [&](const std::function<bool(QImage &)> &add) {
-        bool ok = true;
-        for (int k = 1; k < frameCount && !abandons(index); ++k) {
-            QImage frame = readFrame(reader, k);
-            if (frame.isNull())
-                continue;
-            QImage processed = engine.process(std::move(frame));
-            ok = add(processed) && ok;
-        }
-        return ok;
-    };
+    using Result = IQFramePipeline::Result;
+    // An n of 0 counts as 1.
+    const int frameCount = std::max(1, source.frameCount());
     // The one output of the source: named, and the turn passed on before the work starts.
     const auto singleOutput = [&] {
         const QString path = outputPath(baseName, suffix, keepName, counter, settings);
@@ -348,42 +344,12 @@ bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, Q
     };
 
     switch (settings->format) {
-    case IQOutputFormat::Gif: {
-        const QString path = singleOutput();
-        QImage processed = engine.process(std::move(first));
-        if (processed.width() < IQGifSavingHelper::kMinimumSide
-            || processed.height() < IQGifSavingHelper::kMinimumSide) {
-            *reason = Failure::TooSmallForGif;
-            return false;
-        }
-        const int delay = settings->duration / 10;
-        IQGifSavingHelper gif;
-        bool ok = gif.begin(processed.width(), processed.height(), path, kGifLoopDelay);
-        if (ok) {
-            ok = gif.addFrame(processed, delay);
-            processed = QImage(); // the writer keeps what it needs
-            ok = forEachFurtherFrame([&](QImage &frame) { return gif.addFrame(frame, delay); })
-                 && ok;
-        }
-        return gif.end() && ok;
-    }
-    case IQOutputFormat::Webp: {
-        const QString path = singleOutput();
-        QImage processed = engine.process(std::move(first));
-        const int duration = settings->duration;
-        const int quality = settings->webpQuality;
-        IQWebpSavingHelper webp;
-        bool ok = webp.begin(processed.width(), processed.height(), path);
-        if (ok) {
-            ok = webp.addFrame(processed, duration, 0, quality);
-            processed = QImage(); // the encoder keeps what it needs
-            ok = forEachFurtherFrame([&](QImage &frame) {
-                     return webp.addFrame(frame, duration, 0, quality);
-                 })
-                 && ok;
-        }
-        return webp.end() && ok;
-    }
+    case IQOutputFormat::Gif:
+        return source.writeGif(std::move(first), frameCount, singleOutput,
+                               settings->duration / 10);
+    case IQOutputFormat::Webp:
+        return source.writeWebp(std::move(first), frameCount, singleOutput, settings->duration,
+                                settings->webpQuality);
     default:
         break;
     }
@@ -391,54 +357,23 @@ bool IQConvertThread::convertFile(int index, Slot &slot, QImageReader &reader, Q
     IQImageSavingHelper writer;
     writer.author = settings->author;
     writer.quality = settings->quality;
+    const auto save = [&writer](const QImage &image, const QString &path) {
+        return writer.save(image, path);
+    };
     if (frameCount < 2) {
         const QString path = singleOutput();
-        return writer.save(engine.process(std::move(first)), path);
+        return save(source.process(std::move(first)), path) ? Result::Written
+                                                            : Result::CannotWrite;
     }
-    // Which frames decode decides the names of the later sources: the turn is kept to the end.
-    bool ok = true;
-    for (int k = 0; k < frameCount && !abandons(index); ++k) {
-        QImage frame = k == 0 ? std::move(first) : readFrame(reader, k);
-        if (frame.isNull())
-            continue;
-        const QString path = framePath(baseName, suffix, keepName, counter, k + 1, settings);
-        waitForReaders(path, index);
-        ok = writer.save(engine.process(std::move(frame)), path) && ok;
-    }
-    return ok;
-}
-
-QImage IQConvertThread::readFirstImage(QImageReader &reader)
-{
-    // Decoded into memory that is zero from the start, so that a decoder that stops early
-    // shows no pixels that it did not write. Fresh pages from calloc are zero without a pass
-    // over them, and the memory goes with the last image that refers to it.
-    QImage image;
-    const QSize size = reader.size();
-    const QImage::Format format = reader.imageFormat();
-    if (size.isValid() && IQImageUtils::isWithinLimits(size) && format != QImage::Format_Invalid) {
-        const qint64 depth = QImage::toPixelFormat(format).bitsPerPixel();
-        const qint64 bytesPerLine = (size.width() * depth + 31) / 32 * 4;
-        const qint64 bytes = bytesPerLine * size.height();
-        // A size the memory cannot hold is left to the reader, which fails quietly.
-        void *memory = bytesPerLine <= std::numeric_limits<int>::max()
-                               && bytes <= std::numeric_limits<qsizetype>::max()
-                           ? std::calloc(size_t(bytes), 1)
-                           : nullptr;
-        if (memory)
-            image = QImage(static_cast<uchar *>(memory), size.width(), size.height(),
-                           int(bytesPerLine), format, &std::free, memory);
-    }
-    if (!reader.read(&image))
-        return QImage();
-    return image;
-}
-
-QImage IQConvertThread::readFrame(QImageReader &reader, int k)
-{
-    // A reader that cannot jump goes on with its next image, which is frame k here.
-    reader.jumpToImage(k);
-    return reader.read();
+    // The frames' names decide those of the later sources: the turn is kept to the end.
+    return source.writeStills(std::move(first), frameCount,
+                              [&](int k) {
+                                  const QString path = framePath(baseName, suffix, keepName,
+                                                                 counter, k + 1, settings);
+                                  waitForReaders(path, index);
+                                  return path;
+                              },
+                              save);
 }
 
 QString IQConvertThread::outputName(const QString &baseName, bool keepName, int counter,

@@ -13,14 +13,16 @@
 #include <memory>
 #include <mutex>
 
+#include "workers/IQFramePipeline.h"
+
 class QImage;
-class QImageReader;
 class IQBatchSettings;
 class IQConvertEngine;
 
 // The worker of a batch conversion: reads every source, runs each frame through the engine
 // and writes it in the record's output format, named by the rename module and the overwrite
-// rule. The batch start fills the four fields, starts the thread and lets finished() delete it.
+// rule. The batch start hands it a copy of the record and fills the other fields, starts the
+// thread and lets finished() delete it.
 //
 // Several sources are converted at once, each on a pool thread with an engine of its own, while
 // the signals, the output names and the files stay those of a run that takes one source after
@@ -65,6 +67,11 @@ public:
     // The bytes that the pixels of the sources in flight may take together. A source waits
     // until its estimate fits; one that is larger on its own runs alone.
     static constexpr qint64 kPixelBudgetBytes = 1536LL * 1024 * 1024;
+
+    // Gives the run its own copy of the record and points settings at it, so that what the
+    // interface changes while the run goes on changes nothing in it. Called on the thread
+    // that fills the fields, before start().
+    void copySettings(const IQBatchSettings &record);
 
     QStringList files;
     IQBatchSettings *settings = nullptr;
@@ -113,17 +120,11 @@ private:
     // Keeps the path from every later output of this run.
     QString claim(const QString &path);
 
-    // Writes every frame of the source; false when an output could not be made, with the
-    // reason in *reason.
+    // Writes every frame of the source and tells how it went.
     // The naming turn of the source at index is passed as soon as its last name is taken.
-    bool convertFile(int index, Slot &slot, QImageReader &reader, QImage first, int frameCount,
-                     const QString &baseName, bool keepName, int counter, const QString &suffix,
-                     Failure::Reason *reason);
-    // The reader's first image, or a null image when it cannot be decoded. Rows that the
-    // decoder does not reach are zero, never what an earlier source left in the memory.
-    static QImage readFirstImage(QImageReader &reader);
-    // Frame k of the reader, or a null image when it cannot be decoded.
-    QImage readFrame(QImageReader &reader, int k);
+    IQFramePipeline::Result convertFile(int index, IQFramePipeline &source, QImage first,
+                                        const QString &baseName, bool keepName, int counter,
+                                        const QString &suffix);
 
     // The canonical path of every readable source, with the last position it holds in files.
     QHash<QString, int> sourcePositions;
@@ -143,4 +144,6 @@ private:
     std::atomic<int> stopFrom{0};
     // The state of the running conversion; null outside run().
     std::unique_ptr<Batch> batch;
+    // The record settings points at after copySettings.
+    std::unique_ptr<IQBatchSettings> ownSettings;
 };

@@ -21,6 +21,7 @@
 namespace {
 
 const QList<QColor> kFrameColors{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+const QList<QColor> kFourColors{Qt::red, Qt::green, Qt::blue, Qt::yellow};
 const QSize kFrameSize(32, 24);
 const QSize kPhotoSize(40, 30);
 const QByteArray kJunk("this is no picture at all\n");
@@ -121,8 +122,9 @@ private:
     // Makes a source by its name: "junk" in it gives a file that is no picture, "fifo" a named
     // pipe, "claims" a PNG whose header claims 40,000 x 40,000 pixels, "canvas" an animated
     // WebP whose canvas claims 16,383 x 16,383, "tiny" a 12 x 12 still, "cut" a BMP that
-    // ends inside its pixel rows; a truncated GIF loses part of its last frame, any other GIF
-    // has three frames, "big" and "medium" give photos of grain, the rest are 40 x 30 stills.
+    // ends inside its pixel rows, a ".heic" is four zero bytes; a truncated GIF loses part of
+    // its last frame, an "undecodable" one has four frames of which Qt refuses the third, any
+    // other GIF has three frames, "big" and "medium" give photos of grain, the rest are 40 x 30 stills.
     QString makeSource(const QString &name)
     {
         const QString path = in(name);
@@ -137,6 +139,12 @@ private:
             made = ImageFixtures::animatedWebpWithClaimedCanvas(path, 16383, 16383);
         else if (name.contains(QLatin1String("tiny")))
             made = BrvTest::gradientImage(12, 12).save(path);
+        else if (name.endsWith(QLatin1String(".heic")))
+            made = ImageFixtures::writeBytes(path, QByteArray(4, '\0'));
+        else if (name.contains(QLatin1String("undecodable")))
+            made = ImageFixtures::gifWithUndecodableFrame(path, kFourColors, {20, 20, 20, 20},
+                                                          kFrameSize.width(),
+                                                          kFrameSize.height(), 2);
         else if (name.contains(QLatin1String("cut")))
             made = ImageFixtures::bmp24(path, BrvTest::solidImage(64, 48, Qt::blue),
                                         kBitmapCutInItsRows);
@@ -365,6 +373,9 @@ private slots:
         QTest::newRow("a FIFO returns at once") << QStringList{"fifo.gif", "a.png"} << jpeg << 0
                                                 << QStringList{"fifo.gif: read"}
                                                 << QStringList{"a.jpg"};
+        // Sniffed as a WBMP of no pixels, which the reader cannot decode.
+        QTest::newRow("4-byte HEIC") << QStringList{"four.heic", "a.png"} << jpeg << 0
+                                     << QStringList{"four.heic: read"} << QStringList{"a.jpg"};
         QTest::newRow("BMP cut in its pixel rows") << QStringList{"cut.bmp"} << jpeg << 0
                                                    << QStringList{"cut.bmp: read"}
                                                    << QStringList();
@@ -577,32 +588,126 @@ private slots:
         }
     }
 
-    void undecodableFrameIsSkipped_data()
+    void undecodableFrameFailsTheOutput_data()
     {
+        QTest::addColumn<QString>("source");
         QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("earlier"); // files already at the output paths
         QTest::addColumn<QStringList>("written");
-        QTest::newRow("to WebP") << int(IQOutputFormat::Webp) << QStringList{"truncated.webp"};
-        QTest::newRow("to GIF") << int(IQOutputFormat::Gif) << QStringList{"truncated.gif"};
-        QTest::newRow("to PNG") << int(IQOutputFormat::Png)
-                                << QStringList{"truncated_1.png", "truncated_2.png"};
+        const int webp = IQOutputFormat::Webp;
+        const int gif = IQOutputFormat::Gif;
+        const int png = IQOutputFormat::Png;
+        const QString lzw = QStringLiteral("undecodable.gif");
+        const QString cut = QStringLiteral("truncated.gif");
+        QTest::newRow("bad LZW to WebP") << lzw << webp << QStringList()
+                                         << QStringList{"a.webp", "b.webp"};
+        QTest::newRow("bad LZW to GIF") << lzw << gif << QStringList()
+                                        << QStringList{"a.gif", "b.gif"};
+        QTest::newRow("bad LZW to PNG frames") << lzw << png << QStringList()
+                                               << QStringList{"a.png", "b.png"};
+        QTest::newRow("cut short to WebP") << cut << webp << QStringList()
+                                           << QStringList{"a.webp", "b.webp"};
+        QTest::newRow("cut short to PNG frames") << cut << png << QStringList()
+                                                 << QStringList{"a.png", "b.png"};
+        QTest::newRow("bad LZW over an earlier WebP")
+            << lzw << webp << QStringList{"undecodable.webp"} << QStringList{"a.webp", "b.webp"};
+        QTest::newRow("bad LZW over an earlier GIF")
+            << lzw << gif << QStringList{"undecodable.gif"} << QStringList{"a.gif", "b.gif"};
+        QTest::newRow("bad LZW over earlier frames")
+            << lzw << png << QStringList{"undecodable_1.png", "undecodable_2.png"}
+            << QStringList{"a.png", "b.png"};
     }
-    void undecodableFrameIsSkipped()
+    void undecodableFrameFailsTheOutput()
     {
+        // An animation one of whose frames cannot be decoded is not converted: it is listed,
+        // leaves no file, and what lay at its output paths before keeps its bytes.
+        QFETCH(QString, source);
         QFETCH(int, format);
+        QFETCH(QStringList, earlier);
         QFETCH(QStringList, written);
-        SKIP_WITHOUT_IMAGEMAGICK(QStringList{"truncated.gif"});
-        const QString source = makeSource(QStringLiteral("truncated.gif"));
-        QCOMPARE(QImageReader(source).imageCount(), 3);
+        SKIP_WITHOUT_IMAGEMAGICK(QStringList{source});
         settings->format = format;
-        runWorker({source});
-        QCOMPARE(outputs(), written);
-        if (written.size() > 1)
-            return;
-        // One animation of the two frames that decode, and no black third one.
-        QImageReader reader(out(written.first()));
-        QCOMPARE(reader.imageCount(), 2);
-        for (int k = 0; k < 2; ++k)
-            QVERIFY(BrvTest::isNear(QColor(reader.read().pixel(16, 12)), kFrameColors.at(k), 40));
+        settings->overwrite = true;
+        for (const QString &name : earlier)
+            QVERIFY(ImageFixtures::writeBytes(out(name), kJunk));
+        const QStringList files = makeSources({QStringLiteral("a.png"), source,
+                                               QStringLiteral("b.png")});
+        QVERIFY(QImageReader(files.at(1)).imageCount() >= 3);
+
+        QStringList reported;
+        runWorker(files, {}, &reported);
+        QCOMPARE(reported, QStringList{source + QStringLiteral(": read")});
+        QStringList all = earlier + written;
+        all.sort();
+        QCOMPARE(QDir(outDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+                 all);
+        for (const QString &name : earlier)
+            QCOMPARE(BrvTest::fileContents(out(name)), kJunk);
+        for (const QString &name : written)
+            QVERIFY2(isImage(out(name)), qPrintable(name));
+    }
+
+    void recordChangedDuringTheRunChangesNothing()
+    {
+        // The batch start hands the worker a copy of the record; the page may change the
+        // record while the run goes on. Each change lands while the worker waits for it.
+        IQBatchSettings *record = IQBatchSettings::instance();
+        const IQBatchSettings saved = *record;
+        *record = IQBatchSettings();
+        record->outputDir = outDir;
+        record->format = IQOutputFormat::Png;
+        record->renameEnabled = true;
+        record->newName = QStringLiteral("trip");
+        record->text = QStringLiteral("A");
+        record->textColor = Qt::white;
+        record->textPosition = IQWatermarkPosition::TopLeft;
+        const IQBatchSettings atStart = *record;
+        const QString elsewhere = root->filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        const QStringList files = makeSources({"a.png", "b.jpg", "c.bmp"});
+
+        auto *worker = new IQConvertThread;
+        worker->files = files;
+        worker->copySettings(*record);
+        worker->engine = std::make_unique<IQConvertEngine>(worker->settings);
+        QPointer<IQConvertThread> alive(worker);
+        const auto change = [record, elsewhere](int step) {
+            record->format = IQOutputFormat::Jpeg;
+            record->outputDir = elsewhere;
+            record->newName = QStringLiteral("other%1").arg(step);
+            record->text = QStringLiteral("ZZZ %1").arg(step);
+            record->textColor = Qt::black;
+            record->resizeMode = 2;
+            record->resizePercent = 50 + step;
+            record->rotateMode = 2;
+            record->borderWidth = 3;
+        };
+        connect(worker, &IQConvertThread::convertStart, this, [&] { change(0); },
+                Qt::BlockingQueuedConnection);
+        connect(worker, &IQConvertThread::converting, this,
+                [&](int index) { change(index + 1); }, Qt::BlockingQueuedConnection);
+        QSignalSpy ended(worker, &IQConvertThread::convertEnd);
+        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        worker->start(QThread::InheritPriority);
+        QVERIFY(ended.wait(60000));
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(record->text, QStringLiteral("ZZZ 3"));
+        *record = saved;
+
+        QCOMPARE(outputs(), (QStringList{"trip_1.png", "trip_2.png", "trip_3.png"}));
+        QVERIFY(QDir(elsewhere).isEmpty());
+        IQBatchSettings expected = atStart;
+        for (int i = 0; i < files.size(); ++i) {
+            QImageReader reader(files.at(i));
+            reader.setAutoTransform(true);
+            const QImage want = IQConvertEngine(&expected).process(reader.read());
+            const QImage got(out(QStringLiteral("trip_%1.png").arg(i + 1)));
+            QCOMPARE(got.size(), want.size());
+            QVERIFY2(got.convertToFormat(QImage::Format_ARGB32)
+                         == want.convertToFormat(QImage::Format_ARGB32),
+                     qPrintable(files.at(i)));
+        }
     }
 
     void exifOrientation()

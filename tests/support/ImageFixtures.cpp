@@ -2,12 +2,15 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <sys/stat.h>
+
+#include "GifStructure.h"
 
 namespace {
 
@@ -88,6 +91,39 @@ bool gifWithFrames(const QString &path, const QList<QColor> &colors, const QList
         arguments << QStringLiteral("-loop") << QStringLiteral("0");
     arguments << QStringLiteral("GIF:") + path;
     return run(kConvert, arguments);
+}
+
+bool gifWithUndecodableFrame(const QString &path, const QList<QColor> &colors,
+                             const QList<int> &delaysMs, int width, int height, int undecodable)
+{
+    if (!gifWithFrames(path, colors, delaysMs, width, height))
+        return false;
+    const GifStructure::File gif = GifStructure::parseFile(path);
+    if (!gif.valid || undecodable < 0 || undecodable >= gif.frames.size())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    // Past the separator, the descriptor and any local table lie the minimum code size and
+    // the first sub-block's length; its first codes become ones no table holds yet.
+    const GifStructure::Frame &frame = gif.frames.at(undecodable);
+    const int data = frame.offset + 10 + frame.localTable.size() + 2;
+    const int length = quint8(bytes.at(data - 1));
+    for (int i = 0; i < qMin(4, length); ++i)
+        bytes[data + i] = char(0xFF);
+    if (!file.seek(0) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+
+    QImageReader reader(path);
+    if (reader.imageCount() != colors.size())
+        return false;
+    for (int k = 0; k < undecodable; ++k) {
+        if (reader.read().isNull())
+            return false;
+    }
+    return reader.read().isNull();
 }
 
 bool animatedWebp(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,

@@ -16,6 +16,13 @@ namespace ImageFixtures {
 bool gifWithFrames(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
                    int width, int height, bool loop = true);
 
+// An animated GIF as gifWithFrames makes it, whose frame at index undecodable has its LZW
+// data overwritten: Qt's reader still counts every frame, decodes the ones before it and
+// refuses that one (checked; false otherwise).
+bool gifWithUndecodableFrame(const QString &path, const QList<QColor> &colors,
+                             const QList<int> &delaysMs, int width, int height,
+                             int undecodable);
+
 // An animated WebP of solid frames with one delay per frame.
 bool animatedWebp(const QString &path, const QList<QColor> &colors, const QList<int> &delaysMs,
                   int width, int height);

@@ -29,9 +29,10 @@ namespace {
 
 enum class Doc { Still, Animated };
 
-IQExportOptions pageDefaults()
+IQExportOptions pageDefaults(const QString &folder)
 {
     IQExportOptions options;
+    options.outputDir = folder;
     options.quality = 70;
     options.webpQuality = 80;
     options.duration = 120;
@@ -102,11 +103,9 @@ private slots:
         QCOMPARE(animated->kind(), int(DocumentInfo::Animated));
     }
 
-    void init() { exportOutputDir = dir.path(); }
-
     void opensWithTheRecordInEnglish()
     {
-        const IQExportOptions options = pageDefaults();
+        const IQExportOptions options = pageDefaults(dir.path());
         IQExportDialog dialog(animated.get(), &options);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Export"));
         QCOMPARE(findNamed<QPushButton>(&dialog, "convertButton")->text(), QStringLiteral("Export"));
@@ -127,6 +126,7 @@ private slots:
         QCOMPARE(back.duration, 120);
         QCOMPARE(back.name, QStringLiteral("cat"));
         QVERIFY(back.apply);
+        QCOMPARE(back.outputDir, dir.path());
     }
 
     void rowsByKindOptionAndFormat_data()
@@ -165,7 +165,7 @@ private slots:
         QFETCH(int, formatIndex);
         QFETCH(int, format);
         QFETCH(int, slider);
-        const IQExportOptions options = pageDefaults();
+        const IQExportOptions options = pageDefaults(dir.path());
         IQExportDialog dialog(document(doc), &options);
         dialog.show();
         auto *formats = findNamed<QComboBox>(&dialog, "formatComboBox");
@@ -222,7 +222,7 @@ private slots:
         QFETCH(int, duration);
         QFETCH(int, shownQuality);
         QFETCH(int, shownDuration);
-        IQExportOptions options = pageDefaults();
+        IQExportOptions options = pageDefaults(dir.path());
         options.quality = quality;
         options.webpQuality = quality;
         options.duration = duration;
@@ -240,7 +240,7 @@ private slots:
 
     void nameRules()
     {
-        const IQExportOptions options = pageDefaults();
+        const IQExportOptions options = pageDefaults(dir.path());
         IQExportDialog dialog(still.get(), &options);
         dialog.show();
         auto *name = findNamed<QLineEdit>(&dialog, "nameEdit");
@@ -260,7 +260,7 @@ private slots:
 
     void applyFollowsTheBox()
     {
-        IQExportOptions options = pageDefaults();
+        IQExportOptions options = pageDefaults(dir.path());
         options.apply = false;
         IQExportDialog dialog(still.get(), &options);
         auto *box = findNamed<QCheckBox>(&dialog, "applyCheckBox");
@@ -302,8 +302,7 @@ private slots:
             if (folder == QLatin1String("locked"))
                 QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
         }
-        exportOutputDir = path;
-        const IQExportOptions options = pageDefaults();
+        const IQExportOptions options = pageDefaults(path);
         IQExportDialog dialog(still.get(), &options);
         if (folder == QLatin1String("gone"))
             QVERIFY(QDir(path).removeRecursively());
@@ -325,7 +324,7 @@ private slots:
     void selectingAFolder()
     {
         QTemporaryDir chosen;
-        const IQExportOptions options = pageDefaults();
+        const IQExportOptions options = pageDefaults(dir.path());
         IQExportDialog dialog(still.get(), &options);
         auto *output = findNamed<QLineEdit>(&dialog, "outputEdit");
 
@@ -342,7 +341,9 @@ private slots:
             });
             findNamed<QPushButton>(open, "selectButton")->click();
         });
-        QCOMPARE(exportOutputDir, dir.path());
+        IQExportOptions back;
+        dialog.exportOptions(&back);
+        QCOMPARE(back.outputDir, dir.path());
         QCOMPARE(output->text(), dir.path());
         QCOMPARE(storedLastSaveDir(), before);
 
@@ -356,7 +357,8 @@ private slots:
             findNamed<QPushButton>(open, "selectButton")->click();
         });
         // The choice holds even though the dialog was then cancelled.
-        QCOMPARE(exportOutputDir, chosen.path());
+        dialog.exportOptions(&back);
+        QCOMPARE(back.outputDir, chosen.path());
         QCOMPARE(output->text(), chosen.path());
         QCOMPARE(output->toolTip(), chosen.path());
         QCOMPARE(storedLastSaveDir(), chosen.path());

@@ -188,6 +188,46 @@ private slots:
         QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
     }
 
+    // An animation one of whose frames cannot be decoded is not exported: the failure is
+    // shown once and the folder stays empty.
+    void undecodableFrameIsShownAsAFailure_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("format"); // index in the format list of that option
+        QTest::newRow("animation as GIF") << 2 << 0;
+        QTest::newRow("animation as WEBP") << 2 << 1;
+        QTest::newRow("all frames as PNG") << 1 << 1;
+    }
+    void undecodableFrameIsShownAsAFailure()
+    {
+        QFETCH(int, option);
+        QFETCH(int, format);
+        QTemporaryDir out;
+        IQSettings::instance()->setLastSaveDir(out.path());
+        QVERIFY(ImageFixtures::gifWithUndecodableFrame(path("broken.gif"),
+                                                       {Qt::red, Qt::green, Qt::blue, Qt::yellow},
+                                                       {100, 100, 100, 100}, 64, 48, 2));
+        IQEditingFrame page;
+        page.show();
+        page.loadFiles({path("broken.gif")}, 0);
+        RoadWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        QVERIFY(exportWith(page,
+                           [option, format](IQExportDialog *dialog) {
+                               findNamed<QComboBox>(dialog, "optionComboBox")
+                                   ->setCurrentIndex(option);
+                               findNamed<QComboBox>(dialog, "formatComboBox")
+                                   ->setCurrentIndex(format);
+                           },
+                           true));
+        qApp->removeEventFilter(&watcher);
+        QCOMPARE(watcher.warnings, 1);
+        QCOMPARE(watcher.warningText, QStringLiteral("Failed to export file."));
+        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden
+                                            | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
     // The page shows converted frames while Apply is ticked; the export runs the modules
     // once over the frame as the file holds it.
     void applyOnAnAnimationFrameRunsTheModulesOnce()

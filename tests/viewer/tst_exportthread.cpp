@@ -32,11 +32,10 @@ struct Outcome
     IQImageFile *document = nullptr;
 };
 
-// Runs one export on its own thread, as the page does, and collects what it reported.
-Outcome runExport(IQImageFile *document, const QImage &image, const IQExportOptions &options)
+// Runs the export on its own thread, as the page does, and collects what it reported.
+Outcome runThread(IQExportThread &thread)
 {
     Outcome outcome;
-    IQExportThread thread(document, image, &options);
     QObject::connect(&thread, &IQExportThread::saving, &thread,
                      [&outcome](int index) { outcome.savings.append(index); },
                      Qt::DirectConnection);
@@ -52,9 +51,16 @@ Outcome runExport(IQImageFile *document, const QImage &image, const IQExportOpti
     return outcome;
 }
 
-IQExportOptions options(int option, int format, const QString &name)
+Outcome runExport(IQImageFile *document, const QImage &image, const IQExportOptions &options)
+{
+    IQExportThread thread(document, image, &options);
+    return runThread(thread);
+}
+
+IQExportOptions options(int option, int format, const QString &name, const QString &folder)
 {
     IQExportOptions o;
+    o.outputDir = folder;
     o.option = option;
     o.format = format;
     o.name = name;
@@ -164,8 +170,6 @@ private slots:
                                                    BrvTest::gradientImage(40, 24), 6));
     }
 
-    void init() { exportOutputDir.clear(); }
-
     void writes_data()
     {
         QTest::addColumn<QString>("source");
@@ -223,11 +227,10 @@ private slots:
         QFETCH(double, tolerance);
 
         QTemporaryDir out;
-        exportOutputDir = out.path();
         IQImageFile document(sources.filePath(source));
         const QString name = QFileInfo(source).completeBaseName();
         const Outcome outcome = runExport(&document, pageImage(document.absoluteFilePath()),
-                                          options(option, format, name));
+                                          options(option, format, name, out.path()));
         QVERIFY(outcome.finished);
         QVERIFY(outcome.ok);
         QCOMPARE(outcome.document, &document);
@@ -270,20 +273,15 @@ private slots:
         QFETCH(QString, source);
         QFETCH(int, frame);
         QTemporaryDir out;
-        exportOutputDir = out.path();
         IQImageFile document(sources.filePath(source));
         QCOMPARE(document.kind(), int(DocumentInfo::Animated));
-        const IQExportOptions o = options(0, 1, QStringLiteral("f"));
+        const IQExportOptions o = options(0, 1, QStringLiteral("f"), out.path());
         IQExportThread thread(&document, BrvTest::solidImage(kGifWidth, kGifHeight, Qt::black),
                               &o);
         thread.setFrameNumber(frame);
-        bool ok = false;
-        connect(&thread, &IQExportThread::saveFinished, &thread,
-                [&ok](IQImageFile *, const QString &, bool success) { ok = success; },
-                Qt::DirectConnection);
-        thread.start();
-        QVERIFY(thread.wait(60000));
-        QVERIFY(ok);
+        const Outcome outcome = runThread(thread);
+        QVERIFY(outcome.finished);
+        QVERIFY(outcome.ok);
         const QImage written = framesOf(out.filePath(QStringLiteral("f.png"))).value(0);
         QCOMPARE(difference(written, framesOf(document.absoluteFilePath()).at(frame)).largest, 0);
     }
@@ -311,10 +309,9 @@ private slots:
         QFETCH(bool, loops);
         QFETCH(QList<int>, delaysMs);
         QTemporaryDir out;
-        exportOutputDir = out.path();
         IQImageFile document(sources.filePath(source));
         const Outcome outcome = runExport(&document, pageImage(document.absoluteFilePath()),
-                                          options(option, format, QStringLiteral("a")));
+                                          options(option, format, QStringLiteral("a"), out.path()));
         QVERIFY(outcome.ok);
 
         if (format == 3) {
@@ -380,10 +377,9 @@ private slots:
         if (!other.isEmpty())
             QVERIFY(ImageFixtures::writeBytes(folder.filePath(other), otherBytes));
 
-        exportOutputDir = folder.path();
         IQImageFile document(sourcePath);
-        const Outcome outcome =
-            runExport(&document, pageImage(sourcePath), options(option, format, name));
+        const Outcome outcome = runExport(&document, pageImage(sourcePath),
+                                          options(option, format, name, folder.path()));
         QVERIFY(outcome.ok);
         QCOMPARE(BrvTest::fileContents(sourcePath), sourceBytes);
         QCOMPARE(outcome.path, folder.filePath(written.last()));
@@ -399,64 +395,160 @@ private slots:
             QVERIFY(BrvTest::fileContents(folder.filePath(other)) != otherBytes);
     }
 
-    // A GIF cut just past its third image descriptor: Qt counts three frames and cannot read
-    // the third. An animation fails whole and leaves an earlier file at its path as it was;
-    // all frames writes the two it can read and reports the failure.
-    void truncatedGif_data()
+    // A frame that cannot be decoded: a GIF cut just past its third image descriptor, or one
+    // whose third frame's LZW data is broken; Qt counts every frame and refuses the third.
+    // The export fails whole, leaves no file and an earlier file at a path as it was.
+    void undecodableFrame_data()
     {
+        QTest::addColumn<bool>("brokenData"); // else cut short
         QTest::addColumn<int>("option");
         QTest::addColumn<int>("format");
-        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("earlier");
         QTest::addColumn<QList<int>>("savings");
-        QTest::addColumn<bool>("earlierFile");
-        QTest::newRow("as GIF") << 2 << 3 << QStringList() << QList<int>{1, 2} << false;
-        QTest::newRow("as GIF over an earlier file")
-            << 2 << 3 << QStringList{"cut.gif"} << QList<int>{1, 2} << true;
-        QTest::newRow("as WEBP") << 2 << 4 << QStringList() << QList<int>{1, 2} << false;
-        QTest::newRow("as WEBP over an earlier file")
-            << 2 << 4 << QStringList{"cut.webp"} << QList<int>{1, 2} << true;
-        QTest::newRow("all frames as PNG")
-            << 1 << 1 << QStringList{"cut_1.png", "cut_2.png"} << QList<int>{1, 2, 3} << false;
+        const QList<int> two{1, 2};
+        for (const bool broken : {false, true}) {
+            const char *kind = broken ? "broken LZW" : "cut short";
+            QTest::addRow("%s, as GIF", kind) << broken << 2 << 3 << QStringList() << two;
+            QTest::addRow("%s, as GIF over an earlier file", kind)
+                << broken << 2 << 3 << QStringList{"cut.gif"} << two;
+            QTest::addRow("%s, as WEBP", kind) << broken << 2 << 4 << QStringList() << two;
+            QTest::addRow("%s, as WEBP over an earlier file", kind)
+                << broken << 2 << 4 << QStringList{"cut.webp"} << two;
+            QTest::addRow("%s, all frames as PNG", kind) << broken << 1 << 1 << QStringList()
+                                                         << two;
+            QTest::addRow("%s, all frames as PNG over earlier files", kind)
+                << broken << 1 << 1 << QStringList{"cut_1.png", "cut_2.png"} << two;
+        }
     }
 
-    void truncatedGif()
+    void undecodableFrame()
     {
+        QFETCH(bool, brokenData);
         QFETCH(int, option);
         QFETCH(int, format);
-        QFETCH(QStringList, files);
-        QFETCH(bool, earlierFile);
+        QFETCH(QStringList, earlier);
 
         QTemporaryDir folder;
-        const GifStructure::File whole = GifStructure::parseFile(path("cat.gif"));
-        QCOMPARE(whole.frames.size(), 3);
         const QString cut = folder.filePath(QStringLiteral("source/cut.gif"));
         QVERIFY(QDir().mkpath(QFileInfo(cut).path()));
-        QVERIFY(ImageFixtures::truncatedCopy(path("cat.gif"), cut, whole.frames.at(2).offset + 10));
-        {
-            QImageReader reader(cut);
-            QCOMPARE(reader.imageCount(), 3);
+        if (brokenData) {
+            QVERIFY(ImageFixtures::gifWithUndecodableFrame(cut, kFrameColors, {100, 100, 100},
+                                                           kGifWidth, kGifHeight, 2));
+        } else {
+            const GifStructure::File whole = GifStructure::parseFile(path("cat.gif"));
+            QCOMPARE(whole.frames.size(), 3);
+            QVERIFY(ImageFixtures::truncatedCopy(path("cat.gif"), cut,
+                                                 whole.frames.at(2).offset + 10));
         }
+        QCOMPARE(QImageReader(cut).imageCount(), 3);
 
         const QString out = folder.filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(out));
-        const QByteArray earlier("an earlier export");
-        const QString target = out + QStringLiteral("/cut.") + (format == 3 ? "gif" : "webp");
-        if (earlierFile)
-            QVERIFY(ImageFixtures::writeBytes(target, earlier));
+        const QByteArray before("an earlier export");
+        for (const QString &name : earlier)
+            QVERIFY(ImageFixtures::writeBytes(out + QLatin1Char('/') + name, before));
 
-        exportOutputDir = out;
         IQImageFile document(cut);
         const Outcome outcome =
-            runExport(&document, QImage(), options(option, format, QStringLiteral("cut")));
+            runExport(&document, QImage(), options(option, format, QStringLiteral("cut"), out));
         QVERIFY(outcome.finished);
         QVERIFY(!outcome.ok);
         QTEST(outcome.savings, "savings");
-        QCOMPARE(filesIn(out), files);
-        if (earlierFile)
-            QCOMPARE(BrvTest::fileContents(target), earlier);
-        for (const QString &file : files) {
-            if (!earlierFile)
-                QCOMPARE(framesOf(out + QLatin1Char('/') + file).size(), 1);
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                     QDir::Name),
+                 earlier);
+        for (const QString &name : earlier)
+            QCOMPARE(BrvTest::fileContents(out + QLatin1Char('/') + name), before);
+    }
+
+    // Asked to stop, the export writes nothing more and keeps nothing unfinished: every file
+    // at the paths stays as it was, and the outcome is a failure.
+    void stopsWhenInterrupted_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("stopAfter"); // pictures written when the stop comes
+        QTest::addColumn<QStringList>("earlier");
+        QTest::newRow("all frames, after the first")
+            << 1 << 1 << 1 << QStringList{"cat_1.png", "cat_3.png"};
+        QTest::newRow("all frames, after the second") << 1 << 2 << 2 << QStringList();
+        QTest::newRow("GIF animation, after the first") << 2 << 3 << 1 << QStringList{"cat.gif"};
+        QTest::newRow("WebP animation, after the second") << 2 << 4 << 2 << QStringList();
+    }
+
+    void stopsWhenInterrupted()
+    {
+        QFETCH(int, option);
+        QFETCH(int, format);
+        QFETCH(int, stopAfter);
+        QFETCH(QStringList, earlier);
+        QTemporaryDir out;
+        const QByteArray before("an earlier export");
+        for (const QString &name : earlier)
+            QVERIFY(ImageFixtures::writeBytes(out.filePath(name), before));
+
+        IQImageFile document(path("cat.gif"));
+        const IQExportOptions o = options(option, format, QStringLiteral("cat"), out.path());
+        IQExportThread thread(&document, framesOf(document.absoluteFilePath()).at(1), &o);
+        // Asked from the worker's own thread as it reports, so the stop lands exactly there.
+        connect(&thread, &IQExportThread::saving, &thread,
+                [&](int index) {
+                    if (index == stopAfter)
+                        thread.requestInterruption();
+                },
+                Qt::DirectConnection);
+        const Outcome outcome = runThread(thread);
+
+        QVERIFY(outcome.finished);
+        QVERIFY(!outcome.ok);
+        QList<int> expected;
+        for (int i = 1; i <= stopAfter; ++i)
+            expected << i;
+        QCOMPARE(outcome.savings, expected);
+        QCOMPARE(filesIn(out.path()), earlier);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        for (const QString &name : earlier)
+            QCOMPARE(BrvTest::fileContents(out.filePath(name)), before);
+    }
+
+    // The export works on the batch record as it stood when the export was asked for.
+    void batchRecordIsCopiedAtTheStart()
+    {
+        IQBatchSettings *record = IQBatchSettings::instance();
+        const IQBatchSettings saved = *record;
+        record->borderWidth = 5;
+        record->borderColor = QColor(250, 200, 0);
+        const IQBatchSettings atStart = *record;
+
+        QTemporaryDir out;
+        IQImageFile document(path("cat.gif"));
+        IQExportOptions o = options(1, 1, QStringLiteral("w"), out.path());
+        o.apply = true;
+        IQExportThread thread(&document, QImage(), &o);
+        // What the page changes afterwards, the options it still holds included, is not seen.
+        record->text = QStringLiteral("changed");
+        record->rotateMode = 2;
+        record->borderWidth = 2;
+        record->borderColor = Qt::blue;
+        o.format = 0;
+        o.name = QStringLiteral("changed");
+        o.outputDir = QDir::tempPath();
+        const Outcome outcome = runThread(thread);
+        *record = saved;
+
+        QVERIFY(outcome.finished);
+        QVERIFY(outcome.ok);
+        QCOMPARE(filesIn(out.path()), (QStringList{"w_1.png", "w_2.png", "w_3.png"}));
+        IQBatchSettings expected = atStart;
+        const QList<QImage> sourceFrames = framesOf(document.absoluteFilePath());
+        for (int f = 0; f < 3; ++f) {
+            const QImage want = IQConvertEngine(&expected).process(sourceFrames.at(f));
+            QCOMPARE(difference(framesOf(out.filePath(QStringLiteral("w_%1.png").arg(f + 1)))
+                                    .value(0),
+                                want)
+                         .largest,
+                     0);
         }
     }
 
@@ -486,10 +578,9 @@ private slots:
         record->textAngle = 30;
 
         QTemporaryDir out;
-        exportOutputDir = out.path();
         IQImageFile document(path("cat.gif"));
         const QList<QImage> sourceFrames = framesOf(document.absoluteFilePath());
-        IQExportOptions o = options(option, 1, QStringLiteral("w"));
+        IQExportOptions o = options(option, 1, QStringLiteral("w"), out.path());
         o.apply = true;
         const Outcome outcome = runExport(&document, sourceFrames.at(1), o);
         QVERIFY(outcome.ok);

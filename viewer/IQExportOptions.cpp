@@ -1,3 +1,0 @@
-#include "IQExportOptions.h"
-
-QString exportOutputDir;
