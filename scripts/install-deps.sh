@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
-  libwebp-dev libyuv-dev
+  libwebp-dev libyuv-dev libjpeg-dev
   # run time: image plug-ins found by Qt (WebP, HEIC/HEIF, TIFF) and a font
   qt5-image-formats-plugins kimageformat-plugins fonts-dejavu-core
   # Chinese and Japanese interface texts
