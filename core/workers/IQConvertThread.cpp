@@ -17,6 +17,7 @@
 
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
+#include "documents/IQDamageCheck.h"
 #include "documents/IQFileUtils.h"
 #include "writers/IQGifSavingHelper.h"
 #include "writers/IQImageSavingHelper.h"
@@ -297,6 +298,8 @@ void IQConvertThread::convertSource(int index, Slot &slot)
     reader.setAutoTransform(true);
     if (!reader.canRead())
         return fail(Failure::CannotRead);
+    if (IQDamageCheck::isDamaged(path))
+        return fail(Failure::Damaged);
     // Asked before the first read: some readers count only what is left after it.
     const int frameCount = reader.imageCount();
     QImage first = readFirstImage(reader);

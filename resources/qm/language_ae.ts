@@ -114,6 +114,10 @@
         <translation>كبير جدًا</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>تالف: جزء من الصورة مفقود</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>و%1 غيرها</translation>
     </message>

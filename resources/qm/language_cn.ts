@@ -114,6 +114,10 @@
         <translation>太大</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>已损坏：图像缺少一部分</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>以及另外 %1 个</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>for stor</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>beskadiget: en del af billedet mangler</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>og %1 til</translation>
     </message>

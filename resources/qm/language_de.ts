@@ -114,6 +114,10 @@
         <translation>zu groß</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>beschädigt: ein Teil des Bildes fehlt</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>und %1 weitere</translation>
     </message>

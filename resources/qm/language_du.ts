@@ -114,6 +114,10 @@
         <translation>te groot</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>beschadigd: een deel van de afbeelding ontbreekt</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>en nog %1</translation>
     </message>

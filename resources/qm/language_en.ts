@@ -114,6 +114,10 @@
         <translation>too large</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>damaged: part of its picture is missing</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>and %1 more</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>trop grand</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>endommagé : une partie de l'image manque</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>et %1 de plus</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>πολύ μεγάλο</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>κατεστραμμένο: λείπει μέρος της εικόνας</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>και %1 ακόμη</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>troppo grande</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>danneggiato: manca una parte dell'immagine</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>e altri %1</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>大きすぎます</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>破損しています（画像の一部が欠けています）</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>ほか %1 件</translation>
     </message>

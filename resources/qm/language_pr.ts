@@ -114,6 +114,10 @@
         <translation>demasiado grande</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>danificado: falta uma parte da imagem</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>e mais %1</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>слишком большой</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>повреждён: часть изображения отсутствует</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>и ещё %1</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>demasiado grande</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>dañado: falta una parte de la imagen</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>y %1 más</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>för stor</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>skadad: en del av bilden saknas</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>och %1 till</translation>
     </message>

@@ -114,6 +114,10 @@
         <translation>çok büyük</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>hasarlı: resmin bir kısmı eksik</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>ve %1 tane daha</translation>
     </message>
