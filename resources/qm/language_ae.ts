@@ -511,6 +511,10 @@
         <translation>بكسل</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>الملف %1 تالف: جزء من الصورة مفقود، لذلك لا يُعرض.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>تعذر تصدير الملف.</translation>
     </message>

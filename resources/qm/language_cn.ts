@@ -511,6 +511,10 @@
         <translation>像素</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 已损坏：图像缺少一部分，因此不予显示。</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>导出文件失败。</translation>
     </message>

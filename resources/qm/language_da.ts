@@ -511,6 +511,10 @@
         <translation>pixel</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 er beskadiget: en del af billedet mangler, så det vises ikke.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Filen kunne ikke eksporteres.</translation>
     </message>

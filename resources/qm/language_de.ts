@@ -511,6 +511,10 @@
         <translation>Pixel</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 ist beschädigt: Ein Teil des Bildes fehlt, daher wird es nicht angezeigt.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Die Datei konnte nicht exportiert werden.</translation>
     </message>

@@ -511,6 +511,10 @@
         <translation>pixels</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 is beschadigd: een deel van de afbeelding ontbreekt, daarom wordt het niet getoond.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Het exporteren van het bestand is mislukt.</translation>
     </message>

@@ -511,6 +511,10 @@
         <translation>Pix</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 is damaged: part of its picture is missing, so it is not shown.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Failed to export file.</translation>
     </message>

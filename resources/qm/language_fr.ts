@@ -511,6 +511,10 @@
         <translation>px</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 est endommagé : une partie de l'image manque, il n'est donc pas affiché.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Impossible d'exporter le fichier.</translation>
     </message>

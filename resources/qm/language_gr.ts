@@ -511,6 +511,10 @@
         <translation>εικονοστοιχεία</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>Το %1 είναι κατεστραμμένο: λείπει μέρος της εικόνας, γι' αυτό δεν εμφανίζεται.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Η εξαγωγή του αρχείου απέτυχε.</translation>
     </message>

@@ -511,6 +511,10 @@
         <translation>px</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 è danneggiato: manca una parte dell'immagine, quindi non viene mostrato.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Impossibile esportare il file.</translation>
     </message>

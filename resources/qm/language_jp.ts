@@ -511,6 +511,10 @@
         <translation>ピクセル</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 は破損しています。画像の一部が欠けているため、表示しません。</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>ファイルをエクスポートできませんでした。</translation>
     </message>

@@ -511,6 +511,10 @@
         <translation>piksler</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 er skadet: en del av bildet mangler, så det vises ikke.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Kunne ikke eksportere filen.</translation>
     </message>

@@ -511,6 +511,10 @@
         <translation>px</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 está danificado: falta uma parte da imagem, por isso não é mostrado.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Não foi possível exportar o ficheiro.</translation>
     </message>

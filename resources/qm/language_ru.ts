@@ -511,6 +511,10 @@
         <translation>пикс.</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>Файл %1 повреждён: часть изображения отсутствует, поэтому он не показан.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Не удалось экспортировать файл.</translation>
     </message>

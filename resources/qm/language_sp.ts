@@ -511,6 +511,10 @@
         <translation>px</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 está dañado: falta una parte de la imagen, por eso no se muestra.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>No se pudo exportar el archivo.</translation>
     </message>

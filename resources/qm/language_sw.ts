@@ -511,6 +511,10 @@
         <translation>pixlar</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 är skadad: en del av bilden saknas, så den visas inte.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Det gick inte att exportera filen.</translation>
     </message>

@@ -511,6 +511,10 @@
         <translation>piksel</translation>
     </message>
     <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 hasarlı: resmin bir kısmı eksik, bu yüzden gösterilmiyor.</translation>
+    </message>
+    <message>
         <source>Failed to export file.</source>
         <translation>Dosya dışa aktarılamadı.</translation>
     </message>
