@@ -11,6 +11,8 @@
 
 #include <sys/stat.h>
 
+#include "BrvTest.h"
+
 namespace {
 
 // The real ImageMagick: a convert earlier on the PATH may be something else.
@@ -220,15 +222,13 @@ bool jpegWithOrientation(const QString &path, const QImage &image, int orientati
 
 QImage photoLikeImage(int width, int height)
 {
+    const QImage noise = BrvTest::noiseImage(width, height, 2024u);
     QImage image(width, height, QImage::Format_RGB32);
-    quint32 state = 2024u;
     for (int y = 0; y < height; ++y) {
+        const auto *grains = reinterpret_cast<const QRgb *>(noise.constScanLine(y));
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            const int grain = int(state % 9) - 4;
+            const int grain = int(qBlue(grains[x]) % 9) - 4;
             const int r = 60 + 140 * x / qMax(1, width - 1) + grain;
             const int g = 90 + 100 * y / qMax(1, height - 1) + grain;
             const int b = 170 - 90 * (x + y) / qMax(1, width + height - 2) + grain;
