@@ -71,7 +71,8 @@ private:
     void setItemIcon(const QIcon &tileIcon, int index, const QSize &originalSize);
     void updateSizeLabel();
     void showSize(const QImage &image);
-    // The size of the file's own still, or what the modules make of it, while shown is on show.
+    // The size label of a still: the file's own size, or what the modules make of it; empty
+    // when shown is null.
     void showStillSize(const QImage &shown, bool converted);
     // Empties the view and the labels but the name: nothing of the file can be shown.
     void showNothing(IQImageFile *file);
