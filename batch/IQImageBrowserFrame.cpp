@@ -224,6 +224,8 @@ QString IQImageBrowserFrame::reasonText(int reason) const
         return tr("IDS_TOO_SMALL_FOR_GIF");
     case IQConvertThread::Failure::TooLarge:
         return tr("IDS_TOO_LARGE");
+    case IQConvertThread::Failure::Damaged:
+        return tr("IDS_DAMAGED");
     default:
         return tr("IDS_CANNOT_BE_READ");
     }

@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
-  libwebp-dev libyuv-dev
+  libwebp-dev libyuv-dev libjpeg-dev
   # run time: image plug-ins found by Qt (WebP, HEIC/HEIF, TIFF) and fonts; the forms are laid
   # out for Arial's metrics, and Liberation Sans is the face fontconfig gives for Arial
   qt5-image-formats-plugins kimageformat-plugins fonts-dejavu-core fonts-liberation

@@ -192,6 +192,7 @@ void IQEditingFrame::loadFile(IQImageFile *file)
     connect(thread, &IQImageReadThread::readStaticFinished, this, &IQEditingFrame::showDocument);
     connect(thread, &IQImageReadThread::readAnimationFinished, this,
             &IQEditingFrame::connectPlayer);
+    connect(thread, &IQImageReadThread::readDamaged, this, &IQEditingFrame::showDamaged);
     runWaiting(thread);
 }
 
@@ -216,9 +217,20 @@ void IQEditingFrame::showDocument(IQImageFile *file, QImage image, QImage conver
     const QImage &shown = convertedImage.isNull() ? image : convertedImage;
     setImage(shown);
     ui->nameLabel->setText(file ? file->fileName() : QString());
-    showSize(shown);
+    showStillSize(shown, !convertedImage.isNull());
     setPlaybackControls(file);
     emit imageChanged(&this->image());
+}
+
+void IQEditingFrame::showDamaged(IQImageFile *file)
+{
+    showDocument(file, QImage(), QImage(), false);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                    tr("IDS_FILE_DAMAGED").arg(file ? file->fileName() : QString()),
+                    QMessageBox::Ok, this);
+    // A file name is shown as it is, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void IQEditingFrame::connectPlayer(IQImageFile *file, const QMovieProxyHolder &movie)
@@ -367,7 +379,7 @@ void IQEditingFrame::onConvertFinished(QImage convertedImage)
         return;
     }
     setImage(convertedImage);
-    showSize(convertedImage);
+    showStillSize(convertedImage, true);
 }
 
 void IQEditingFrame::updateSizeLabel()
@@ -377,7 +389,22 @@ void IQEditingFrame::updateSizeLabel()
         return;
     }
     setImage(originalImage);
-    showSize(originalImage);
+    showStillSize(originalImage, false);
+}
+
+void IQEditingFrame::showStillSize(const QImage &shown, bool converted)
+{
+    // The still on show is widened to whole groups of 4 pixels; the label tells the file's
+    // own size, or the size the modules give it, as a batch would write it.
+    const IQImageFile *file = documentAt(currentRow);
+    QSize size = file && !shown.isNull() ? file->imageSize : QSize();
+    if (converted && size.isValid())
+        size = IQConvertEngine(IQBatchSettings::instance()).outputSize(size.width(), size.height());
+    ui->sizeLabel->setText(size.isValid() ? QStringLiteral("%1 x %2 %3")
+                                                .arg(size.width())
+                                                .arg(size.height())
+                                                .arg(tr("IDS_PIX"))
+                                          : QString());
 }
 
 void IQEditingFrame::showSize(const QImage &image)

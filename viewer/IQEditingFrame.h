@@ -56,6 +56,7 @@ private slots:
     void showDocument(IQImageFile *file, QImage image, QImage convertedImage, bool update);
     void connectPlayer(IQImageFile *file, const QMovieProxyHolder &movie);
     void onConvertFinished(QImage convertedImage);
+    void showDamaged(IQImageFile *file);
     void animationPaused(bool paused);
     void frameChanged(int frame, QImage image);
     void durationChanged(int duration, int frames);
@@ -70,6 +71,9 @@ private:
     void setItemIcon(const QIcon &tileIcon, int index, const QSize &originalSize);
     void updateSizeLabel();
     void showSize(const QImage &image);
+    // The size label of a still: the file's own size, or what the modules make of it; empty
+    // when shown is null.
+    void showStillSize(const QImage &shown, bool converted);
     // Empties the view and the labels but the name: nothing of the file can be shown.
     void showNothing(IQImageFile *file);
     void disconnectPlayer();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMetaType>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -25,6 +26,8 @@ public:
 
     int frameCount = 0;
     int duration = 100;
+    // The still's own size as the reader thread last read it, before it was widened for display.
+    QSize imageSize;
 
 private:
     IQImageFile(const IQImageFile &) = delete;

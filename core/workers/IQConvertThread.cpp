@@ -14,6 +14,7 @@
 
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
+#include "documents/IQDamageCheck.h"
 #include "documents/IQFileUtils.h"
 #include "writers/IQImageSavingHelper.h"
 #include "imaging/IQImageUtils.h"
@@ -295,6 +296,8 @@ void IQConvertThread::convertSource(int index, Slot &slot)
     source.setStopCheck([this, index] { return abandons(index); });
     if (!source.open())
         return fail(Failure::CannotRead);
+    if (IQDamageCheck::isDamaged(path))
+        return fail(Failure::Damaged);
     QImage first = source.readFirstFrame();
     if (first.isNull())
         return fail(Failure::CannotRead);

@@ -36,7 +36,7 @@ public:
     // A source the run could not convert, and why.
     struct Failure
     {
-        enum Reason { CannotRead, CannotWrite, TooSmallForGif, TooLarge };
+        enum Reason { CannotRead, CannotWrite, TooSmallForGif, TooLarge, Damaged };
         QString source;
         Reason reason = CannotRead;
         bool operator==(const Failure &other) const

@@ -7,6 +7,7 @@
 
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
+#include "documents/IQDamageCheck.h"
 #include "documents/IQFileUtils.h"
 #include "documents/IQImageFile.h"
 #include "documents/QHEICMovie.h"
@@ -43,6 +44,10 @@ void IQImageReadThread::run()
     if (IQFileUtils::checkSource(m_imageFile->absoluteFilePath())
         != IQFileUtils::SourceCheck::Readable) {
         emitUnreadable();
+        return;
+    }
+    if (IQDamageCheck::isDamaged(m_imageFile->absoluteFilePath())) {
+        emit readDamaged(m_imageFile);
         return;
     }
     const bool heic = IQFileUtils::isHeic(m_imageFile->absoluteFilePath());
@@ -98,6 +103,7 @@ bool IQImageReadThread::readStaticImage()
         return false;
     }
 
+    m_imageFile->imageSize = image.size();
     // Smooth scaling hands back premultiplied pixels: convert again, so that every image
     // arrives in the one format whatever its width.
     image = image.convertToFormat(QImage::Format_ARGB32)

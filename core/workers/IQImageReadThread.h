@@ -32,6 +32,8 @@ signals:
     void readStaticFinished(IQImageFile *imageFile, QImage image, QImage convertedImage,
                             bool update);
     void readAnimationFinished(IQImageFile *imageFile, QMovieProxyHolder movie);
+    // Instead of either: the file's picture data stop short, and nothing of it is delivered.
+    void readDamaged(IQImageFile *imageFile);
 
 private:
     bool readAnimation(bool isHeic);

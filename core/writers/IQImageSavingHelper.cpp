@@ -39,8 +39,11 @@ bool IQImageSavingHelper::save(const QImage &source, const QString &path)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // The writer cannot see the suffix through a save file, so it is given as the format.
-    QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
-    if (writer.supportsOption(QImageIOHandler::Quality))
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    QImageWriter writer(&file, format);
+    // PNG is lossless: its writer reads a quality as the zlib level backwards (90 stores the
+    // pixels uncompressed), so it keeps its own default compression.
+    if (format != "png" && writer.supportsOption(QImageIOHandler::Quality))
         writer.setQuality(quality);
     if (writer.supportsOption(QImageIOHandler::Description))
         writer.setText(QStringLiteral("Author"), author);

@@ -15,5 +15,5 @@ public:
     bool save(const QImage &image, const QString &path);
 
     QString author;   // stored as the "Author" text where the format keeps texts
-    int quality = 90; // used where the format has a quality
+    int quality = 90; // used where the format has a lossy quality; PNG ignores it
 };

@@ -114,6 +114,10 @@
         <translation>كبير جدًا</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>تالف: جزء من الصورة مفقود</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>و%1 غيرها</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>بكسل</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>الملف %1 تالف: جزء من الصورة مفقود، لذلك لا يُعرض.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

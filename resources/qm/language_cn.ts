@@ -114,6 +114,10 @@
         <translation>太大</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>已损坏：图像缺少一部分</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>以及另外 %1 个</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>像素</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 已损坏：图像缺少一部分，因此不予显示。</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>zu groß</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>beschädigt: ein Teil des Bildes fehlt</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>und %1 weitere</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 ist beschädigt: Ein Teil des Bildes fehlt, daher wird es nicht angezeigt.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

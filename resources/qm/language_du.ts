@@ -114,6 +114,10 @@
         <translation>te groot</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>beschadigd: een deel van de afbeelding ontbreekt</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>en nog %1</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>pixels</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 is beschadigd: een deel van de afbeelding ontbreekt, daarom wordt het niet getoond.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

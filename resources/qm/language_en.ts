@@ -114,6 +114,10 @@
         <translation>too large</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>damaged: part of its picture is missing</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>and %1 more</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>Pix</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 is damaged: part of its picture is missing, so it is not shown.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>trop grand</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>endommagé : une partie de l'image manque</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>et %1 de plus</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>px</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 est endommagé : une partie de l'image manque, il n'est donc pas affiché.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>πολύ μεγάλο</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>κατεστραμμένο: λείπει μέρος της εικόνας</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>και %1 ακόμη</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>pixel</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>Το %1 είναι κατεστραμμένο: λείπει μέρος της εικόνας, γι' αυτό δεν εμφανίζεται.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

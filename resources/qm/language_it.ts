@@ -114,6 +114,10 @@
         <translation>troppo grande</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>danneggiato: manca una parte dell'immagine</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>e altri %1</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>px</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 è danneggiato: manca una parte dell'immagine, quindi non viene mostrato.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

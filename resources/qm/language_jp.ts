@@ -114,6 +114,10 @@
         <translation>大きすぎます</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>破損しています（画像の一部が欠けています）</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>ほか %1 件</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>ピクセル</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 は破損しています。画像の一部が欠けているため、表示しません。</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>for stor</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>skadet: en del av bildet mangler</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>og %1 til</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>piksler</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 er skadet: en del av bildet mangler, så det vises ikke.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>demasiado grande</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>danificado: falta uma parte da imagem</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>e mais %1</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>px</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 está danificado: falta uma parte da imagem, por isso não é mostrado.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

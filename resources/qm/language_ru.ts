@@ -114,6 +114,10 @@
         <translation>слишком большой</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>повреждён: часть изображения отсутствует</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>и ещё %1</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>пикс.</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>Файл %1 повреждён: часть изображения отсутствует, поэтому он не показан.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>demasiado grande</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>dañado: falta una parte de la imagen</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>y %1 más</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>px</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 está dañado: falta una parte de la imagen, por eso no se muestra.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>för stor</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>skadad: en del av bilden saknas</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>och %1 till</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>pixlar</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 är skadad: en del av bilden saknas, så den visas inte.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -114,6 +114,10 @@
         <translation>çok büyük</translation>
     </message>
     <message>
+        <source>IDS_DAMAGED</source>
+        <translation>hasarlı: resmin bir kısmı eksik</translation>
+    </message>
+    <message>
         <source>IDS_AND_MORE</source>
         <translation>ve %1 tane daha</translation>
     </message>
@@ -505,6 +509,10 @@
     <message>
         <source>IDS_PIX</source>
         <translation>piksel</translation>
+    </message>
+    <message>
+        <source>IDS_FILE_DAMAGED</source>
+        <translation>%1 hasarlı: resmin bir kısmı eksik, bu yüzden gösterilmiyor.</translation>
     </message>
     <message>
         <source>Failed to export file.</source>

@@ -192,6 +192,8 @@ private slots:
         broken.close();
         QVERIFY(BrvTest::noiseImage(50, 70).save(sources.filePath(QStringLiteral("hill.jpg"))));
         QVERIFY(BrvTest::gradientImage(33, 21).save(sources.filePath(QStringLiteral("town.bmp"))));
+        QVERIFY(ImageFixtures::photoJpeg(sources.filePath(QStringLiteral("torn.jpg")), 120, 90,
+                                         ImageFixtures::JpegDamage::CutAt40));
         photos = QStringList{sources.filePath(QStringLiteral("sea.png")),
                              sources.filePath(QStringLiteral("broken.jpg")),
                              sources.filePath(QStringLiteral("hill.jpg")),
@@ -292,6 +294,9 @@ private slots:
         QTest::newRow("header claims 40,000 x 40,000")
             << QStringList{"sea.png", "claims.png"} << int(IQOutputFormat::Webp) << false
             << QStringList{"claims.png: too large"};
+        QTest::newRow("a photo cut in its scan data")
+            << QStringList{"sea.png", "torn.jpg", "hill.jpg"} << int(IQOutputFormat::Webp) << false
+            << QStringList{"torn.jpg: damaged: part of its picture is missing"};
         QTest::newRow("output folder made read-only after the batch starts")
             << QStringList{"sea.png", "hill.jpg"} << int(IQOutputFormat::Jpeg) << true
             << QStringList{"sea.png: cannot be written", "hill.jpg: cannot be written"};

@@ -122,9 +122,11 @@ private:
     // Makes a source by its name: "junk" in it gives a file that is no picture, "fifo" a named
     // pipe, "claims" a PNG whose header claims 40,000 x 40,000 pixels, "canvas" an animated
     // WebP whose canvas claims 16,383 x 16,383, "tiny" a 12 x 12 still, "cut" a BMP that
-    // ends inside its pixel rows, a ".heic" is four zero bytes; a truncated GIF loses part of
-    // its last frame, an "undecodable" one has four frames of which Qt refuses the third, any
-    // other GIF has three frames, "big" and "medium" give photos of grain, the rest are 40 x 30 stills.
+    // ends inside its pixel rows, a ".heic" is four zero bytes; "torn40" and "torn90" a JPEG
+    // photo cut at 40 % or 90 % of its bytes, "noend" one without its end-of-image marker,
+    // "trailing" one with bytes after it; a truncated GIF loses part of its last frame, an
+    // "undecodable" one has four frames of which Qt refuses the third, any other GIF has three
+    // frames, "big" and "medium" give photos of grain, the rest are 40 x 30 stills.
     QString makeSource(const QString &name)
     {
         const QString path = in(name);
@@ -145,6 +147,14 @@ private:
             made = ImageFixtures::gifWithUndecodableFrame(path, kFourColors, {20, 20, 20, 20},
                                                           kFrameSize.width(),
                                                           kFrameSize.height(), 2);
+        else if (name.startsWith(QLatin1String("torn")) || name.startsWith(QLatin1String("noend"))
+                 || name.startsWith(QLatin1String("trailing")))
+            made = ImageFixtures::photoJpeg(
+                path, 160, 120,
+                name.startsWith(QLatin1String("torn40"))   ? ImageFixtures::JpegDamage::CutAt40
+                : name.startsWith(QLatin1String("torn90")) ? ImageFixtures::JpegDamage::CutAt90
+                : name.startsWith(QLatin1String("noend"))  ? ImageFixtures::JpegDamage::NoEndMarker
+                                                           : ImageFixtures::JpegDamage::TrailingBytes);
         else if (name.contains(QLatin1String("cut")))
             made = ImageFixtures::bmp24(path, BrvTest::solidImage(64, 48, Qt::blue),
                                         kBitmapCutInItsRows);
@@ -239,7 +249,8 @@ private:
     // Each failure as "file name: reason".
     static QStringList describe(const QList<IQConvertThread::Failure> &failures)
     {
-        static const QStringList kReasons{"read", "write", "too small for GIF", "too large"};
+        static const QStringList kReasons{"read", "write", "too small for GIF", "too large",
+                                          "damaged"};
         QStringList lines;
         for (const IQConvertThread::Failure &failure : failures)
             lines << QFileInfo(failure.source).fileName() + QStringLiteral(": ")
@@ -379,6 +390,17 @@ private slots:
         QTest::newRow("BMP cut in its pixel rows") << QStringList{"cut.bmp"} << jpeg << 0
                                                    << QStringList{"cut.bmp: read"}
                                                    << QStringList();
+        // A photo cut in its scan data decodes into a partly grey picture without an error.
+        const QStringList torn{"torn40.jpg", "noend.jpg", "torn90.jpg", "trailing.jpg"};
+        const QStringList tornFailures{"torn40.jpg: damaged", "torn90.jpg: damaged"};
+        QTest::newRow("torn JPEGs to JPEG") << torn << jpeg << 0 << tornFailures
+                                            << QStringList{"noend.jpg", "trailing.jpg"};
+        QTest::newRow("torn JPEGs to WebP") << torn << int(IQOutputFormat::Webp) << 0
+                                            << tornFailures
+                                            << QStringList{"noend.webp", "trailing.webp"};
+        QTest::newRow("PNG cut inside its image data")
+            << QStringList{"truncated.png", "a.png"} << int(IQOutputFormat::Webp) << 0
+            << QStringList{"truncated.png: read"} << QStringList{"a.webp"};
         QTest::newRow("output name the file system refuses")
             << QStringList{longest} << int(IQOutputFormat::Webp) << 0
             << QStringList{longest + QStringLiteral(": write")} << QStringList();

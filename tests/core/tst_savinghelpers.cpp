@@ -1,12 +1,15 @@
 #include <QtTest>
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "BrvTest.h"
 #include "GifStructure.h"
+#include "ImageFixtures.h"
 #include "writers/IQGifSavingHelper.h"
 #include "writers/IQImageSavingHelper.h"
 #include "writers/IQWebpSavingHelper.h"
@@ -573,6 +576,40 @@ private slots:
         QVERIFY(helper.save(noise, bmp));
         QCOMPARE(QImage(bmp).convertToFormat(QImage::Format_RGB32),
                  noise.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // PNG is lossless whatever quality the batch or the export carries: the file is the one
+    // Qt's writer makes at its own default compression, with the same pixels.
+    void pngIgnoresTheQuality_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<int>("quality");
+        const QImage photo = ImageFixtures::photoLikeImage(600, 400);
+        const QImage clear = ImageFixtures::translucentImage(400, 300);
+        for (const int quality : {90, 0, 100}) {
+            QTest::addRow("photo, quality %d", quality) << photo << quality;
+            QTest::addRow("translucent, quality %d", quality) << clear << quality;
+        }
+    }
+    void pngIgnoresTheQuality()
+    {
+        QFETCH(QImage, image);
+        QFETCH(int, quality);
+        const QString path = folder->filePath(QStringLiteral("lossless.png"));
+        IQImageSavingHelper helper;
+        helper.quality = quality;
+        QVERIFY(helper.save(image, path));
+
+        QByteArray plain;
+        QBuffer buffer(&plain);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QImageWriter writer(&buffer, "png");
+        writer.setText(QStringLiteral("Author"), helper.author);
+        QVERIFY(writer.write(image));
+        QCOMPARE(BrvTest::fileContents(path), plain);
+        // Stored uncompressed, the rows would take 3 or 4 bytes a pixel.
+        QVERIFY(plain.size() < qint64(image.width()) * image.height() * 3 / 2);
+        QCOMPARE(QImage(path).convertToFormat(image.format()), image);
     }
 
     void imageFailureKeepsEarlierFile()

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include "BrvTest.h"
 #include "GifStructure.h"
 
 namespace {
@@ -249,6 +252,74 @@ bool jpegWithOrientation(const QString &path, const QImage &image, int orientati
     const QByteArray segment = QByteArray("\xFF\xE1", 2) + bigEndian16(quint16(exif.size() + 2))
                                + exif;
     jpeg.insert(2, segment); // right after the start-of-image marker
+    return writeBytes(path, jpeg);
+}
+
+QImage photoLikeImage(int width, int height)
+{
+    const QImage noise = BrvTest::noiseImage(width, height, 2024u);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto *grains = reinterpret_cast<const QRgb *>(noise.constScanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int grain = int(qBlue(grains[x]) % 9) - 4;
+            const int r = 60 + 140 * x / qMax(1, width - 1) + grain;
+            const int g = 90 + 100 * y / qMax(1, height - 1) + grain;
+            const int b = 170 - 90 * (x + y) / qMax(1, width + height - 2) + grain;
+            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
+        }
+    }
+    return image;
+}
+
+QImage translucentImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient disc(width / 2.0, height / 2.0, qMin(width, height) / 3.0);
+    disc.setColorAt(0, QColor(230, 60, 40));
+    disc.setColorAt(0.8, QColor(230, 60, 40, 200));
+    disc.setColorAt(1, QColor(230, 60, 40, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(disc);
+    painter.drawEllipse(QPointF(width / 2.0, height / 2.0), width / 3.0, height / 3.0);
+    painter.fillRect(QRectF(0, height * 0.7, width, height * 0.1), QColor(20, 90, 200, 110));
+    return image;
+}
+
+bool photoJpeg(const QString &path, int width, int height, JpegDamage damage, bool progressive)
+{
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(90);
+        writer.setProgressiveScanWrite(progressive);
+        if (!writer.write(photoLikeImage(width, height)))
+            return false;
+    }
+    if (!jpeg.endsWith("\xFF\xD9"))
+        return false;
+    switch (damage) {
+    case JpegDamage::None:
+        break;
+    case JpegDamage::CutAt40:
+        jpeg.truncate(jpeg.size() * 40 / 100);
+        break;
+    case JpegDamage::CutAt90:
+        jpeg.truncate(jpeg.size() * 90 / 100);
+        break;
+    case JpegDamage::NoEndMarker:
+        jpeg.chop(2);
+        break;
+    case JpegDamage::TrailingBytes:
+        jpeg += QByteArray("\xFF\xD8 and then a few bytes of another download\n");
+        break;
+    }
     return writeBytes(path, jpeg);
 }
 

@@ -54,6 +54,25 @@ bool fifo(const QString &path);
 // A JPEG of the image carrying an EXIF orientation tag (1 to 8).
 bool jpegWithOrientation(const QString &path, const QImage &image, int orientation);
 
+// A photograph's kind of content: smooth shading under a fine grain, the same on every run.
+QImage photoLikeImage(int width, int height);
+
+// A mostly clear picture: a soft-edged disc and a translucent band on a transparent ground.
+QImage translucentImage(int width, int height);
+
+// How a JPEG of photoLikeImage is cut or padded, as broken downloads and careless tools
+// leave them.
+enum class JpegDamage {
+    None,           // the whole file
+    CutAt40,        // the first 40 % of its bytes: the cut falls in its picture data
+    CutAt90,        // the first 90 %
+    NoEndMarker,    // everything but its closing end-of-image marker
+    TrailingBytes,  // the whole file and some bytes of something else after it
+};
+// A baseline (or, with progressive, a multi-scan) JPEG of width x height, damaged as asked.
+bool photoJpeg(const QString &path, int width, int height, JpegDamage damage,
+               bool progressive = false);
+
 // The bytes, as they stand.
 bool writeBytes(const QString &path, const QByteArray &bytes);
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "settings/IQBatchSettings.h"
+#include "imaging/IQConvertEngine.h"
 #include "IQEditingFrame.h"
 #include "workers/IQIconReadThread.h"
 #include "documents/IQImageFile.h"
@@ -156,6 +158,11 @@ private slots:
         QVERIFY(ImageFixtures::gifWithFrames(path("other.gif"), kFrameColors.mid(0, 3),
                                              {100, 100, 100}, 64, 48));
         QVERIFY(ImageFixtures::truncatedCopy(path("anim.gif"), path("truncated.gif"), 13));
+        QVERIFY(BrvTest::gradientImage(1001, 70).save(path("wide.png")));
+        QVERIFY(ImageFixtures::photoJpeg(path("torn.jpg"), 320, 240,
+                                         ImageFixtures::JpegDamage::CutAt40));
+        QVERIFY(ImageFixtures::photoJpeg(path("no end.jpg"), 320, 240,
+                                         ImageFixtures::JpegDamage::NoEndMarker));
     }
 
     void init() { onlyModules(false); }
@@ -383,6 +390,72 @@ private slots:
         page->applyBox()->setChecked(false);
         QCOMPARE(page->label("sizeLabel")->text(), QStringLiteral("640 x 480 Pix"));
         QCOMPARE(page->view()->sourceSize(), QSize(640, 480));
+    }
+
+    // The still on show is widened to 1004 pixels; the label tells the file's 1001, and with
+    // the modules ticked, the size a batch writes from the file.
+    void sizeLabelTellsTheFilesSize()
+    {
+        auto page = shownPage();
+        QVERIFY(page);
+        page->loadFiles({path("wide.png")}, 0);
+        QCOMPARE(page->image().width(), 1004);
+        QCOMPARE(page->label("sizeLabel")->text(), QStringLiteral("1001 x 70 Pix"));
+
+        // Turned, then halved: the widened copy would give 502 rows.
+        onlyModules(false, 35);
+        IQBatchSettings::instance()->rotateEnabled = true;
+        IQBatchSettings::instance()->rotateMode = 2;
+        const QSize written =
+            IQConvertEngine(IQBatchSettings::instance()).process(QImage(path("wide.png"))).size();
+        QCOMPARE(written.width(), 35);
+        QVERIFY(written.height() < 502);
+        page->applyBox()->setChecked(true);
+        QCOMPARE(page->label("sizeLabel")->text(),
+                 QStringLiteral("%1 x %2 Pix").arg(written.width()).arg(written.height()));
+        page->applyBox()->setChecked(false);
+        QCOMPARE(page->label("sizeLabel")->text(), QStringLiteral("1001 x 70 Pix"));
+
+        // Read with the box ticked, the same.
+        page->applyBox()->setChecked(true);
+        page->loadFiles({path("photo.png")}, 0);
+        page->select(1);
+        page->select(0);
+        QCOMPARE(page->label("sizeLabel")->text(),
+                 QStringLiteral("%1 x %2 Pix").arg(written.width()).arg(written.height()));
+        page->applyBox()->setChecked(false);
+    }
+
+    // A photo cut in its picture data is named in a message and not shown; one that only
+    // lacks its end-of-image marker is shown as any other.
+    void damagedPhotoIsNamedNotShown()
+    {
+        auto page = shownPage();
+        QVERIFY(page);
+        page->loadFiles(paths({"photo.png", "torn.jpg", "no end.jpg"}), 0);
+        QVERIFY(page->view()->hasImage());
+
+        QObject step;
+        QStringList boxes;
+        BrvTest::answerNextMessageBox(&step, [&](QMessageBox *box) {
+            boxes << box->windowTitle() + QStringLiteral(": ") + box->text();
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            BrvTest::saveScreenshot(box, QStringLiteral("damagedphoto"));
+            box->button(QMessageBox::Ok)->click();
+        });
+        page->select(1);
+        QCOMPARE(boxes, QStringList{QApplication::applicationDisplayName()
+                                    + QStringLiteral(": torn.jpg is damaged: part of its picture "
+                                                     "is missing, so it is not shown.")});
+        QVERIFY(!page->view()->hasImage());
+        QVERIFY(page->image().isNull());
+        QCOMPARE(page->label("nameLabel")->text(), QStringLiteral("torn.jpg"));
+        QCOMPARE(page->label("sizeLabel")->text(), QString());
+
+        page->select(2);
+        QVERIFY(page->view()->hasImage());
+        QCOMPARE(page->label("sizeLabel")->text(), QStringLiteral("320 x 240 Pix"));
+        QCOMPARE(boxes.size(), 1);
     }
 
     void applyBoxWithoutADocumentOnlyRemembers()
