@@ -1,0 +1,121 @@
+#include <QtTest>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "imaging/IQThreadBudget.h"
+
+class tst_ThreadBudget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        IQThreadBudget::setCapacity(0);
+        QCOMPARE(IQThreadBudget::inUse(), 0);
+    }
+
+    void capacityIsOneTokenPerCore()
+    {
+        QCOMPARE(IQThreadBudget::capacity(), std::max(1, QThread::idealThreadCount()));
+        IQThreadBudget::setCapacity(3);
+        QCOMPARE(IQThreadBudget::capacity(), 3);
+        IQThreadBudget::setCapacity(0);
+        QCOMPARE(IQThreadBudget::capacity(), std::max(1, QThread::idealThreadCount()));
+    }
+
+    void leaseTakesWhatIsFree_data()
+    {
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("wanted");
+        QTest::addColumn<int>("got");
+        QTest::newRow("all free") << 4 << 0 << 3 << 3;
+        QTest::newRow("more than there are") << 4 << 0 << 9 << 4;
+        QTest::newRow("some held") << 4 << 3 << 3 << 1;
+        QTest::newRow("all held") << 4 << 4 << 2 << 0;
+        QTest::newRow("nothing wanted") << 4 << 0 << 0 << 0;
+        QTest::newRow("less than nothing wanted") << 4 << 1 << -2 << 0;
+    }
+    void leaseTakesWhatIsFree()
+    {
+        QFETCH(int, capacity);
+        QFETCH(int, held);
+        QFETCH(int, wanted);
+        QFETCH(int, got);
+        IQThreadBudget::setCapacity(capacity);
+        const IQThreadBudget::Lease first(held);
+        QCOMPARE(first.count(), held);
+        {
+            const IQThreadBudget::Lease second(wanted);
+            QCOMPARE(second.count(), got);
+            QCOMPARE(IQThreadBudget::inUse(), held + got);
+        }
+        QCOMPARE(IQThreadBudget::inUse(), held);
+    }
+
+    // A thread holds one seat however deep its seats nest; a helper started on a leased token
+    // takes none for itself; a seat with nothing free takes nothing and gives nothing back.
+    void seatsCountEachThreadOnce()
+    {
+        IQThreadBudget::setCapacity(3);
+        {
+            const IQThreadBudget::Seat outer;
+            QCOMPARE(IQThreadBudget::inUse(), 1);
+            {
+                const IQThreadBudget::Seat inner;
+                QCOMPARE(IQThreadBudget::inUse(), 1);
+            }
+            QCOMPARE(IQThreadBudget::inUse(), 1);
+
+            const IQThreadBudget::Lease helper(1);
+            QCOMPARE(helper.count(), 1);
+            int seenByHelper = -1;
+            std::thread thread = IQThreadBudget::startThread([&seenByHelper] {
+                const IQThreadBudget::Seat seat;
+                seenByHelper = IQThreadBudget::inUse();
+            });
+            QVERIFY(thread.joinable());
+            thread.join();
+            QCOMPARE(seenByHelper, 2);
+        }
+        QCOMPARE(IQThreadBudget::inUse(), 0);
+
+        const IQThreadBudget::Lease all(3);
+        std::thread late([] {
+            const IQThreadBudget::Seat seat;
+        });
+        late.join();
+        QCOMPARE(IQThreadBudget::inUse(), 3);
+    }
+
+    void manyThreadsNeverHoldMoreThanTheCapacity()
+    {
+        IQThreadBudget::setCapacity(5);
+        IQThreadBudget::resetPeak();
+        std::atomic<bool> overdrawn{false};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 12; ++t) {
+            threads.emplace_back([t, &overdrawn] {
+                for (int i = 0; i < 2000; ++i) {
+                    const IQThreadBudget::Seat seat;
+                    const IQThreadBudget::Lease lease((t + i) % 4);
+                    if (IQThreadBudget::inUse() > 5 || lease.count() > (t + i) % 4)
+                        overdrawn = true;
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        QVERIFY(!overdrawn);
+        QVERIFY(IQThreadBudget::peakInUse() <= 5);
+        QVERIFY(IQThreadBudget::peakInUse() >= 2);
+        QCOMPARE(IQThreadBudget::inUse(), 0);
+    }
+};
+
+QTEST_MAIN(tst_ThreadBudget)
+#include "tst_threadbudget.moc"
