@@ -1,11 +1,48 @@
 #include <QtTest>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <thread>
 #include <vector>
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "BrvTest.h"
+#include "imaging/IQConvertEngine.h"
 #include "imaging/IQThreadBudget.h"
+#include "settings/IQBatchSettings.h"
+#include "workers/IQConvertThread.h"
+
+namespace {
+
+// The threads of this process that run or wait for a core now, the calling one left out.
+int busyThreads()
+{
+    const QString self = QString::number(long(syscall(SYS_gettid)));
+    int busy = 0;
+    const QStringList tasks = QDir(QStringLiteral("/proc/self/task"))
+                                  .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &task : tasks) {
+        if (task == self)
+            continue;
+        QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // The state follows the name, which is in parentheses and may hold spaces.
+        const QByteArray line = stat.readAll();
+        const int close = line.lastIndexOf(')');
+        if (close >= 0 && line.mid(close + 2, 1) == "R")
+            ++busy;
+    }
+    return busy;
+}
+
+} // namespace
 
 class tst_ThreadBudget : public QObject
 {
@@ -114,6 +151,52 @@ private slots:
         QVERIFY(IQThreadBudget::peakInUse() <= 5);
         QVERIFY(IQThreadBudget::peakInUse() >= 2);
         QCOMPARE(IQThreadBudget::inUse(), 0);
+    }
+
+    // A pool as large as the budget leaves its encoders no helper thread: each pool thread,
+    // and each encoder on it, holds one token while it converts, and every token comes back at
+    // the end. An encoder that split its frame regardless would run a thread per core beside
+    // every pool thread.
+    void fullPoolLeavesTheEncodersOneThreadEach_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("GIF") << int(IQOutputFormat::Gif);
+        QTest::newRow("WebP") << int(IQOutputFormat::Webp);
+    }
+    void fullPoolLeavesTheEncodersOneThreadEach()
+    {
+        QFETCH(int, format);
+        constexpr int kPool = 2;
+        IQThreadBudget::setCapacity(kPool);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QStringList files;
+        for (int i = 0; i < 4; ++i) {
+            files << dir.filePath(QStringLiteral("source%1.png").arg(i));
+            QVERIFY(BrvTest::noiseImage(640, 480, quint32(i + 1)).save(files.last()));
+        }
+        IQBatchSettings settings;
+        settings.format = format;
+        settings.outputDir = dir.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(settings.outputDir));
+
+        auto *worker = new IQConvertThread;
+        worker->files = files;
+        worker->settings = &settings;
+        worker->engine = std::make_unique<IQConvertEngine>(&settings);
+        worker->poolSize = kPool;
+        IQThreadBudget::resetPeak();
+        worker->start();
+        int most = 0;
+        while (!worker->wait(1))
+            most = std::max(most, busyThreads());
+        delete worker;
+
+        // The pool, and the worker thread itself while it looks at the next source.
+        QVERIFY2(most <= kPool + 1, qPrintable(QStringLiteral("%1 busy threads").arg(most)));
+        QVERIFY(IQThreadBudget::peakInUse() <= kPool);
+        QCOMPARE(IQThreadBudget::inUse(), 0);
+        QCOMPARE(QDir(settings.outputDir).entryList(QDir::Files).size(), files.size());
     }
 };
 
