@@ -24,8 +24,10 @@ IQThreadBudget::Lease::~Lease()
 
 IQThreadBudget::Seat::Seat()
 {
-    if (seatDepth++ == 0)
-        holds = take(1) == 1;
+    if (seatDepth++ == 0) {
+        holds = true;
+        noteHeld(heldTokens.fetch_add(1, std::memory_order_acq_rel) + 1);
+    }
 }
 
 IQThreadBudget::Seat::~Seat()
@@ -84,11 +86,16 @@ int IQThreadBudget::take(int wanted)
             return 0;
     } while (!heldTokens.compare_exchange_weak(held, held + got, std::memory_order_acq_rel,
                                                std::memory_order_relaxed));
-    int peak = peakTokens.load(std::memory_order_relaxed);
-    while (held + got > peak
-           && !peakTokens.compare_exchange_weak(peak, held + got, std::memory_order_relaxed)) {
-    }
+    noteHeld(held + got);
     return got;
+}
+
+void IQThreadBudget::noteHeld(int held)
+{
+    int peak = peakTokens.load(std::memory_order_relaxed);
+    while (held > peak
+           && !peakTokens.compare_exchange_weak(peak, held, std::memory_order_relaxed)) {
+    }
 }
 
 void IQThreadBudget::giveBack(int tokens)

@@ -27,8 +27,9 @@ public:
     };
 
     // A token for the calling thread itself while it works, unless it holds one already (an
-    // encoder called on a pool thread holds none of its own). When none is free the thread works
-    // all the same.
+    // encoder called on a pool thread takes none of its own). The thread works whether or not
+    // one is free, so it takes its token all the same, and leases get none until the count is
+    // back below the capacity.
     class Seat
     {
     public:
@@ -74,5 +75,6 @@ private:
     };
 
     static int take(int wanted);
+    static void noteHeld(int held);
     static void giveBack(int tokens);
 };

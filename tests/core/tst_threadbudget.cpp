@@ -95,7 +95,8 @@ private slots:
     }
 
     // A thread holds one seat however deep its seats nest; a helper started on a leased token
-    // takes none for itself; a seat with nothing free takes nothing and gives nothing back.
+    // takes none for itself; a thread seated with nothing free counts all the same, so that no
+    // lease gets a token until it is done.
     void seatsCountEachThreadOnce()
     {
         IQThreadBudget::setCapacity(3);
@@ -122,10 +123,26 @@ private slots:
         QCOMPARE(IQThreadBudget::inUse(), 0);
 
         const IQThreadBudget::Lease all(3);
-        std::thread late([] {
+        int seatedCount = -1;
+        int leasedWhileSeated = -1;
+        std::thread late([&] {
             const IQThreadBudget::Seat seat;
+            seatedCount = IQThreadBudget::inUse();
         });
         late.join();
+        QCOMPARE(seatedCount, 4);
+        QCOMPARE(IQThreadBudget::inUse(), 3);
+        {
+            const IQThreadBudget::Lease fourth(1);
+            QCOMPARE(fourth.count(), 0);
+        }
+        {
+            const IQThreadBudget::Seat overdrawn;
+            QCOMPARE(IQThreadBudget::inUse(), 4);
+            const IQThreadBudget::Lease none(1);
+            leasedWhileSeated = none.count();
+        }
+        QCOMPARE(leasedWhileSeated, 0);
         QCOMPARE(IQThreadBudget::inUse(), 3);
     }
 
@@ -138,7 +155,6 @@ private slots:
         for (int t = 0; t < 12; ++t) {
             threads.emplace_back([t, &overdrawn] {
                 for (int i = 0; i < 2000; ++i) {
-                    const IQThreadBudget::Seat seat;
                     const IQThreadBudget::Lease lease((t + i) % 4);
                     if (IQThreadBudget::inUse() > 5 || lease.count() > (t + i) % 4)
                         overdrawn = true;
