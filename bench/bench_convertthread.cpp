@@ -8,6 +8,14 @@
 //
 // A folder keeps the generated photos, so that other tools can be timed on the same files.
 // The stages are timed one by one on one thread, one photo after the other.
+//
+// Then the thread budget: the batch to WebP and to GIF with the budget and without it (as many
+// tokens as anyone asks for, as before there was one), in alternating rounds, best of three,
+// with the load average of each round and the busy threads of the process sampled from
+// /proc/self/task; and one photo alone, whose encoder may use every core. With --budget only
+// that part runs.
+//
+//   bench_convertthread [photos] [folder] [--budget]
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -27,13 +35,22 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <utility>
 
+#include <atomic>
+#include <thread>
+
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
+#include "imaging/IQThreadBudget.h"
 #include "workers/IQConvertThread.h"
 #include "writers/IQImageSavingHelper.h"
 #include "writers/IQWebpSavingHelper.h"
@@ -213,6 +230,157 @@ double cwebpParallel(const QString &cwebp, const QStringList &files, const QStri
     return seconds(timer);
 }
 
+// Counts, every 2 ms while it lives, the threads of the process that run or wait for a core
+// (state R in /proc/self/task/<id>/stat), itself left out.
+class BusySampler
+{
+public:
+    BusySampler() : thread([this] { sample(); }) {}
+    ~BusySampler() { stop(); }
+
+    void stop()
+    {
+        done = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    int most() const { return mostBusy; }
+    double mean() const { return samples ? double(sum) / samples : 0; }
+    // The share of samples with more busy threads than cores.
+    double overShare(int cores) const { return samples ? double(over[cores]) / samples : 0; }
+
+private:
+    static int busyNow(long self)
+    {
+        int busy = 0;
+        DIR *tasks = opendir("/proc/self/task");
+        if (!tasks)
+            return 0;
+        while (dirent *entry = readdir(tasks)) {
+            const long id = std::atol(entry->d_name);
+            if (id <= 0 || id == self)
+                continue;
+            char path[64];
+            std::snprintf(path, sizeof path, "/proc/self/task/%ld/stat", id);
+            const int fd = open(path, O_RDONLY);
+            if (fd < 0)
+                continue;
+            char line[512];
+            const ssize_t length = read(fd, line, sizeof line - 1);
+            close(fd);
+            if (length <= 0)
+                continue;
+            line[length] = 0;
+            // The state follows the name, which is in parentheses and may hold spaces.
+            const char *close = std::strrchr(line, ')');
+            if (close && close[1] == ' ' && close[2] == 'R')
+                ++busy;
+        }
+        closedir(tasks);
+        return busy;
+    }
+    void sample()
+    {
+        const long self = long(syscall(SYS_gettid));
+        while (!done) {
+            const int busy = busyNow(self);
+            mostBusy = std::max(mostBusy, busy);
+            sum += busy;
+            ++samples;
+            for (int cores = 0; cores < kMaxCores && cores < busy; ++cores)
+                ++over[cores];
+            usleep(2000);
+        }
+    }
+
+    static constexpr int kMaxCores = 256;
+    std::atomic<bool> done{false};
+    int mostBusy = 0;
+    qint64 sum = 0;
+    qint64 samples = 0;
+    qint64 over[kMaxCores] = {};
+    std::thread thread;
+};
+
+struct BudgetRun
+{
+    double seconds = 0;
+    int mostBusy = 0;
+    double meanBusy = 0;
+    double overShare = 0;
+    int peakTokens = 0;
+    QString load;
+};
+
+// One batch run with the thread budget or with as many tokens as anyone asks for.
+BudgetRun runBudgeted(const QStringList &files, IQBatchSettings *settings, bool budget,
+                      int poolSize, int cores)
+{
+    constexpr int kUnlimited = 1 << 20;
+    IQThreadBudget::setCapacity(budget ? 0 : kUnlimited);
+    IQThreadBudget::resetPeak();
+    BudgetRun run;
+    {
+        BusySampler sampler;
+        run.seconds = runWorker(files, settings, poolSize);
+        sampler.stop();
+        run.mostBusy = sampler.most();
+        run.meanBusy = sampler.mean();
+        run.overShare = sampler.overShare(cores);
+    }
+    run.peakTokens = IQThreadBudget::peakInUse();
+    run.load = loadAverage();
+    IQThreadBudget::setCapacity(0);
+    return run;
+}
+
+// The batch with and without the budget, in alternating rounds; the best of each is reported.
+void compareBudgets(const char *what, const QStringList &files, int format, int poolSize,
+                    int cores, const QString &outDir)
+{
+    IQBatchSettings settings;
+    settings.format = format;
+    settings.quality = kQuality;
+    settings.webpQuality = kQuality;
+    settings.overwrite = true;
+    settings.outputDir = outDir;
+    QDir().mkpath(outDir);
+    std::printf("%s, %d photos, pool %s:\n", what, int(files.size()),
+                poolSize > 0 ? qPrintable(QString::number(poolSize)) : "of every core");
+    BudgetRun best[2];
+    for (int round = 0; round < kRounds; ++round) {
+        for (const bool budget : {false, true}) {
+            const BudgetRun run = runBudgeted(files, &settings, budget, poolSize, cores);
+            std::printf("  round %d %-9s %6.2f s; busy threads at most %2d, %4.1f on average, "
+                        "above %d cores in %4.1f %% of samples; tokens at most %d; load %s\n",
+                        round + 1, budget ? "budget" : "no budget", run.seconds, run.mostBusy,
+                        run.meanBusy, cores, 100 * run.overShare,
+                        budget ? run.peakTokens : 0, qPrintable(run.load));
+            BudgetRun &kept = best[budget ? 1 : 0];
+            if (round == 0 || run.seconds < kept.seconds)
+                kept = run;
+        }
+    }
+    std::printf("  best: no budget %.2f s (load %s), budget %.2f s (load %s): %.3f times\n",
+                best[0].seconds, qPrintable(best[0].load), best[1].seconds,
+                qPrintable(best[1].load), best[1].seconds / best[0].seconds);
+}
+
+void compareAllBudgets(const QStringList &files, int cores, QTemporaryDir &scratch)
+{
+    std::printf("thread budget: %d tokens; load average before: %s\n", IQThreadBudget::capacity(),
+                qPrintable(loadAverage()));
+    compareBudgets("WebP q90 batch", files, IQOutputFormat::Webp, 0, cores,
+                   scratch.filePath(QStringLiteral("budget-webp")));
+    compareBudgets("GIF batch", files, IQOutputFormat::Gif, 0, cores,
+                   scratch.filePath(QStringLiteral("budget-gif")));
+    // Alone, the encoder has every core the budget holds.
+    compareBudgets("WebP q90 alone", files.mid(0, 1), IQOutputFormat::Webp, 1, cores,
+                   scratch.filePath(QStringLiteral("alone-webp")));
+    compareBudgets("GIF alone", files.mid(0, 1), IQOutputFormat::Gif, 1, cores,
+                   scratch.filePath(QStringLiteral("alone-gif")));
+}
+
 void reportStage(const char *what, double stage, double all, int photos)
 {
     std::printf("    %-12s %7.3f s per photo  %5.1f %%\n", what, stage / photos,
@@ -228,10 +396,14 @@ int main(int argc, char *argv[])
     // The debug log would print a "File:" line per photo into the timings.
     qputenv("QT_LOGGING_RULES", "*.debug=false");
     QGuiApplication app(argc, argv);
+    // Each figure as it comes, also into a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
-    const int photos = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 20;
+    QStringList arguments = app.arguments().mid(1);
+    const bool budgetOnly = arguments.removeAll(QStringLiteral("--budget")) > 0;
+    const int photos = arguments.size() > 0 ? qMax(1, arguments.at(0).toInt()) : 20;
     QTemporaryDir scratch;
-    const QString inDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : scratch.filePath("in");
+    const QString inDir = arguments.size() > 1 ? arguments.at(1) : scratch.filePath("in");
     QDir().mkpath(inDir);
 
     QStringList files;
@@ -250,6 +422,12 @@ int main(int argc, char *argv[])
 
     const int cores = QThread::idealThreadCount();
     std::printf("cores: %d, load average before: %s\n", cores, qPrintable(loadAverage()));
+    if (budgetOnly) {
+        compareAllBudgets(files, cores, scratch);
+        std::printf("peak memory of the whole run: %.0f MB\n", peakMegabytes());
+        std::printf("load average after: %s\n", qPrintable(loadAverage()));
+        return 0;
+    }
 
     struct Target
     {
@@ -331,6 +509,7 @@ int main(int argc, char *argv[])
                     "or less), %.3f times xargs -P %d (target 1.1 or less)\n",
                     bestWorker / loop, bestWorker / bestParallel, cores);
     }
+    compareAllBudgets(files, cores, scratch);
     std::printf("peak memory of the whole run: %.0f MB (target below 2048)\n", peakMegabytes());
     std::printf("load average after: %s\n", qPrintable(loadAverage()));
     return 0;

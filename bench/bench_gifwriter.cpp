@@ -1,6 +1,8 @@
 // Encodes two 40-frame 640 x 360 animations with the GIF encoder and prints the time and size:
 // one in which every pixel changes in every frame, one in which a small object moves over a
-// still background, whose size is compared with ImageMagick's optimised layers.
+// still background, whose size is compared with ImageMagick's optimised layers. Both are
+// encoded alone, with every token of the thread budget free, and as inside a full batch pool,
+// with none free, so on the calling thread only; the bytes must be the same.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "imaging/IQThreadBudget.h"
 #include "writers/IQGifWriter.h"
 
 namespace {
@@ -82,6 +85,12 @@ qint64 imageMagickSize(const std::vector<std::vector<uint8_t>> &frames, const QS
     return QFileInfo(out).size();
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void run(const char *name, const Painter &paint, const QString &path, bool compare)
 {
     std::vector<std::vector<uint8_t>> frames(kFrames);
@@ -89,17 +98,30 @@ void run(const char *name, const Painter &paint, const QString &path, bool compa
         frames[i].resize(size_t(kWidth) * kHeight * 4);
         paint(i, frames[i]);
     }
-    QElapsedTimer timer;
-    timer.start();
-    IQGifWriter writer;
-    bool ok = writer.begin(QFile::encodeName(path).constData(), kWidth, kHeight, 10);
-    for (int i = 0; ok && i < kFrames; ++i)
-        ok = writer.writeFrame(frames[i].data(), kWidth, kHeight, 10, 8, false);
-    ok = writer.end() && ok;
-    const double seconds = timer.nsecsElapsed() / 1e9;
+    const auto encode = [&](const QString &target, double *seconds) {
+        QElapsedTimer timer;
+        timer.start();
+        IQGifWriter writer;
+        bool ok = writer.begin(QFile::encodeName(target).constData(), kWidth, kHeight, 10);
+        for (int i = 0; ok && i < kFrames; ++i)
+            ok = writer.writeFrame(frames[i].data(), kWidth, kHeight, 10, 8, false);
+        ok = writer.end() && ok;
+        *seconds = timer.nsecsElapsed() / 1e9;
+        return ok;
+    };
+    double seconds = 0;
+    bool ok = encode(path, &seconds);
+    double oneThread = 0;
+    {
+        const IQThreadBudget::Lease fullPool(IQThreadBudget::capacity());
+        const QString alone = path + QStringLiteral(".one-thread.gif");
+        ok = encode(alone, &oneThread) && ok;
+        ok = fileBytes(alone) == fileBytes(path) && ok;
+    }
     const qint64 size = QFileInfo(path).size();
-    std::printf("gif %-22s %d frames %dx%d: %s %.3f s, %lld bytes\n", name, kFrames, kWidth,
-                kHeight, ok ? "ok" : "FAILED", seconds, size);
+    std::printf("gif %-22s %d frames %dx%d: %s %.3f s alone, %.3f s on one thread (no token "
+                "free), %lld bytes\n",
+                name, kFrames, kWidth, kHeight, ok ? "ok" : "FAILED", seconds, oneThread, size);
     if (!compare)
         return;
     const qint64 magick = imageMagickSize(frames, QFileInfo(path).absolutePath());

@@ -18,6 +18,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "imaging/IQThreadBudget.h"
+
 namespace {
 
 // trunc(value * ratio + 0.5), held inside the range of an int.
@@ -215,8 +217,9 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
 #endif
 
     const qint64 pixels = qint64(w) * h;
-    const int bands = int(std::clamp<qint64>(pixels / kMinPixelsPerTurnBand, 1,
-                                             std::max(1, QThread::idealThreadCount())));
+    const IQThreadBudget::Lease spare(int(std::clamp<qint64>(
+        pixels / kMinPixelsPerTurnBand - 1, 0, std::max(1, QThread::idealThreadCount()) - 1)));
+    const int bands = 1 + spare.count();
     std::vector<std::thread> helpers;
     helpers.reserve(bands - 1);
     for (int band = 1; band < bands; ++band)

@@ -18,6 +18,7 @@
 #include "documents/IQFileUtils.h"
 #include "writers/IQImageSavingHelper.h"
 #include "imaging/IQImageUtils.h"
+#include "imaging/IQThreadBudget.h"
 
 namespace {
 
@@ -221,7 +222,11 @@ void IQConvertThread::work()
             job = b.queue.front();
             b.queue.pop_front();
         }
-        convertSource(job.index, *job.slot);
+        {
+            // A core of the thread budget while it converts; its encoders share what is left.
+            const IQThreadBudget::Seat seat;
+            convertSource(job.index, *job.slot);
+        }
         std::lock_guard<std::mutex> lock(stateMutex);
         b.ended[size_t(job.index)] = 1;
         b.idle.push_back(job.slot);

@@ -8,6 +8,8 @@
 // a local palette of its own (exactly its colours when it has at most 255, else a median cut),
 // and pixels that did not change since the previous frame are written as the transparent index
 // 0 so that the viewer keeps what it shows. Pixels whose alpha is below half are transparent.
+// Large frames are mapped in bands, and a frame's block is compressed while the next one is
+// mapped, on as many threads as the thread budget gives; the bytes are the same for any number.
 class IQGifWriter
 {
 public:

@@ -4,6 +4,8 @@
 
 #include <webp/encode.h>
 
+#include "imaging/IQThreadBudget.h"
+
 void IQWebpSavingHelper::EncoderDeleter::operator()(WebPAnimEncoder *encoder) const
 {
     WebPAnimEncoderDelete(encoder);
@@ -20,11 +22,22 @@ bool makeConfig(WebPConfig *config, int lossless, int quality)
         return false;
     config->lossless = lossless;
     config->quality = float(quality);
-    // A second thread for the analysis pass: the bytes are the same as with one.
-    config->thread_level = 1;
     // Checked here, so that a first frame that waits is refused as soon as it is given.
     return WebPValidateConfig(config);
 }
+
+// The threads of one encoding: the calling thread's own token, and libwebp's second thread for
+// its analysis pass only when the budget has a token free for it. The bytes are the same with
+// one thread or two.
+class EncoderThreads
+{
+public:
+    void apply(WebPConfig *config) const { config->thread_level = spare.count(); }
+
+private:
+    IQThreadBudget::Seat seat;
+    IQThreadBudget::Lease spare{1};
+};
 
 // Whether libwebp takes the frame's pixels as they lie in memory.
 bool isImportable(QImage::Format format)
@@ -96,6 +109,8 @@ bool IQWebpSavingHelper::addToAnimation(const QImage &pixels, int startTime, int
     WebPPicture picture;
     if (!makeConfig(&config, lossless, quality) || !importPicture(&picture, pixels))
         return false;
+    const EncoderThreads threads;
+    threads.apply(&config);
     const bool ok = WebPAnimEncoderAdd(encoder.get(), &picture, startTime, &config);
     WebPPictureFree(&picture);
     return ok;
@@ -141,6 +156,8 @@ bool IQWebpSavingHelper::writeStill()
     if (!makeConfig(&config, firstLossless, firstQuality)
         || !importPicture(&picture, firstFrame, !firstLossless))
         return false;
+    const EncoderThreads threads;
+    threads.apply(&config);
     WebPMemoryWriter writer;
     WebPMemoryWriterInit(&writer);
     picture.writer = WebPMemoryWrite;

@@ -5,6 +5,7 @@
 
 #include "BrvTest.h"
 #include "GifStructure.h"
+#include "imaging/IQThreadBudget.h"
 #include "writers/IQGifWriter.h"
 
 namespace {
@@ -537,6 +538,9 @@ private slots:
             << 8 << false << QByteArray("27edc0cb86628a50142a352eb2e1d2fd");
         QTest::newRow("depth 2 dithered") << QList<QImage>{BrvTest::gradientImage(33, 17)} << 2
                                           << true << QByteArray("7cee6c857f4adc132bab0bfc236fcb0b");
+        // Large enough for the roles of its pixels to be found in bands.
+        QTest::newRow("every pixel changes, large")
+            << driftingField(1500, 1400, 2) << 8 << false << QByteArray("58e780f49e9a6ac04fe11f8dbf3f4998");
     }
     void outputIsStable()
     {
@@ -544,16 +548,60 @@ private slots:
         QFETCH(int, bitDepth);
         QFETCH(bool, dither);
         QFETCH(QByteArray, md5);
-        const QString path = dir.filePath(QStringLiteral("stable.gif"));
-        QVERIFY(writeGif(path, frames, Encoding{10, 4, bitDepth, dither}));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray digest
-            = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
-        QCOMPARE(digest, md5);
+        QCOMPARE(stableDigest(frames, bitDepth, dither), md5);
+    }
+
+    // The same bytes whatever the thread budget leaves the encoder: no token at all (inside a
+    // full batch pool), a few, or every core. Every token goes back when the file is done.
+    void outputIsStableOnAnyBudget_data() { outputIsStable_data(); }
+    void outputIsStableOnAnyBudget()
+    {
+        QFETCH(QList<QImage>, frames);
+        QFETCH(int, bitDepth);
+        QFETCH(bool, dither);
+        QFETCH(QByteArray, md5);
+        const int capacity = IQThreadBudget::capacity();
+        for (const int free : {0, 1, 3, capacity}) {
+            const IQThreadBudget::Lease taken(capacity - free);
+            QCOMPARE(taken.count(), capacity - free);
+            QCOMPARE(stableDigest(frames, bitDepth, dither), md5);
+            QCOMPARE(IQThreadBudget::inUse(), capacity - free);
+        }
+        QCOMPARE(IQThreadBudget::inUse(), 0);
+    }
+
+    // Alone, a large frame is spread over the cores; the tokens come back with the file, also
+    // when the writer is dropped without end().
+    void usesFreeCoresAndGivesThemBack()
+    {
+        const QList<QImage> frames = driftingField(1500, 1400, 2);
+        IQThreadBudget::resetPeak();
+        QVERIFY(!stableDigest(frames, 8, false).isEmpty());
+        QCOMPARE(IQThreadBudget::inUse(), 0);
+        if (IQThreadBudget::capacity() > 1)
+            QVERIFY(IQThreadBudget::peakInUse() > 1);
+        {
+            IQGifWriter writer;
+            const QImage frame = rgba(frames[0]);
+            QVERIFY(writer.begin(QFile::encodeName(dir.filePath(QStringLiteral("dropped.gif")))
+                                     .constData(),
+                                 frame.width(), frame.height(), 10));
+            QVERIFY(writer.writeFrame(frame.constBits(), frame.width(), frame.height(), 4, 8,
+                                      false));
+        }
+        QCOMPARE(IQThreadBudget::inUse(), 0);
     }
 
 private:
+    QByteArray stableDigest(const QList<QImage> &frames, int bitDepth, bool dither)
+    {
+        const QString path = dir.filePath(QStringLiteral("stable.gif"));
+        if (!writeGif(path, frames, Encoding{10, 4, bitDepth, dither}))
+            return QByteArray();
+        return QCryptographicHash::hash(BrvTest::fileContents(path), QCryptographicHash::Md5)
+            .toHex();
+    }
+
     // The frame as a viewer shows it after the encoder reduced its colours.
     QImage shownFrame(const QImage &image)
     {
