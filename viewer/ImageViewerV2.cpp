@@ -2,10 +2,8 @@
 
 #include <QCursor>
 #include <QDebug>
-#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QRunnable>
 #include <QScrollBar>
 #include <QTimeLine>
@@ -16,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ViewPixmapItem.h"
 #include "documents/QMovieProxy.h"
 
 namespace {
@@ -54,44 +53,6 @@ int playedDelay(int ownDelay)
 }
 
 } // namespace
-
-// The view's pixmap item. A still shown below actual size is drawn from a smooth copy made at
-// the size it covers on screen, once there is one: a plain copy instead of sampling the whole
-// photo on every paint, and no aliasing.
-class ViewPixmapItem : public QGraphicsPixmapItem
-{
-public:
-    void setPrescaled(const QPixmap &pixmap)
-    {
-        m_prescaled = pixmap;
-        update();
-    }
-    void clearPrescaled() { m_prescaled = QPixmap(); }
-
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override
-    {
-        if (!m_prescaled.isNull() && transformationMode() == Qt::SmoothTransformation
-            && painter->worldTransform().type() <= QTransform::TxScale) {
-            const QRectF covered = painter->worldTransform().mapRect(boundingRect());
-            const qreal ratio = m_prescaled.devicePixelRatio();
-            if (qAbs(covered.width() * ratio - m_prescaled.width()) <= 1.0
-                && qAbs(covered.height() * ratio - m_prescaled.height()) <= 1.0) {
-                painter->save();
-                painter->resetTransform();
-                painter->drawPixmap(QPointF(std::round(covered.left() * ratio) / ratio,
-                                            std::round(covered.top() * ratio) / ratio),
-                                    m_prescaled);
-                painter->restore();
-                return;
-            }
-        }
-        QGraphicsPixmapItem::paint(painter, option, widget);
-    }
-
-private:
-    QPixmap m_prescaled;
-};
 
 ImageViewerV2::ImageViewerV2(QWidget *parent)
     : QGraphicsView(parent)
