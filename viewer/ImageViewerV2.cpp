@@ -4,7 +4,6 @@
 #include <QDebug>
 #include <QGraphicsScene>
 #include <QMouseEvent>
-#include <QRunnable>
 #include <QScrollBar>
 #include <QTimeLine>
 #include <QTimer>
@@ -15,6 +14,7 @@
 #include <cstdlib>
 
 #include "ViewPixmapItem.h"
+#include "ViewPrescaler.h"
 #include "documents/QMovieProxy.h"
 
 namespace {
@@ -81,7 +81,6 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     m_scaleTimer->setInterval(kScaleTimerMs);
     m_zoomThreshold = int(m_dpr * 4.0);
 
-    m_scalingPool.setMaxThreadCount(1);
     m_item = std::make_unique<ViewPixmapItem>();
     m_item->setTransformationMode(Qt::SmoothTransformation);
     m_item->setScale(1.0);
@@ -107,6 +106,13 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, emitPosition);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, emitPosition);
 
+    // A copy made for an image that has gone since is not used.
+    m_prescaler = std::make_unique<ViewPrescaler>();
+    connect(m_prescaler.get(), &ViewPrescaler::prescaled, this, [this](const QPixmap &pixmap) {
+        if (m_pixmap && !m_movie)
+            m_item->setPrescaled(pixmap);
+    });
+
     m_clock.start();
     readSettings();
 }
@@ -114,8 +120,7 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
 ImageViewerV2::~ImageViewerV2()
 {
     // No copy may be delivered to a view that is gone.
-    m_scalingPool.clear();
-    m_scalingPool.waitForDone();
+    m_prescaler.reset();
     // Going away is not a change anyone needs to hear about.
     blockSignals(true);
     m_animationTimer->stop();
@@ -809,38 +814,14 @@ void ImageViewerV2::requestScaling()
                        int(std::lround(size.height() * m_dpr)));
     emit scalingRequested(scaled, m_scalingFilter);
     if (m_scalingFilter == FILTER_BILINEAR)
-        prescale(scaled);
-}
-
-void ImageViewerV2::prescale(const QSize &size)
-{
-    if (size.isEmpty())
-        return;
-    const int generation = ++m_prescaleGeneration;
-    const QImage source = m_pixmap->toImage();
-    const qreal dpr = m_dpr;
-    ImageViewerV2 *view = this;
-    m_scalingPool.clear();
-    m_scalingPool.start(QRunnable::create([view, generation, source, size, dpr] {
-        QImage scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaled.setDevicePixelRatio(dpr);
-        // The view waits for this job before it goes; a copy for an older image or scale is
-        // dropped when it arrives.
-        QMetaObject::invokeMethod(
-            view,
-            [view, generation, scaled] {
-                if (generation == view->m_prescaleGeneration && view->m_pixmap && !view->m_movie)
-                    view->m_item->setPrescaled(QPixmap::fromImage(scaled));
-            },
-            Qt::QueuedConnection);
-    }));
+        m_prescaler->request(*m_pixmap, scaled, m_dpr);
 }
 
 // ---- Showing pixmaps -----------------------------------------------------------------------
 
 void ImageViewerV2::setPixmapOnItem(std::unique_ptr<QPixmap> pixmap)
 {
-    ++m_prescaleGeneration;
+    m_prescaler->cancel();
     m_item->clearPrescaled();
     m_pixmap = std::move(pixmap);
     m_pixmap->setDevicePixelRatio(m_dpr);
@@ -871,7 +852,7 @@ void ImageViewerV2::updatePixmap(std::unique_ptr<QPixmap> pixmap)
 void ImageViewerV2::reset()
 {
     stopScrollTimelines();
-    ++m_prescaleGeneration;
+    m_prescaler->cancel();
     m_item->clearPrescaled();
     m_item->setPixmap(QPixmap());
     m_item->setScale(1.0);

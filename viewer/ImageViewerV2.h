@@ -9,13 +9,13 @@
 #include <QPoint>
 #include <QPointF>
 #include <QQueue>
-#include <QThreadPool>
 #include <QVector>
 
 #include <memory>
 
 class QGraphicsScene;
 class ViewPixmapItem;
+class ViewPrescaler;
 class QMovieProxy;
 class QTimeLine;
 class QTimer;
@@ -194,7 +194,6 @@ private:
     void updatePixmap(std::unique_ptr<QPixmap> pixmap);
     void reset();
     void setBackground();
-    void prescale(const QSize &size);
 
     // Playback.
     bool fetchFrame(int frame, CachedFrame *fetched, int *reached);
@@ -254,9 +253,7 @@ private:
     QElapsedTimer m_clock;
     qint64 m_frameDue = 0;
 
-    // Smooth copies of a shrunk still, made off the GUI thread; the newest request wins.
-    QThreadPool m_scalingPool;
-    int m_prescaleGeneration = 0;
+    std::unique_ptr<ViewPrescaler> m_prescaler;
 };
 
 Q_DECLARE_METATYPE(ImageFitMode)
