@@ -35,16 +35,10 @@ constexpr int kShortestDelayMs = 10;
 constexpr int kShortDelayPlayedMs = 100;
 // A frame later than this is not caught up with: playback goes on from now.
 constexpr qint64 kMaxLagMs = 100;
-constexpr qint64 kDefaultFrameCacheBytes = 128ll * 1024 * 1024;
 
 QPoint roundedPoint(const QPointF &point)
 {
     return QPoint(int(std::lround(point.x())), int(std::lround(point.y())));
-}
-
-qint64 bytesOf(const QPixmap &pixmap)
-{
-    return qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8;
 }
 
 int playedDelay(int ownDelay)
@@ -56,7 +50,6 @@ int playedDelay(int ownDelay)
 
 ImageViewerV2::ImageViewerV2(QWidget *parent)
     : QGraphicsView(parent)
-    , m_frameCacheLimit(kDefaultFrameCacheBytes)
 {
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -232,19 +225,17 @@ void ImageViewerV2::setFrameHook(FrameHook hook, void *context)
 
 void ImageViewerV2::setFrameCacheLimit(qint64 bytes)
 {
-    m_frameCacheLimit = std::max<qint64>(0, bytes);
-    while (m_frameCacheBytes > m_frameCacheLimit && !m_frameCacheOrder.isEmpty())
-        m_frameCacheBytes -= bytesOf(m_frameCache.take(m_frameCacheOrder.dequeue()).pixmap);
+    m_frameCache.setLimit(bytes);
 }
 
 qint64 ImageViewerV2::frameCacheLimit() const
 {
-    return m_frameCacheLimit;
+    return m_frameCache.limit();
 }
 
 qint64 ImageViewerV2::frameCacheSize() const
 {
-    return m_frameCacheBytes;
+    return m_frameCache.size();
 }
 
 // ---- Scale and fit ------------------------------------------------------------------------
@@ -862,7 +853,7 @@ void ImageViewerV2::reset()
     m_frame = 0;
     m_frameCount = 0;
     m_frameDelays.clear();
-    clearFrameCache();
+    m_frameCache.clear();
     centerOn(sceneRect().center());
     viewport()->update();
 }
@@ -882,7 +873,7 @@ bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
     movie->jumpToFrame(0);
     if (movie->currentFrameNumber() != 0)
         return false;
-    CachedFrame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay())};
+    FrameCache::Frame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay())};
     if (first.pixmap.isNull())
         return false;
 
@@ -892,7 +883,7 @@ bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
     m_frameDelays.fill(-1, m_frameCount);
     m_frame = 0;
     m_frameDelays[0] = first.delay;
-    rememberFrame(0, first);
+    m_frameCache.insert(0, first);
     m_item->setTransformationMode(m_smoothAnimatedImages ? Qt::SmoothTransformation
                                                          : Qt::FastTransformation);
     presentFrame(first.pixmap, false);
@@ -948,7 +939,7 @@ bool ImageViewerV2::showAnimationFrame(int frame)
         return false;
     if (frame == m_frame)
         return true;
-    CachedFrame fetched;
+    FrameCache::Frame fetched;
     int reached = m_frame;
     if (!fetchFrame(frame, &fetched, &reached)) {
         qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
@@ -974,7 +965,7 @@ void ImageViewerV2::onAnimationTimer()
         }
         target = 0;
     }
-    CachedFrame fetched;
+    FrameCache::Frame fetched;
     int reached = m_frame;
     if (!fetchFrame(target, &fetched, &reached)) {
         qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
@@ -1002,19 +993,17 @@ int ImageViewerV2::delayOf(int frame) const
 {
     if (m_frameDelays.value(frame, -1) >= 0)
         return m_frameDelays[frame];
-    const auto cached = m_frameCache.constFind(frame);
-    if (cached != m_frameCache.constEnd())
+    if (const FrameCache::Frame *cached = m_frameCache.find(frame))
         return cached->delay;
     return playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
 }
 
 // Brings the source to frame, or takes the frame from the cache. On failure reached is the
 // frame the source stands on, and fetched holds its pixels when it has any.
-bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
+bool ImageViewerV2::fetchFrame(int frame, FrameCache::Frame *fetched, int *reached)
 {
-    const auto cached = m_frameCache.constFind(frame);
-    if (cached != m_frameCache.constEnd()) {
-        *fetched = cached.value();
+    if (const FrameCache::Frame *cached = m_frameCache.find(frame)) {
+        *fetched = *cached;
         if (m_frameDelays.value(frame, -1) >= 0)
             fetched->delay = m_frameDelays[frame];
         *reached = frame;
@@ -1047,27 +1036,8 @@ bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
         known = known < 0 ? fetched->delay : std::min(known, fetched->delay);
     }
     if (ok && !fetched->pixmap.isNull())
-        rememberFrame(current, *fetched);
+        m_frameCache.insert(current, *fetched);
     return ok;
-}
-
-void ImageViewerV2::rememberFrame(int frame, const CachedFrame &fetched)
-{
-    const qint64 bytes = bytesOf(fetched.pixmap);
-    if (bytes > m_frameCacheLimit || m_frameCache.contains(frame))
-        return;
-    while (m_frameCacheBytes + bytes > m_frameCacheLimit && !m_frameCacheOrder.isEmpty())
-        m_frameCacheBytes -= bytesOf(m_frameCache.take(m_frameCacheOrder.dequeue()).pixmap);
-    m_frameCache.insert(frame, fetched);
-    m_frameCacheOrder.enqueue(frame);
-    m_frameCacheBytes += bytes;
-}
-
-void ImageViewerV2::clearFrameCache()
-{
-    m_frameCache.clear();
-    m_frameCacheOrder.clear();
-    m_frameCacheBytes = 0;
 }
 
 void ImageViewerV2::presentFrame(QPixmap frame, bool refit)

@@ -2,16 +2,16 @@
 
 #include <QElapsedTimer>
 #include <QGraphicsView>
-#include <QHash>
 #include <QImage>
 #include <QMetaType>
 #include <QPixmap>
 #include <QPoint>
 #include <QPointF>
-#include <QQueue>
 #include <QVector>
 
 #include <memory>
+
+#include "FrameCache.h"
 
 class QGraphicsScene;
 class ViewPixmapItem;
@@ -160,11 +160,6 @@ protected:
 private:
     enum MouseState { MouseIdle = 0, MouseDragOut = 1, MousePan = 3, MouseZoomDrag = 4, MouseWheel = 5 };
 
-    struct CachedFrame {
-        QPixmap pixmap;
-        int delay = 0;
-    };
-
     void setScale(float scale);
     Qt::TransformationMode chooseTransformationMode() const;
     float fitWindowScale() const;
@@ -196,9 +191,7 @@ private:
     void setBackground();
 
     // Playback.
-    bool fetchFrame(int frame, CachedFrame *fetched, int *reached);
-    void rememberFrame(int frame, const CachedFrame &fetched);
-    void clearFrameCache();
+    bool fetchFrame(int frame, FrameCache::Frame *fetched, int *reached);
     void presentFrame(QPixmap frame, bool refit);
     int delayOf(int frame) const;
     void armAnimationTimer(int delay);
@@ -246,10 +239,7 @@ private:
     int m_frame = 0;
     int m_frameCount = 0;
     QVector<int> m_frameDelays;
-    QHash<int, CachedFrame> m_frameCache;
-    QQueue<int> m_frameCacheOrder;
-    qint64 m_frameCacheBytes = 0;
-    qint64 m_frameCacheLimit;
+    FrameCache m_frameCache;
     QElapsedTimer m_clock;
     qint64 m_frameDue = 0;
 
