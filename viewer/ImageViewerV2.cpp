@@ -30,20 +30,10 @@ constexpr float kScalingThreshold = 1.0f;
 constexpr int kDragOutDistance = 10;
 constexpr qint64 kLargeViewport = 2073600;
 constexpr float kZoomDragFactor = 0.003f;
-// Frames that ask for 10 ms or less play as GIF readers have always shown them.
-constexpr int kShortestDelayMs = 10;
-constexpr int kShortDelayPlayedMs = 100;
-// A frame later than this is not caught up with: playback goes on from now.
-constexpr qint64 kMaxLagMs = 100;
 
 QPoint roundedPoint(const QPointF &point)
 {
     return QPoint(int(std::lround(point.x())), int(std::lround(point.y())));
-}
-
-int playedDelay(int ownDelay)
-{
-    return ownDelay <= kShortestDelayMs ? kShortDelayPlayedMs : ownDelay;
 }
 
 } // namespace
@@ -106,7 +96,6 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
             m_item->setPrescaled(pixmap);
     });
 
-    m_clock.start();
     readSettings();
 }
 
@@ -852,7 +841,7 @@ void ImageViewerV2::reset()
     m_movie.reset();
     m_frame = 0;
     m_frameCount = 0;
-    m_frameDelays.clear();
+    m_clock.setFrameCount(0);
     m_frameCache.clear();
     centerOn(sceneRect().center());
     viewport()->update();
@@ -873,16 +862,17 @@ bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
     movie->jumpToFrame(0);
     if (movie->currentFrameNumber() != 0)
         return false;
-    FrameCache::Frame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay())};
+    FrameCache::Frame first{movie->currentPixmap(),
+                            PlaybackClock::playedDelay(movie->nextFrameDelay())};
     if (first.pixmap.isNull())
         return false;
 
     reset();
     m_movie = std::move(movie);
     m_frameCount = m_movie->frameCount();
-    m_frameDelays.fill(-1, m_frameCount);
+    m_clock.setFrameCount(m_frameCount);
     m_frame = 0;
-    m_frameDelays[0] = first.delay;
+    m_clock.noteDelay(0, first.delay);
     m_frameCache.insert(0, first);
     m_item->setTransformationMode(m_smoothAnimatedImages ? Qt::SmoothTransformation
                                                          : Qt::FastTransformation);
@@ -901,9 +891,7 @@ void ImageViewerV2::startAnimation()
         return;
     stopAnimation();
     emit animationPaused(false);
-    const int delay = delayOf(m_frame);
-    m_frameDue = m_clock.elapsed() + delay;
-    m_animationTimer->start(delay);
+    m_animationTimer->start(m_clock.start(delayOf(m_frame)));
 }
 
 void ImageViewerV2::stopAnimation()
@@ -977,25 +965,16 @@ void ImageViewerV2::onAnimationTimer()
     // The frame's receivers may have closed the animation or paused it.
     if (!m_movie || m_animationTimer->isActive())
         return;
-    armAnimationTimer(fetched.delay);
-}
-
-void ImageViewerV2::armAnimationTimer(int delay)
-{
-    const qint64 now = m_clock.elapsed();
-    m_frameDue += delay;
-    if (m_frameDue < now - kMaxLagMs)
-        m_frameDue = now;
-    m_animationTimer->start(int(std::max<qint64>(0, m_frameDue - now)));
+    m_animationTimer->start(m_clock.next(fetched.delay));
 }
 
 int ImageViewerV2::delayOf(int frame) const
 {
-    if (m_frameDelays.value(frame, -1) >= 0)
-        return m_frameDelays[frame];
+    if (m_clock.knownDelay(frame) >= 0)
+        return m_clock.knownDelay(frame);
     if (const FrameCache::Frame *cached = m_frameCache.find(frame))
         return cached->delay;
-    return playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
+    return PlaybackClock::playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
 }
 
 // Brings the source to frame, or takes the frame from the cache. On failure reached is the
@@ -1004,8 +983,8 @@ bool ImageViewerV2::fetchFrame(int frame, FrameCache::Frame *fetched, int *reach
 {
     if (const FrameCache::Frame *cached = m_frameCache.find(frame)) {
         *fetched = *cached;
-        if (m_frameDelays.value(frame, -1) >= 0)
-            fetched->delay = m_frameDelays[frame];
+        if (m_clock.knownDelay(frame) >= 0)
+            fetched->delay = m_clock.knownDelay(frame);
         *reached = frame;
         return true;
     }
@@ -1028,13 +1007,10 @@ bool ImageViewerV2::fetchFrame(int frame, FrameCache::Frame *fetched, int *reach
 
     *reached = current;
     fetched->pixmap = m_movie->currentPixmap();
-    fetched->delay = playedDelay(m_movie->nextFrameDelay());
-    // A frame that was slow to decode once reads as long as its decoding; the shortest
-    // reading is the frame's own, and it is the one frames from the cache play with.
-    if (ok && current >= 0 && current < m_frameDelays.size()) {
-        int &known = m_frameDelays[current];
-        known = known < 0 ? fetched->delay : std::min(known, fetched->delay);
-    }
+    fetched->delay = PlaybackClock::playedDelay(m_movie->nextFrameDelay());
+    // Frames from the cache play with the shortest reading of their delay.
+    if (ok)
+        m_clock.noteDelay(current, fetched->delay);
     if (ok && !fetched->pixmap.isNull())
         m_frameCache.insert(current, *fetched);
     return ok;

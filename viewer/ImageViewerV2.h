@@ -1,17 +1,16 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QImage>
 #include <QMetaType>
 #include <QPixmap>
 #include <QPoint>
 #include <QPointF>
-#include <QVector>
 
 #include <memory>
 
 #include "FrameCache.h"
+#include "PlaybackClock.h"
 
 class QGraphicsScene;
 class ViewPixmapItem;
@@ -194,7 +193,6 @@ private:
     bool fetchFrame(int frame, FrameCache::Frame *fetched, int *reached);
     void presentFrame(QPixmap frame, bool refit);
     int delayOf(int frame) const;
-    void armAnimationTimer(int delay);
 
     std::unique_ptr<QGraphicsScene> m_scene;
     std::unique_ptr<ViewPixmapItem> m_item;
@@ -238,10 +236,8 @@ private:
 
     int m_frame = 0;
     int m_frameCount = 0;
-    QVector<int> m_frameDelays;
     FrameCache m_frameCache;
-    QElapsedTimer m_clock;
-    qint64 m_frameDue = 0;
+    PlaybackClock m_clock;
 
     std::unique_ptr<ViewPrescaler> m_prescaler;
 };
