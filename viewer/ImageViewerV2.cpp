@@ -2,11 +2,8 @@
 
 #include <QCursor>
 #include <QDebug>
-#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QRunnable>
 #include <QScrollBar>
 #include <QTimeLine>
 #include <QTimer>
@@ -16,6 +13,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ViewPixmapItem.h"
+#include "ViewPrescaler.h"
 #include "documents/QMovieProxy.h"
 
 namespace {
@@ -31,71 +30,16 @@ constexpr float kScalingThreshold = 1.0f;
 constexpr int kDragOutDistance = 10;
 constexpr qint64 kLargeViewport = 2073600;
 constexpr float kZoomDragFactor = 0.003f;
-// Frames that ask for 10 ms or less play as GIF readers have always shown them.
-constexpr int kShortestDelayMs = 10;
-constexpr int kShortDelayPlayedMs = 100;
-// A frame later than this is not caught up with: playback goes on from now.
-constexpr qint64 kMaxLagMs = 100;
-constexpr qint64 kDefaultFrameCacheBytes = 128ll * 1024 * 1024;
 
 QPoint roundedPoint(const QPointF &point)
 {
     return QPoint(int(std::lround(point.x())), int(std::lround(point.y())));
 }
 
-qint64 bytesOf(const QPixmap &pixmap)
-{
-    return qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8;
-}
-
-int playedDelay(int ownDelay)
-{
-    return ownDelay <= kShortestDelayMs ? kShortDelayPlayedMs : ownDelay;
-}
-
 } // namespace
-
-// The view's pixmap item. A still shown below actual size is drawn from a smooth copy made at
-// the size it covers on screen, once there is one: a plain copy instead of sampling the whole
-// photo on every paint, and no aliasing.
-class ViewPixmapItem : public QGraphicsPixmapItem
-{
-public:
-    void setPrescaled(const QPixmap &pixmap)
-    {
-        m_prescaled = pixmap;
-        update();
-    }
-    void clearPrescaled() { m_prescaled = QPixmap(); }
-
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override
-    {
-        if (!m_prescaled.isNull() && transformationMode() == Qt::SmoothTransformation
-            && painter->worldTransform().type() <= QTransform::TxScale) {
-            const QRectF covered = painter->worldTransform().mapRect(boundingRect());
-            const qreal ratio = m_prescaled.devicePixelRatio();
-            if (qAbs(covered.width() * ratio - m_prescaled.width()) <= 1.0
-                && qAbs(covered.height() * ratio - m_prescaled.height()) <= 1.0) {
-                painter->save();
-                painter->resetTransform();
-                painter->drawPixmap(QPointF(std::round(covered.left() * ratio) / ratio,
-                                            std::round(covered.top() * ratio) / ratio),
-                                    m_prescaled);
-                painter->restore();
-                return;
-            }
-        }
-        QGraphicsPixmapItem::paint(painter, option, widget);
-    }
-
-private:
-    QPixmap m_prescaled;
-};
 
 ImageViewerV2::ImageViewerV2(QWidget *parent)
     : QGraphicsView(parent)
-    , m_frameCacheLimit(kDefaultFrameCacheBytes)
 {
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -120,7 +64,6 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     m_scaleTimer->setInterval(kScaleTimerMs);
     m_zoomThreshold = int(m_dpr * 4.0);
 
-    m_scalingPool.setMaxThreadCount(1);
     m_item = std::make_unique<ViewPixmapItem>();
     m_item->setTransformationMode(Qt::SmoothTransformation);
     m_item->setScale(1.0);
@@ -146,15 +89,20 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, emitPosition);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, emitPosition);
 
-    m_clock.start();
+    // A copy made for an image that has gone since is not used.
+    m_prescaler = std::make_unique<ViewPrescaler>();
+    connect(m_prescaler.get(), &ViewPrescaler::prescaled, this, [this](const QPixmap &pixmap) {
+        if (m_pixmap && !m_movie)
+            m_item->setPrescaled(pixmap);
+    });
+
     readSettings();
 }
 
 ImageViewerV2::~ImageViewerV2()
 {
     // No copy may be delivered to a view that is gone.
-    m_scalingPool.clear();
-    m_scalingPool.waitForDone();
+    m_prescaler.reset();
     // Going away is not a change anyone needs to hear about.
     blockSignals(true);
     m_animationTimer->stop();
@@ -266,19 +214,17 @@ void ImageViewerV2::setFrameHook(FrameHook hook, void *context)
 
 void ImageViewerV2::setFrameCacheLimit(qint64 bytes)
 {
-    m_frameCacheLimit = std::max<qint64>(0, bytes);
-    while (m_frameCacheBytes > m_frameCacheLimit && !m_frameCacheOrder.isEmpty())
-        m_frameCacheBytes -= bytesOf(m_frameCache.take(m_frameCacheOrder.dequeue()).pixmap);
+    m_frameCache.setLimit(bytes);
 }
 
 qint64 ImageViewerV2::frameCacheLimit() const
 {
-    return m_frameCacheLimit;
+    return m_frameCache.limit();
 }
 
 qint64 ImageViewerV2::frameCacheSize() const
 {
-    return m_frameCacheBytes;
+    return m_frameCache.size();
 }
 
 // ---- Scale and fit ------------------------------------------------------------------------
@@ -848,38 +794,14 @@ void ImageViewerV2::requestScaling()
                        int(std::lround(size.height() * m_dpr)));
     emit scalingRequested(scaled, m_scalingFilter);
     if (m_scalingFilter == FILTER_BILINEAR)
-        prescale(scaled);
-}
-
-void ImageViewerV2::prescale(const QSize &size)
-{
-    if (size.isEmpty())
-        return;
-    const int generation = ++m_prescaleGeneration;
-    const QImage source = m_pixmap->toImage();
-    const qreal dpr = m_dpr;
-    ImageViewerV2 *view = this;
-    m_scalingPool.clear();
-    m_scalingPool.start(QRunnable::create([view, generation, source, size, dpr] {
-        QImage scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaled.setDevicePixelRatio(dpr);
-        // The view waits for this job before it goes; a copy for an older image or scale is
-        // dropped when it arrives.
-        QMetaObject::invokeMethod(
-            view,
-            [view, generation, scaled] {
-                if (generation == view->m_prescaleGeneration && view->m_pixmap && !view->m_movie)
-                    view->m_item->setPrescaled(QPixmap::fromImage(scaled));
-            },
-            Qt::QueuedConnection);
-    }));
+        m_prescaler->request(*m_pixmap, scaled, m_dpr);
 }
 
 // ---- Showing pixmaps -----------------------------------------------------------------------
 
 void ImageViewerV2::setPixmapOnItem(std::unique_ptr<QPixmap> pixmap)
 {
-    ++m_prescaleGeneration;
+    m_prescaler->cancel();
     m_item->clearPrescaled();
     m_pixmap = std::move(pixmap);
     m_pixmap->setDevicePixelRatio(m_dpr);
@@ -910,7 +832,7 @@ void ImageViewerV2::updatePixmap(std::unique_ptr<QPixmap> pixmap)
 void ImageViewerV2::reset()
 {
     stopScrollTimelines();
-    ++m_prescaleGeneration;
+    m_prescaler->cancel();
     m_item->clearPrescaled();
     m_item->setPixmap(QPixmap());
     m_item->setScale(1.0);
@@ -919,8 +841,8 @@ void ImageViewerV2::reset()
     m_movie.reset();
     m_frame = 0;
     m_frameCount = 0;
-    m_frameDelays.clear();
-    clearFrameCache();
+    m_clock.setFrameCount(0);
+    m_frameCache.clear();
     centerOn(sceneRect().center());
     viewport()->update();
 }
@@ -940,17 +862,18 @@ bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
     movie->jumpToFrame(0);
     if (movie->currentFrameNumber() != 0)
         return false;
-    CachedFrame first{movie->currentPixmap(), playedDelay(movie->nextFrameDelay())};
+    FrameCache::Frame first{movie->currentPixmap(),
+                            PlaybackClock::playedDelay(movie->nextFrameDelay())};
     if (first.pixmap.isNull())
         return false;
 
     reset();
     m_movie = std::move(movie);
     m_frameCount = m_movie->frameCount();
-    m_frameDelays.fill(-1, m_frameCount);
+    m_clock.setFrameCount(m_frameCount);
     m_frame = 0;
-    m_frameDelays[0] = first.delay;
-    rememberFrame(0, first);
+    m_clock.noteDelay(0, first.delay);
+    m_frameCache.insert(0, first);
     m_item->setTransformationMode(m_smoothAnimatedImages ? Qt::SmoothTransformation
                                                          : Qt::FastTransformation);
     presentFrame(first.pixmap, false);
@@ -968,9 +891,7 @@ void ImageViewerV2::startAnimation()
         return;
     stopAnimation();
     emit animationPaused(false);
-    const int delay = delayOf(m_frame);
-    m_frameDue = m_clock.elapsed() + delay;
-    m_animationTimer->start(delay);
+    m_animationTimer->start(m_clock.start(delayOf(m_frame)));
 }
 
 void ImageViewerV2::stopAnimation()
@@ -1006,7 +927,7 @@ bool ImageViewerV2::showAnimationFrame(int frame)
         return false;
     if (frame == m_frame)
         return true;
-    CachedFrame fetched;
+    FrameCache::Frame fetched;
     int reached = m_frame;
     if (!fetchFrame(frame, &fetched, &reached)) {
         qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
@@ -1032,7 +953,7 @@ void ImageViewerV2::onAnimationTimer()
         }
         target = 0;
     }
-    CachedFrame fetched;
+    FrameCache::Frame fetched;
     int reached = m_frame;
     if (!fetchFrame(target, &fetched, &reached)) {
         qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
@@ -1044,37 +965,26 @@ void ImageViewerV2::onAnimationTimer()
     // The frame's receivers may have closed the animation or paused it.
     if (!m_movie || m_animationTimer->isActive())
         return;
-    armAnimationTimer(fetched.delay);
-}
-
-void ImageViewerV2::armAnimationTimer(int delay)
-{
-    const qint64 now = m_clock.elapsed();
-    m_frameDue += delay;
-    if (m_frameDue < now - kMaxLagMs)
-        m_frameDue = now;
-    m_animationTimer->start(int(std::max<qint64>(0, m_frameDue - now)));
+    m_animationTimer->start(m_clock.next(fetched.delay));
 }
 
 int ImageViewerV2::delayOf(int frame) const
 {
-    if (m_frameDelays.value(frame, -1) >= 0)
-        return m_frameDelays[frame];
-    const auto cached = m_frameCache.constFind(frame);
-    if (cached != m_frameCache.constEnd())
+    if (m_clock.knownDelay(frame) >= 0)
+        return m_clock.knownDelay(frame);
+    if (const FrameCache::Frame *cached = m_frameCache.find(frame))
         return cached->delay;
-    return playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
+    return PlaybackClock::playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
 }
 
 // Brings the source to frame, or takes the frame from the cache. On failure reached is the
 // frame the source stands on, and fetched holds its pixels when it has any.
-bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
+bool ImageViewerV2::fetchFrame(int frame, FrameCache::Frame *fetched, int *reached)
 {
-    const auto cached = m_frameCache.constFind(frame);
-    if (cached != m_frameCache.constEnd()) {
-        *fetched = cached.value();
-        if (m_frameDelays.value(frame, -1) >= 0)
-            fetched->delay = m_frameDelays[frame];
+    if (const FrameCache::Frame *cached = m_frameCache.find(frame)) {
+        *fetched = *cached;
+        if (m_clock.knownDelay(frame) >= 0)
+            fetched->delay = m_clock.knownDelay(frame);
         *reached = frame;
         return true;
     }
@@ -1097,35 +1007,13 @@ bool ImageViewerV2::fetchFrame(int frame, CachedFrame *fetched, int *reached)
 
     *reached = current;
     fetched->pixmap = m_movie->currentPixmap();
-    fetched->delay = playedDelay(m_movie->nextFrameDelay());
-    // A frame that was slow to decode once reads as long as its decoding; the shortest
-    // reading is the frame's own, and it is the one frames from the cache play with.
-    if (ok && current >= 0 && current < m_frameDelays.size()) {
-        int &known = m_frameDelays[current];
-        known = known < 0 ? fetched->delay : std::min(known, fetched->delay);
-    }
+    fetched->delay = PlaybackClock::playedDelay(m_movie->nextFrameDelay());
+    // Frames from the cache play with the shortest reading of their delay.
+    if (ok)
+        m_clock.noteDelay(current, fetched->delay);
     if (ok && !fetched->pixmap.isNull())
-        rememberFrame(current, *fetched);
+        m_frameCache.insert(current, *fetched);
     return ok;
-}
-
-void ImageViewerV2::rememberFrame(int frame, const CachedFrame &fetched)
-{
-    const qint64 bytes = bytesOf(fetched.pixmap);
-    if (bytes > m_frameCacheLimit || m_frameCache.contains(frame))
-        return;
-    while (m_frameCacheBytes + bytes > m_frameCacheLimit && !m_frameCacheOrder.isEmpty())
-        m_frameCacheBytes -= bytesOf(m_frameCache.take(m_frameCacheOrder.dequeue()).pixmap);
-    m_frameCache.insert(frame, fetched);
-    m_frameCacheOrder.enqueue(frame);
-    m_frameCacheBytes += bytes;
-}
-
-void ImageViewerV2::clearFrameCache()
-{
-    m_frameCache.clear();
-    m_frameCacheOrder.clear();
-    m_frameCacheBytes = 0;
 }
 
 void ImageViewerV2::presentFrame(QPixmap frame, bool refit)

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QGraphicsView>
-#include <QHash>
 #include <QImage>
 #include <QMetaType>
 #include <QPixmap>
 #include <QPoint>
 #include <QPointF>
-#include <QQueue>
-#include <QThreadPool>
-#include <QVector>
 
 #include <memory>
 
+#include "FrameCache.h"
+#include "PlaybackClock.h"
+
 class QGraphicsScene;
 class ViewPixmapItem;
+class ViewPrescaler;
 class QMovieProxy;
 class QTimeLine;
 class QTimer;
@@ -160,11 +159,6 @@ protected:
 private:
     enum MouseState { MouseIdle = 0, MouseDragOut = 1, MousePan = 3, MouseZoomDrag = 4, MouseWheel = 5 };
 
-    struct CachedFrame {
-        QPixmap pixmap;
-        int delay = 0;
-    };
-
     void setScale(float scale);
     Qt::TransformationMode chooseTransformationMode() const;
     float fitWindowScale() const;
@@ -194,15 +188,11 @@ private:
     void updatePixmap(std::unique_ptr<QPixmap> pixmap);
     void reset();
     void setBackground();
-    void prescale(const QSize &size);
 
     // Playback.
-    bool fetchFrame(int frame, CachedFrame *fetched, int *reached);
-    void rememberFrame(int frame, const CachedFrame &fetched);
-    void clearFrameCache();
+    bool fetchFrame(int frame, FrameCache::Frame *fetched, int *reached);
     void presentFrame(QPixmap frame, bool refit);
     int delayOf(int frame) const;
-    void armAnimationTimer(int delay);
 
     std::unique_ptr<QGraphicsScene> m_scene;
     std::unique_ptr<ViewPixmapItem> m_item;
@@ -246,17 +236,10 @@ private:
 
     int m_frame = 0;
     int m_frameCount = 0;
-    QVector<int> m_frameDelays;
-    QHash<int, CachedFrame> m_frameCache;
-    QQueue<int> m_frameCacheOrder;
-    qint64 m_frameCacheBytes = 0;
-    qint64 m_frameCacheLimit;
-    QElapsedTimer m_clock;
-    qint64 m_frameDue = 0;
+    FrameCache m_frameCache;
+    PlaybackClock m_clock;
 
-    // Smooth copies of a shrunk still, made off the GUI thread; the newest request wins.
-    QThreadPool m_scalingPool;
-    int m_prescaleGeneration = 0;
+    std::unique_ptr<ViewPrescaler> m_prescaler;
 };
 
 Q_DECLARE_METATYPE(ImageFitMode)
