@@ -224,6 +224,9 @@ void IQEditingFrame::showDocument(IQImageFile *file, QImage image, QImage conver
 void IQEditingFrame::connectPlayer(IQImageFile *file, const QMovieProxyHolder &movie)
 {
     std::unique_ptr<QMovieProxy> source = movie.take();
+    // Only a sequence plays: a HEIC file found to hold several images is animated from now on.
+    if (source && file)
+        file->setKind(DocumentInfo::Animated);
     // Taken now: once handed over, the source is the view's, or gone.
     const QRect frameRect = source ? source->frameRect() : QRect();
 

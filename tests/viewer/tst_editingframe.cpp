@@ -455,6 +455,19 @@ private slots:
         QCOMPARE(page->label("nameLabel")->text(), QStringLiteral("a.png"));
     }
 
+    // Only the page writes its documents: a HEIC file found to hold several images is
+    // recorded as animated when its sequence arrives, and plays with the bar.
+    void heicSequenceIsRecordedAnimated()
+    {
+        QVERIFY(ImageFixtures::multiPageTiff(path("pages.heic"), kFrameColors.mid(0, 3), 16, 12));
+        auto page = shownPage();
+        QVERIFY(page);
+        page->loadFiles({path("pages.heic")}, 0);
+        QCOMPARE(page->documentAt(0)->kind(), 2);
+        QVERIFY(page->playbackBarShown());
+        QCOMPARE(page->label("durationLabel")->text(), QStringLiteral("3"));
+    }
+
     void screenshots()
     {
         QImage photo = BrvTest::gradientImage(1200, 800);
