@@ -139,6 +139,8 @@ bool IQExportThread::exportAllFrames(QString *path)
     const QString suffix = IQExportDialog::formatSuffix(options.format);
     bool ok = true;
     for (int i = 0; i < count; ++i) {
+        if (isInterruptionRequested())
+            return false;
         *path = targetPath(QStringLiteral("%1_%2.%3").arg(options.name, QString::number(i + 1),
                                                           suffix));
         // A frame that cannot be read is still offered to the writer, which refuses it; the
@@ -182,6 +184,8 @@ bool IQExportThread::exportGifAnimation(QImageReader &reader, QImage first, int 
         || !gif.addFrame(first, delay))
         return false;
     for (int i = 1; i < count; ++i) {
+        if (isInterruptionRequested())
+            return false;
         QImage frame = readFrame(reader, i);
         if (frame.isNull())
             return false;
@@ -203,6 +207,8 @@ bool IQExportThread::exportWebpAnimation(QImageReader &reader, QImage first, int
         return false;
     emit saving(1);
     for (int i = 1; i < count; ++i) {
+        if (isInterruptionRequested())
+            return false;
         QImage frame = readFrame(reader, i);
         if (frame.isNull())
             return false;
