@@ -14,7 +14,7 @@ class IQImageFile;
 // when asked, also run through the batch modules, or an animation as a frame source that the
 // receiver takes from its holder. A file that cannot be read, or claims more pixels than the
 // program decodes, arrives as two null images. Emits one of its two signals once, then
-// finishes; asked to stop, it finishes without a result.
+// finishes; asked to stop while it decodes a still, it finishes without a result.
 //
 // What it reads it copies when it is made, on the GUI thread: the document's path, kind and
 // format, and the batch record. The document itself only travels back in the signals, never

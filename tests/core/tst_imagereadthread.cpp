@@ -50,10 +50,9 @@ private:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Runs the thread to its end and takes what it emitted.
-    static void read(IQImageFile *file, bool apply, ReadResult *result)
+    // Takes what the thread emits into result, on the thread that emits it.
+    static void collect(IQImageReadThread &thread, ReadResult *result)
     {
-        IQImageReadThread thread(file, apply);
         connect(&thread, &IQImageReadThread::readStaticFinished, &thread,
                 [result](IQImageFile *f, QImage image, QImage converted, bool update) {
                     ++result->staticCount;
@@ -70,6 +69,13 @@ private:
                     result->movie = movie.take();
                 },
                 Qt::DirectConnection);
+    }
+
+    // Runs the thread to its end and takes what it emitted.
+    static void read(IQImageFile *file, bool apply, ReadResult *result)
+    {
+        IQImageReadThread thread(file, apply);
+        collect(thread, result);
         thread.start(QThread::InheritPriority);
         QVERIFY(thread.wait(60000));
     }
@@ -290,21 +296,7 @@ private slots:
             IQImageReadThread thread(file.get(), true);
             *settings = saved;
             file.reset();
-            connect(&thread, &IQImageReadThread::readStaticFinished, &thread,
-                    [&result](IQImageFile *f, QImage image, QImage converted, bool) {
-                        ++result.staticCount;
-                        result.imageFile = f;
-                        result.image = image;
-                        result.convertedImage = converted;
-                    },
-                    Qt::DirectConnection);
-            connect(&thread, &IQImageReadThread::readAnimationFinished, &thread,
-                    [&result](IQImageFile *f, const QMovieProxyHolder &movie) {
-                        ++result.animationCount;
-                        result.imageFile = f;
-                        result.movie = movie.take();
-                    },
-                    Qt::DirectConnection);
+            collect(thread, &result);
             thread.start(QThread::InheritPriority);
             QVERIFY(thread.wait(60000));
         }
