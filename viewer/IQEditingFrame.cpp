@@ -63,6 +63,10 @@ IQEditingFrame::IQEditingFrame(QWidget *parent)
 
 IQEditingFrame::~IQEditingFrame()
 {
+    // A quit can leave a worker running, and the page can go from inside the dialog that
+    // waits for it; either way the worker reads the documents deleted below.
+    endWorker();
+    releaseDialogs();
     // The view goes with the base frame; nothing it sends on the way may reach this page.
     if (viewer) {
         viewer->setFrameHook(nullptr, nullptr);
@@ -143,6 +147,7 @@ void IQEditingFrame::loadFiles(const QStringList &paths, int index)
 
 void IQEditingFrame::clearFileList()
 {
+    endWorker();
     clear();
     disconnect(ui->fileListWidget, &QListWidget::currentRowChanged, this,
                &IQEditingFrame::on_fileListWidget_currentRowChanged);
@@ -174,10 +179,43 @@ void IQEditingFrame::on_fileListWidget_currentRowChanged(int currentRow)
     loadFile(documentAt(currentRow));
 }
 
+void IQEditingFrame::adoptWorker(QThread *thread)
+{
+    endWorker();
+    worker = thread;
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+}
+
+void IQEditingFrame::endWorker()
+{
+    if (!worker)
+        return;
+    // No event loop may be left to deliver the worker's last signals or its deferred deletion.
+    worker->disconnect(this);
+    worker->requestInterruption();
+    worker->wait();
+    delete worker.data();
+    // Results it queued before it stopped carry documents that are about to go; only workers
+    // send queued calls to the page.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+}
+
+void IQEditingFrame::releaseDialogs()
+{
+    const auto dialogs = findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QDialog *dialog : dialogs) {
+        if (auto *progress = qobject_cast<IQBatchProgressDialog *>(dialog))
+            progress->finish();
+        else
+            dialog->done(QDialog::Rejected);
+        dialog->setParent(nullptr, dialog->windowFlags());
+    }
+}
+
 void IQEditingFrame::runWaiting(QThread *thread)
 {
     QWaitingDialog dialog(this);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    adoptWorker(thread);
     connect(thread, &QThread::finished, &dialog, &QDialog::close);
     thread->start(QThread::InheritPriority);
     dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -189,7 +227,14 @@ void IQEditingFrame::loadFile(IQImageFile *file)
     if (!file)
         return;
     auto *thread = new IQImageReadThread(file, applySettings);
-    connect(thread, &IQImageReadThread::readStaticFinished, this, &IQEditingFrame::showDocument);
+    connect(thread, &IQImageReadThread::readStaticFinished, this,
+            [this, thread](IQImageFile *imageFile, const QImage &image, const QImage &converted,
+                           bool update) {
+                // The document is the page's: its real size is stored here, not by the thread.
+                if (imageFile)
+                    imageFile->imageSize = thread->imageSize();
+                showDocument(imageFile, image, converted, update);
+            });
     connect(thread, &IQImageReadThread::readAnimationFinished, this,
             &IQEditingFrame::connectPlayer);
     connect(thread, &IQImageReadThread::readDamaged, this, &IQEditingFrame::showDamaged);
@@ -236,6 +281,9 @@ void IQEditingFrame::showDamaged(IQImageFile *file)
 void IQEditingFrame::connectPlayer(IQImageFile *file, const QMovieProxyHolder &movie)
 {
     std::unique_ptr<QMovieProxy> source = movie.take();
+    // Only a sequence plays: a HEIC file found to hold several images is animated from now on.
+    if (source && file)
+        file->setKind(DocumentInfo::Animated);
     // Taken now: once handed over, the source is the view's, or gone.
     const QRect frameRect = source ? source->frameRect() : QRect();
 
@@ -453,10 +501,13 @@ void IQEditingFrame::exportImage()
     const QString lastSaveDir = preferences->lastSaveDir();
     options.outputDir = lastSaveDir.isEmpty() ? file->absolutePath() : lastSaveDir;
 
-    IQExportDialog dialog(file, &options, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    dialog.exportOptions(&options);
+    {
+        // Gone before the progress runs, so that only dialogs in their loops are the page's.
+        IQExportDialog dialog(file, &options, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        dialog.exportOptions(&options);
+    }
     preferences->setQuality(options.quality);
     preferences->setWebpQuality(options.webpQuality);
 
@@ -481,8 +532,8 @@ void IQEditingFrame::exportImage()
     // the frame from the file, so that Apply runs the modules over it exactly once.
     if (file->kind() == DocumentInfo::Animated)
         thread->setFrameNumber(currentFrame);
+    adoptWorker(thread);
     connect(thread, &IQExportThread::saveFinished, this, &IQEditingFrame::onExportFinished);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &QThread::finished, &progress, &IQBatchProgressDialog::finish);
     connect(thread, &IQExportThread::saving, &progress, &QProgressDialog::setValue);
     thread->start(QThread::InheritPriority);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QThreadPool>
 
@@ -43,6 +44,10 @@ public:
     // The document at the row, or null for a row that lists none.
     IQImageFile *documentAt(int row) const;
 
+    // The reader, preview or export worker the page has running, or null. It goes by itself
+    // when it finishes; the page ends it before any document goes.
+    QThread *workerThread() const { return worker.data(); }
+
 signals:
     void imageChanged(const QImage *image);
     void editFinished();
@@ -77,7 +82,16 @@ private:
     // Empties the view and the labels but the name: nothing of the file can be shown.
     void showNothing(IQImageFile *file);
     void disconnectPlayer();
+    // Runs the worker behind the modal waiting dialog until it finishes.
     void runWaiting(QThread *thread);
+    // Makes the thread the page's worker, ending the one before it first.
+    void adoptWorker(QThread *thread);
+    // Asks the worker to stop and waits until it is gone, with what it sent that has not
+    // arrived yet: both name documents that are about to go.
+    void endWorker();
+    // Lets go of the page's dialogs, for a page that goes from inside their loops: each lives
+    // on the stack of the call that runs it, and goes there once its loop has ended.
+    void releaseDialogs();
     static bool convertFrameHook(QPixmap *frame, void *context);
 
     std::unique_ptr<Ui::IQEditingFrame> ui;
@@ -88,6 +102,8 @@ private:
     int currentFrame = 0;
     bool applySettings = false;
     QList<IQImageFile *> files;
+    // At most one worker runs, behind a modal dialog on the stack of the call that runs it.
+    QPointer<QThread> worker;
 
 protected:
     QThreadPool threadPool;

@@ -1,12 +1,12 @@
 #include "workers/IQImageConvertThread.h"
 
-#include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 
 IQImageConvertThread::IQImageConvertThread(IQImageFile *imageFile, const QImage &image)
     : QThread(nullptr)
     , m_imageFile(imageFile)
     , m_image(image)
+    , m_settings(*IQBatchSettings::instance())
 {
 }
 
@@ -14,5 +14,5 @@ void IQImageConvertThread::run()
 {
     if (m_image.isNull())
         return;
-    emit convertFinished(IQConvertEngine(IQBatchSettings::instance()).process(m_image));
+    emit convertFinished(IQConvertEngine(&m_settings).process(m_image));
 }

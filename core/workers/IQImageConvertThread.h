@@ -4,9 +4,13 @@
 #include <QRunnable>
 #include <QThread>
 
+#include "settings/IQBatchSettings.h"
+
 class IQImageFile;
 
-// Runs the still image on show through the batch modules, for the viewer's preview.
+// Runs the still image on show through the batch modules, for the viewer's preview. The
+// modules are those of the batch record as it stood when the thread was made, on the GUI
+// thread; later changes of the record do not reach a running preview.
 class IQImageConvertThread : public QThread, public QRunnable
 {
     Q_OBJECT
@@ -23,4 +27,5 @@ signals:
 private:
     IQImageFile *m_imageFile = nullptr;
     QImage m_image;
+    IQBatchSettings m_settings;
 };

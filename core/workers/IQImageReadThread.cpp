@@ -26,7 +26,11 @@ int widthRoundedUpTo4(int width)
 IQImageReadThread::IQImageReadThread(IQImageFile *imageFile, bool apply)
     : QThread(nullptr)
     , m_imageFile(imageFile)
+    , m_path(imageFile ? imageFile->absoluteFilePath() : QString())
+    , m_kind(imageFile ? imageFile->kind() : DocumentInfo::None)
+    , m_format(imageFile ? imageFile->format() : QString())
     , m_apply(apply)
+    , m_settings(*IQBatchSettings::instance())
 {
     // The signals carry these pointers across threads.
     qRegisterMetaType<IQImageFile *>("IQImageFile*");
@@ -41,16 +45,15 @@ void IQImageReadThread::emitUnreadable()
 
 void IQImageReadThread::run()
 {
-    if (IQFileUtils::checkSource(m_imageFile->absoluteFilePath())
-        != IQFileUtils::SourceCheck::Readable) {
+    if (IQFileUtils::checkSource(m_path) != IQFileUtils::SourceCheck::Readable) {
         emitUnreadable();
         return;
     }
-    if (IQDamageCheck::isDamaged(m_imageFile->absoluteFilePath())) {
+    if (IQDamageCheck::isDamaged(m_path)) {
         emit readDamaged(m_imageFile);
         return;
     }
-    const bool heic = IQFileUtils::isHeic(m_imageFile->absoluteFilePath());
+    const bool heic = IQFileUtils::isHeic(m_path);
     if (isAnimated(heic) && readAnimation(heic))
         return;
     readStaticImage();
@@ -58,11 +61,11 @@ void IQImageReadThread::run()
 
 bool IQImageReadThread::isAnimated(bool isHeic)
 {
-    if (m_imageFile->kind() == DocumentInfo::Animated)
+    if (m_kind == DocumentInfo::Animated)
         return true;
     if (!isHeic)
         return false;
-    QImageReader reader(m_imageFile->absoluteFilePath(), QByteArray());
+    QImageReader reader(m_path, QByteArray());
     return reader.imageCount() >= 2;
 }
 
@@ -70,10 +73,9 @@ bool IQImageReadThread::readAnimation(bool isHeic)
 {
     // The receiver lives on the GUI thread and outlives this one.
     QThread *guiThread = QCoreApplication::instance()->thread();
-    const QString path = m_imageFile->absoluteFilePath();
     if (!isHeic) {
         auto movie = std::make_unique<QStdMovie>();
-        movie->open(path, m_imageFile->format().toUtf8());
+        movie->open(m_path, m_format.toUtf8());
         // A file cut before its first frame opens all the same; nothing of it can be shown,
         // so it goes the way of every unreadable file.
         if (movie->currentImage().isNull())
@@ -84,9 +86,8 @@ bool IQImageReadThread::readAnimation(bool isHeic)
     }
 
     auto movie = std::make_unique<QHEICMovie>();
-    if (!movie->open(path) || movie->frameCount() <= 1)
+    if (!movie->open(m_path) || movie->frameCount() <= 1)
         return false;
-    m_imageFile->setKind(DocumentInfo::Animated);
     movie->jumpToFrame(0);
     movie->moveToThread(guiThread);
     emit readAnimationFinished(m_imageFile, QMovieProxyHolder(std::move(movie)));
@@ -95,15 +96,18 @@ bool IQImageReadThread::readAnimation(bool isHeic)
 
 bool IQImageReadThread::readStaticImage()
 {
-    QImageReader reader(m_imageFile->absoluteFilePath(), QByteArray());
+    QImageReader reader(m_path, QByteArray());
     reader.setAutoTransform(true);
     QImage image = reader.read();
+    // The page that asked has gone on without this picture.
+    if (isInterruptionRequested())
+        return false;
     if (image.isNull()) {
         emitUnreadable();
         return false;
     }
 
-    m_imageFile->imageSize = image.size();
+    m_imageSize = image.size();
     // Smooth scaling hands back premultiplied pixels: convert again, so that every image
     // arrives in the one format whatever its width.
     image = image.convertToFormat(QImage::Format_ARGB32)
@@ -112,7 +116,7 @@ bool IQImageReadThread::readStaticImage()
                 .convertToFormat(QImage::Format_ARGB32);
     QImage converted;
     if (m_apply)
-        converted = IQConvertEngine(IQBatchSettings::instance()).process(image);
+        converted = IQConvertEngine(&m_settings).process(image);
     emit readStaticFinished(m_imageFile, image, converted, /*update=*/false);
     return true;
 }

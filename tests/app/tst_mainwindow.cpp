@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -35,11 +36,13 @@
 #include "UrlCatcher.h"
 #include "IQAppInfo.h"
 #include "IQEditingFrame.h"
+#include "IQExportDialog.h"
 #include "IQGuideDialog.h"
 #include "IQImageBrowserFrame.h"
 #include "settings/IQSettings.h"
 #include "IQTranslators.h"
 #include "IQWizardFrame.h"
+#include "ImageFixtures.h"
 #include "MainWindow.h"
 
 namespace {
@@ -557,6 +560,92 @@ private slots:
         QVERIFY(written.size() < kPhotos);
         QVERIFY(!QTest::qWaitFor(
             [&]() { return QDir(out.path()).entryList(QDir::Files) != written; }, 500));
+    }
+
+    // The same quit while the viewer exports every frame of an animation over the files of
+    // an earlier export: the viewer page ends its worker before its documents go.
+    void quitDuringExport_data() { quitDuringBatch_data(); }
+    void quitDuringExport()
+    {
+        QFETCH(bool, quitFirst);
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        constexpr int kFrames = 40;
+        const QString source = dir.filePath(QStringLiteral("anim.webp"));
+        if (!QFile::exists(source)) {
+            QList<QColor> colours;
+            QList<int> delays;
+            for (int i = 0; i < kFrames; ++i) {
+                colours << QColor::fromHsv(i * 9, 200, 220);
+                delays << 100;
+            }
+            QVERIFY(ImageFixtures::animatedWebp(source, colours, delays, 320, 240));
+        }
+        for (int i = 1; i <= kFrames; ++i) {
+            QVERIFY(BrvTest::solidImage(8, 8, Qt::gray)
+                        .save(out.filePath(QStringLiteral("anim_%1.png").arg(i))));
+        }
+        const QStringList before = BrvTest::folderState(out.path());
+        IQSettings::instance()->setLastSaveDir(out.path());
+        // Every frame passes through the modules, enlarged as a user may ask, so that an export
+        // takes a while.
+        IQBatchSettings *record = IQBatchSettings::instance();
+        *record = IQBatchSettings();
+        record->resizeWidth = 3200;
+        record->enlarge = true;
+
+        auto window = std::make_unique<MainWindow>();
+        window->show();
+        window->browserItems(window->tilePage(), {source}, 0);
+        IQEditingFrame *page = window->viewerPage();
+        QVERIFY(!page->image().isNull());
+
+        bool exportDialog = false;
+        bool progressShown = false;
+        QPointer<QThread> worker;
+        BrvTest::answerNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<IQExportDialog *>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            exportDialog = true;
+            BrvTest::findNamed<QComboBox>(dialog, "optionComboBox")->setCurrentIndex(1);
+            BrvTest::findNamed<QComboBox>(dialog, "formatComboBox")->setCurrentIndex(1);
+            BrvTest::answerNextModal([&](QWidget *progress) {
+                progressShown = qobject_cast<QProgressDialog *>(progress) != nullptr;
+                worker = window->viewerPage()->workerThread();
+                if (quitFirst)
+                    QCoreApplication::exit(0);
+                else
+                    window.reset();
+            });
+            BrvTest::findNamed<QPushButton>(dialog, "convertButton")->click();
+        });
+        BrvTest::findNamed<QPushButton>(page, "exportButton")->click();
+        if (quitFirst) {
+            QTRY_VERIFY_WITH_TIMEOUT(progressShown && !QApplication::activeModalWidget(), 20000);
+            QVERIFY(worker && worker->isRunning());
+            window.reset();
+            QVERIFY(BrvTest::takeQuitRequest());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!window, 20000);
+        IQSettings::instance()->setLastSaveDir(QString());
+        *record = IQBatchSettings();
+        QVERIFY(exportDialog);
+        QVERIFY(progressShown);
+        QVERIFY(worker.isNull());
+
+        // Nothing is written once the window has gone, and the export stopped between two
+        // pictures rather than writing every one first.
+        const QStringList after = BrvTest::folderState(out.path());
+        QVERIFY(!QTest::qWaitFor([&]() { return BrvTest::folderState(out.path()) != after; },
+                                 500));
+        QCOMPARE(after.size(), kFrames);
+        int rewritten = 0;
+        for (const QString &file : after)
+            rewritten += before.contains(file) ? 0 : 1;
+        QVERIFY2(rewritten < kFrames, qPrintable(QString::number(rewritten)));
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -25,6 +27,21 @@ QByteArray fileContents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList folderState(const QString &folder)
+{
+    QStringList state;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        const QByteArray digest =
+            QCryptographicHash::hash(fileContents(entry.filePath()), QCryptographicHash::Sha256);
+        state.append(QStringLiteral("%1 %2 %3").arg(
+            entry.fileName(), QString::number(entry.lastModified().toMSecsSinceEpoch()),
+            QString::fromLatin1(digest.toHex())));
+    }
+    return state;
 }
 
 bool isNear(const QColor &a, const QColor &b, int tolerance)

@@ -81,6 +81,11 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos, Qt::Mouse
 // The file's bytes, or nothing when it cannot be read.
 QByteArray fileContents(const QString &path);
 
+// One line per file in the folder, in name order, with its modification time and a digest of
+// its bytes: two states are equal only when nothing in the folder was written, added or
+// removed between them.
+QStringList folderState(const QString &folder);
+
 // True when red, green and blue each differ by at most tolerance.
 bool isNear(const QColor &a, const QColor &b, int tolerance);
 

@@ -17,8 +17,10 @@
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 #include "IQEditingFrame.h"
+#include "IQExportDialog.h"
 #include "workers/IQIconReadThread.h"
 #include "documents/IQImageFile.h"
+#include "settings/IQSettings.h"
 #include "ImageFixtures.h"
 #include "ImageViewerV2.h"
 #include "UntranslatedTexts.h"
@@ -526,6 +528,104 @@ private slots:
         // Filled again, the page starts over from the given index.
         page->loadFiles(paths({"a.png", "b.png"}), 0);
         QCOMPARE(page->label("nameLabel")->text(), QStringLiteral("a.png"));
+    }
+
+    // Only the page writes its documents: a HEIC file found to hold several images is
+    // recorded as animated when its sequence arrives, and plays with the bar.
+    void heicSequenceIsRecordedAnimated()
+    {
+        QVERIFY(ImageFixtures::multiPageTiff(path("pages.heic"), kFrameColors.mid(0, 3), 16, 12));
+        auto page = shownPage();
+        QVERIFY(page);
+        page->loadFiles({path("pages.heic")}, 0);
+        QCOMPARE(page->documentAt(0)->kind(), 2);
+        QVERIFY(page->playbackBarShown());
+        QCOMPARE(page->label("durationLabel")->text(), QStringLiteral("3"));
+    }
+
+    // The page goes while a large photo is read for display: from inside the waiting loop,
+    // or after a quit ended every loop; or a quit is followed by emptying the list. The page
+    // ends the reader before its documents go, and what the reader sent meanwhile never
+    // arrives.
+    void endsTheReaderWhileAStillIsRead_data()
+    {
+        QTest::addColumn<bool>("quitFirst");
+        QTest::addColumn<bool>("readerDone");
+        QTest::addColumn<bool>("destroyPage");
+        QTest::newRow("the page goes inside the waiting loop") << false << false << true;
+        QTest::newRow("a quit, then the page goes") << true << false << true;
+        QTest::newRow("a quit, then the list is emptied") << true << false << false;
+        // Its still is on the way to the page, naming the document.
+        QTest::newRow("a quit, the reader ends, the list is emptied") << true << true << false;
+    }
+    void endsTheReaderWhileAStillIsRead()
+    {
+        QFETCH(bool, quitFirst);
+        QFETCH(bool, readerDone);
+        QFETCH(bool, destroyPage);
+        const QString large = path("large.jpg");
+        if (!QFile::exists(large))
+            QVERIFY(BrvTest::noiseImage(6000, 4000).save(large, "JPEG", 95));
+        onlyModules(true);
+        auto page = shownPage();
+        QVERIFY(page);
+        page->applyBox()->setChecked(true);
+
+        QPointer<QThread> worker;
+        bool runningInTheLoop = false;
+        BrvTest::answerNextModal([&](QWidget *) {
+            worker = page->workerThread();
+            runningInTheLoop = worker && worker->isRunning();
+            if (quitFirst)
+                QCoreApplication::exit(0);
+            else
+                page.reset();
+        });
+        page->loadFiles({large}, 0);
+        QVERIFY(runningInTheLoop);
+        if (quitFirst) {
+            QVERIFY(worker);
+            if (readerDone)
+                QVERIFY(worker->wait(60000));
+            if (destroyPage)
+                page.reset();
+            else
+                page->clearFileList();
+            QVERIFY(BrvTest::takeQuitRequest());
+        }
+        QVERIFY(worker.isNull());
+        QCOMPARE(!page, destroyPage);
+        QTest::qWait(100);
+        if (page) {
+            QVERIFY(!page->workerThread());
+            QVERIFY(page->image().isNull());
+            QVERIFY(!page->view()->hasImage());
+            QCOMPARE(page->label("nameLabel")->text(), QString());
+        }
+    }
+
+    // The export dialog lives on the stack of the export; a page that goes while it is open
+    // leaves it there, and nothing is written.
+    void pageGoesWhileItsExportDialogIsOpen()
+    {
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        IQSettings::instance()->setLastSaveDir(out.path());
+        auto page = shownPage();
+        QVERIFY(page);
+        page->loadFiles({path("photo.png")}, 0);
+        QPointer<QWidget> dialog;
+        BrvTest::answerNextModal([&](QWidget *modal) {
+            dialog = qobject_cast<IQExportDialog *>(modal);
+            page.reset();
+        });
+        QPushButton *exportButton = page->child<QPushButton>("exportButton");
+        exportButton->click();
+        IQSettings::instance()->setLastSaveDir(QString());
+        QVERIFY(!page);
+        QVERIFY(dialog.isNull());
+        QTest::qWait(100);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList());
     }
 
     void screenshots()
