@@ -22,10 +22,6 @@ namespace {
 const QColor kBackground(0x22, 0x22, 0x22);
 constexpr qreal kSceneSize = 200000.0;
 constexpr int kScaleTimerMs = 80;
-constexpr int kScrollStep = 220;
-constexpr qreal kScrollAcceleration = 1.3;
-constexpr int kScrollDurationMs = 150;
-constexpr int kScrollIntervalMs = 7;
 constexpr float kScalingThreshold = 1.0f;
 constexpr int kDragOutDistance = 10;
 constexpr qint64 kLargeViewport = 2073600;
@@ -47,13 +43,9 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     setAcceptDrops(false);
     m_dpr = devicePixelRatioF();
 
-    m_scrollTimeLineX = new QTimeLine(kScrollDurationMs, this);
-    m_scrollTimeLineY = new QTimeLine(kScrollDurationMs, this);
-    for (QTimeLine *timeLine : {m_scrollTimeLineX, m_scrollTimeLineY}) {
-        timeLine->setUpdateInterval(kScrollIntervalMs);
-        timeLine->setEasingCurve(QEasingCurve::OutSine);
-        connect(timeLine, &QTimeLine::finished, this, &ImageViewerV2::onScrollTimelineFinished);
-    }
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical})
+        connect(m_scroller.timeLine(orientation), &QTimeLine::finished, this,
+                &ImageViewerV2::onScrollTimelineFinished);
 
     m_animationTimer = new QTimer(this);
     m_animationTimer->setSingleShot(true);
@@ -77,8 +69,10 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setScene(m_scene.get());
 
-    connect(m_scrollTimeLineX, &QTimeLine::frameChanged, this, &ImageViewerV2::scrollToX);
-    connect(m_scrollTimeLineY, &QTimeLine::frameChanged, this, &ImageViewerV2::scrollToY);
+    connect(m_scroller.timeLine(Qt::Horizontal), &QTimeLine::frameChanged, this,
+            &ImageViewerV2::scrollToX);
+    connect(m_scroller.timeLine(Qt::Vertical), &QTimeLine::frameChanged, this,
+            &ImageViewerV2::scrollToY);
     connect(m_animationTimer, &QTimer::timeout, this, &ImageViewerV2::onAnimationTimer,
             Qt::UniqueConnection);
     connect(m_scaleTimer, &QTimer::timeout, this, &ImageViewerV2::requestScaling,
@@ -541,46 +535,28 @@ void ImageViewerV2::applyNewImageFit()
 
 void ImageViewerV2::scrollUp()
 {
-    scrollAnimated(0, -kScrollStep);
+    scrollAnimated(0, -ViewScroller::kStep);
 }
 
 void ImageViewerV2::scrollDown()
 {
-    scrollAnimated(0, kScrollStep);
+    scrollAnimated(0, ViewScroller::kStep);
 }
 
 void ImageViewerV2::scrollLeft()
 {
-    scrollAnimated(-kScrollStep, 0);
+    scrollAnimated(-ViewScroller::kStep, 0);
 }
 
 void ImageViewerV2::scrollRight()
 {
-    scrollAnimated(kScrollStep, 0);
+    scrollAnimated(ViewScroller::kStep, 0);
 }
 
 void ImageViewerV2::scrollAnimated(int dx, int dy)
 {
-    const auto animate = [](QTimeLine *timeLine, QScrollBar *bar, int delta) {
-        if (delta == 0)
-            return;
-        const int current = bar->value();
-        int target = delta < 0 ? current - kScrollStep : current + kScrollStep;
-        // A step given while one runs the same way goes on from where that one ends, faster.
-        if (timeLine->state() == QTimeLine::Running) {
-            const int end = timeLine->endFrame();
-            const int further = int(kScrollStep * kScrollAcceleration);
-            if (delta < 0 && end <= current)
-                target = end - further;
-            else if (delta > 0 && end >= current)
-                target = end + further;
-        }
-        timeLine->stop();
-        timeLine->setFrameRange(current, target);
-        timeLine->start();
-    };
-    animate(m_scrollTimeLineX, horizontalScrollBar(), dx);
-    animate(m_scrollTimeLineY, verticalScrollBar(), dy);
+    m_scroller.step(Qt::Horizontal, horizontalScrollBar()->value(), dx);
+    m_scroller.step(Qt::Vertical, verticalScrollBar()->value(), dy);
     if (m_lockMode == 2)
         saveViewCentre();
 }
@@ -609,10 +585,7 @@ void ImageViewerV2::onScrollTimelineFinished()
 
 void ImageViewerV2::stopScrollTimelines()
 {
-    for (QTimeLine *timeLine : {m_scrollTimeLineX, m_scrollTimeLineY}) {
-        if (timeLine->state() == QTimeLine::Running)
-            timeLine->stop();
-    }
+    m_scroller.stop();
 }
 
 void ImageViewerV2::setScrollPosition(int x, int y)

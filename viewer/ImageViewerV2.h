@@ -11,12 +11,12 @@
 
 #include "FrameCache.h"
 #include "PlaybackClock.h"
+#include "ViewScroller.h"
 
 class QGraphicsScene;
 class ViewPixmapItem;
 class ViewPrescaler;
 class QMovieProxy;
-class QTimeLine;
 class QTimer;
 
 enum ImageFitMode {
@@ -200,8 +200,7 @@ private:
     std::unique_ptr<QMovieProxy> m_movie;
     QTimer *m_animationTimer = nullptr;
     QTimer *m_scaleTimer = nullptr;
-    QTimeLine *m_scrollTimeLineX = nullptr;
-    QTimeLine *m_scrollTimeLineY = nullptr;
+    ViewScroller m_scroller;
 
     bool m_expandImage = true;
     float m_expandLimit = 4.0f;
