@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "ViewPixmapItem.h"
 #include "ViewPrescaler.h"
@@ -23,9 +22,7 @@ const QColor kBackground(0x22, 0x22, 0x22);
 constexpr qreal kSceneSize = 200000.0;
 constexpr int kScaleTimerMs = 80;
 constexpr float kScalingThreshold = 1.0f;
-constexpr int kDragOutDistance = 10;
 constexpr qint64 kLargeViewport = 2073600;
-constexpr float kZoomDragFactor = 0.003f;
 
 QPoint roundedPoint(const QPointF &point)
 {
@@ -1011,11 +1008,9 @@ void ImageViewerV2::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
-    m_pressPos = roundedPoint(event->localPos());
-    m_lastPos = m_pressPos;
-    m_draggedOut = false;
+    m_gesture.press(roundedPoint(event->localPos()));
     if (event->button() == Qt::RightButton) {
-        setZoomAnchor(m_pressPos);
+        setZoomAnchor(m_gesture.pressPos());
         return;
     }
     QGraphicsView::mousePressEvent(event);
@@ -1024,34 +1019,18 @@ void ImageViewerV2::mousePressEvent(QMouseEvent *event)
 void ImageViewerV2::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    if (!m_pixmap || m_mouseState == MouseWheel)
+    if (!m_pixmap || m_gesture.state() == ViewGesture::Wheel)
         return;
     const QPoint pos = roundedPoint(event->localPos());
 
     if (event->buttons() & Qt::LeftButton) {
-        // One gesture drags the image out once.
-        if (m_draggedOut)
-            return;
-        if (m_mouseState == MouseIdle) {
-            if (scaledImageFits()) {
-                m_mouseState = MouseDragOut;
-            } else {
-                m_mouseState = MousePan;
-                if (cursor().shape() != Qt::ClosedHandCursor)
-                    setCursor(Qt::ClosedHandCursor);
-            }
-        }
-        if (m_mouseState == MouseDragOut) {
-            if (std::abs(pos.x() - m_pressPos.x()) > kDragOutDistance
-                || std::abs(pos.y() - m_pressPos.y()) > kDragOutDistance) {
-                m_mouseState = MouseIdle;
-                m_draggedOut = true;
-                emit draggedOut();
-            }
-        } else if (m_mouseState == MousePan && !scaledImageFits()) {
-            const QPoint delta = m_lastPos - pos;
-            scrollBy(delta.x(), delta.y());
-            m_lastPos = pos;
+        const ViewGesture::LeftMove move = m_gesture.leftMove(pos, scaledImageFits());
+        if (move.panStarted && cursor().shape() != Qt::ClosedHandCursor)
+            setCursor(Qt::ClosedHandCursor);
+        if (move.draggedOut) {
+            emit draggedOut();
+        } else if (move.pans) {
+            scrollBy(move.panBy.x(), move.panBy.y());
             if (m_lockMode == 2)
                 saveViewCentre();
         }
@@ -1059,19 +1038,15 @@ void ImageViewerV2::mouseMoveEvent(QMouseEvent *event)
     }
 
     if (event->buttons() & Qt::RightButton) {
-        if (m_mouseState != MouseZoomDrag
-            && std::abs(pos.y() - m_pressPos.y()) <= m_zoomThreshold / m_dpr)
+        double factor = 1.0;
+        if (!m_gesture.zoomDrag(pos, m_zoomThreshold / m_dpr, m_dpr, &factor))
             return;
         if (cursor().shape() != Qt::SizeVerCursor)
             setCursor(Qt::SizeVerCursor);
-        m_mouseState = MouseZoomDrag;
         const QRect area = viewport()->rect();
         if (qint64(area.width()) * area.height() > kLargeViewport)
             m_forceFastScaling = true;
-        const float dy = float(m_lastPos.y() - pos.y());
-        const float scale =
-            float((double(dy * kZoomDragFactor) * m_dpr + 1.0) * double(currentScale()));
-        m_lastPos = pos;
+        const float scale = float(factor * double(currentScale()));
         m_fitMode = FIT_FREE;
         zoomAtAnchor(scale);
         keepImageInView();
@@ -1091,14 +1066,14 @@ void ImageViewerV2::mouseReleaseEvent(QMouseEvent *event)
         m_forceFastScaling = false;
         m_item->setTransformationMode(chooseTransformationMode());
     }
-    if (m_pixmap && m_mouseState != MouseIdle) {
-        m_mouseState = MouseIdle;
+    if (m_pixmap && m_gesture.state() != ViewGesture::Idle) {
+        m_gesture.setState(ViewGesture::Idle);
         event->accept();
         return;
     }
     QGraphicsView::mouseReleaseEvent(event);
     event->ignore();
-    m_mouseState = MouseIdle;
+    m_gesture.setState(ViewGesture::Idle);
 }
 
 void ImageViewerV2::wheelEvent(QWheelEvent *event)
@@ -1106,13 +1081,13 @@ void ImageViewerV2::wheelEvent(QWheelEvent *event)
     event->accept();
     if (event->phase() == Qt::ScrollBegin || event->phase() == Qt::ScrollEnd)
         return;
-    m_mouseState = MouseWheel;
+    m_gesture.setState(ViewGesture::Wheel);
     const int delta = event->angleDelta().y();
     if (delta > 0)
         zoomInCursor();
     else if (delta < 0)
         zoomOutCursor();
-    m_mouseState = MouseIdle;
+    m_gesture.setState(ViewGesture::Idle);
 }
 
 void ImageViewerV2::keyPressEvent(QKeyEvent *event)
@@ -1123,7 +1098,7 @@ void ImageViewerV2::keyPressEvent(QKeyEvent *event)
 void ImageViewerV2::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
-    m_pressPos = mapFromGlobal(QCursor::pos());
+    m_gesture.setPressPos(mapFromGlobal(QCursor::pos()));
     if (!isVisible())
         return;
     stopScrollTimelines();

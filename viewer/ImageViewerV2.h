@@ -11,6 +11,7 @@
 
 #include "FrameCache.h"
 #include "PlaybackClock.h"
+#include "ViewGesture.h"
 #include "ViewScroller.h"
 
 class QGraphicsScene;
@@ -157,8 +158,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    enum MouseState { MouseIdle = 0, MouseDragOut = 1, MousePan = 3, MouseZoomDrag = 4, MouseWheel = 5 };
-
     void setScale(float scale);
     Qt::TransformationMode chooseTransformationMode() const;
     float fitWindowScale() const;
@@ -224,10 +223,7 @@ private:
     QPointF m_savedViewCentre{0.5, 0.5};
     QPoint m_zoomAnchorViewport;
     QPointF m_zoomAnchorItem;
-    QPoint m_pressPos;
-    QPoint m_lastPos;
-    int m_mouseState = MouseIdle;
-    bool m_draggedOut = false;
+    ViewGesture m_gesture;
     bool m_forceFastScaling = false;
     bool m_fullscreen = false;
     FrameHook m_frameHook = nullptr;
