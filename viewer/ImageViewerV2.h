@@ -9,8 +9,7 @@
 
 #include <memory>
 
-#include "FrameCache.h"
-#include "PlaybackClock.h"
+#include "AnimationFrames.h"
 #include "ViewGesture.h"
 #include "ViewScroller.h"
 
@@ -189,14 +188,11 @@ private:
     void setBackground();
 
     // Playback.
-    bool fetchFrame(int frame, FrameCache::Frame *fetched, int *reached);
     void presentFrame(QPixmap frame, bool refit);
-    int delayOf(int frame) const;
 
     std::unique_ptr<QGraphicsScene> m_scene;
     std::unique_ptr<ViewPixmapItem> m_item;
     std::unique_ptr<QPixmap> m_pixmap;
-    std::unique_ptr<QMovieProxy> m_movie;
     QTimer *m_animationTimer = nullptr;
     QTimer *m_scaleTimer = nullptr;
     ViewScroller m_scroller;
@@ -229,10 +225,7 @@ private:
     FrameHook m_frameHook = nullptr;
     void *m_frameHookContext = nullptr;
 
-    int m_frame = 0;
-    int m_frameCount = 0;
-    FrameCache m_frameCache;
-    PlaybackClock m_clock;
+    AnimationFrames m_animation;
 
     std::unique_ptr<ViewPrescaler> m_prescaler;
 };
