@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "ViewPixmapItem.h"
 #include "ViewPrescaler.h"
@@ -22,14 +21,8 @@ namespace {
 const QColor kBackground(0x22, 0x22, 0x22);
 constexpr qreal kSceneSize = 200000.0;
 constexpr int kScaleTimerMs = 80;
-constexpr int kScrollStep = 220;
-constexpr qreal kScrollAcceleration = 1.3;
-constexpr int kScrollDurationMs = 150;
-constexpr int kScrollIntervalMs = 7;
 constexpr float kScalingThreshold = 1.0f;
-constexpr int kDragOutDistance = 10;
 constexpr qint64 kLargeViewport = 2073600;
-constexpr float kZoomDragFactor = 0.003f;
 
 QPoint roundedPoint(const QPointF &point)
 {
@@ -47,13 +40,9 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     setAcceptDrops(false);
     m_dpr = devicePixelRatioF();
 
-    m_scrollTimeLineX = new QTimeLine(kScrollDurationMs, this);
-    m_scrollTimeLineY = new QTimeLine(kScrollDurationMs, this);
-    for (QTimeLine *timeLine : {m_scrollTimeLineX, m_scrollTimeLineY}) {
-        timeLine->setUpdateInterval(kScrollIntervalMs);
-        timeLine->setEasingCurve(QEasingCurve::OutSine);
-        connect(timeLine, &QTimeLine::finished, this, &ImageViewerV2::onScrollTimelineFinished);
-    }
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical})
+        connect(m_scroller.timeLine(orientation), &QTimeLine::finished, this,
+                &ImageViewerV2::onScrollTimelineFinished);
 
     m_animationTimer = new QTimer(this);
     m_animationTimer->setSingleShot(true);
@@ -77,8 +66,10 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setScene(m_scene.get());
 
-    connect(m_scrollTimeLineX, &QTimeLine::frameChanged, this, &ImageViewerV2::scrollToX);
-    connect(m_scrollTimeLineY, &QTimeLine::frameChanged, this, &ImageViewerV2::scrollToY);
+    connect(m_scroller.timeLine(Qt::Horizontal), &QTimeLine::frameChanged, this,
+            &ImageViewerV2::scrollToX);
+    connect(m_scroller.timeLine(Qt::Vertical), &QTimeLine::frameChanged, this,
+            &ImageViewerV2::scrollToY);
     connect(m_animationTimer, &QTimer::timeout, this, &ImageViewerV2::onAnimationTimer,
             Qt::UniqueConnection);
     connect(m_scaleTimer, &QTimer::timeout, this, &ImageViewerV2::requestScaling,
@@ -92,7 +83,7 @@ ImageViewerV2::ImageViewerV2(QWidget *parent)
     // A copy made for an image that has gone since is not used.
     m_prescaler = std::make_unique<ViewPrescaler>();
     connect(m_prescaler.get(), &ViewPrescaler::prescaled, this, [this](const QPixmap &pixmap) {
-        if (m_pixmap && !m_movie)
+        if (m_pixmap && !m_animation.isOpen())
             m_item->setPrescaled(pixmap);
     });
 
@@ -110,7 +101,7 @@ ImageViewerV2::~ImageViewerV2()
     stopScrollTimelines();
     m_scene->removeItem(m_item.get());
     m_item.reset();
-    m_movie.reset();
+    m_animation.close();
     m_pixmap.reset();
     setScene(nullptr);
     m_scene.reset();
@@ -178,7 +169,7 @@ ScalingFilter ImageViewerV2::scalingFilter() const
 
 bool ImageViewerV2::hasAnimation() const
 {
-    return m_movie != nullptr;
+    return m_animation.isOpen();
 }
 
 bool ImageViewerV2::isPlaying() const
@@ -188,7 +179,7 @@ bool ImageViewerV2::isPlaying() const
 
 int ImageViewerV2::currentFrameNumber() const
 {
-    return m_movie ? m_frame : 0;
+    return m_animation.isOpen() ? m_animation.current() : 0;
 }
 
 float ImageViewerV2::minScale() const
@@ -214,17 +205,17 @@ void ImageViewerV2::setFrameHook(FrameHook hook, void *context)
 
 void ImageViewerV2::setFrameCacheLimit(qint64 bytes)
 {
-    m_frameCache.setLimit(bytes);
+    m_animation.cache().setLimit(bytes);
 }
 
 qint64 ImageViewerV2::frameCacheLimit() const
 {
-    return m_frameCache.limit();
+    return m_animation.cache().limit();
 }
 
 qint64 ImageViewerV2::frameCacheSize() const
 {
-    return m_frameCache.size();
+    return m_animation.cache().size();
 }
 
 // ---- Scale and fit ------------------------------------------------------------------------
@@ -245,7 +236,7 @@ Qt::TransformationMode ImageViewerV2::chooseTransformationMode() const
     if (m_forceFastScaling)
         return Qt::FastTransformation;
     const float scale = currentScale();
-    if (!m_movie) {
+    if (!m_animation.isOpen()) {
         if (scale > 1.0f && !m_smoothUpscaling)
             return Qt::FastTransformation;
         return m_scalingFilter == FILTER_BILINEAR ? Qt::SmoothTransformation
@@ -541,46 +532,28 @@ void ImageViewerV2::applyNewImageFit()
 
 void ImageViewerV2::scrollUp()
 {
-    scrollAnimated(0, -kScrollStep);
+    scrollAnimated(0, -ViewScroller::kStep);
 }
 
 void ImageViewerV2::scrollDown()
 {
-    scrollAnimated(0, kScrollStep);
+    scrollAnimated(0, ViewScroller::kStep);
 }
 
 void ImageViewerV2::scrollLeft()
 {
-    scrollAnimated(-kScrollStep, 0);
+    scrollAnimated(-ViewScroller::kStep, 0);
 }
 
 void ImageViewerV2::scrollRight()
 {
-    scrollAnimated(kScrollStep, 0);
+    scrollAnimated(ViewScroller::kStep, 0);
 }
 
 void ImageViewerV2::scrollAnimated(int dx, int dy)
 {
-    const auto animate = [](QTimeLine *timeLine, QScrollBar *bar, int delta) {
-        if (delta == 0)
-            return;
-        const int current = bar->value();
-        int target = delta < 0 ? current - kScrollStep : current + kScrollStep;
-        // A step given while one runs the same way goes on from where that one ends, faster.
-        if (timeLine->state() == QTimeLine::Running) {
-            const int end = timeLine->endFrame();
-            const int further = int(kScrollStep * kScrollAcceleration);
-            if (delta < 0 && end <= current)
-                target = end - further;
-            else if (delta > 0 && end >= current)
-                target = end + further;
-        }
-        timeLine->stop();
-        timeLine->setFrameRange(current, target);
-        timeLine->start();
-    };
-    animate(m_scrollTimeLineX, horizontalScrollBar(), dx);
-    animate(m_scrollTimeLineY, verticalScrollBar(), dy);
+    m_scroller.step(Qt::Horizontal, horizontalScrollBar()->value(), dx);
+    m_scroller.step(Qt::Vertical, verticalScrollBar()->value(), dy);
     if (m_lockMode == 2)
         saveViewCentre();
 }
@@ -609,10 +582,7 @@ void ImageViewerV2::onScrollTimelineFinished()
 
 void ImageViewerV2::stopScrollTimelines()
 {
-    for (QTimeLine *timeLine : {m_scrollTimeLineX, m_scrollTimeLineY}) {
-        if (timeLine->state() == QTimeLine::Running)
-            timeLine->stop();
-    }
+    m_scroller.stop();
 }
 
 void ImageViewerV2::setScrollPosition(int x, int y)
@@ -784,7 +754,7 @@ void ImageViewerV2::setScalingFilter(ScalingFilter filter)
 
 void ImageViewerV2::requestScaling()
 {
-    if (!m_pixmap || m_movie)
+    if (!m_pixmap || m_animation.isOpen())
         return;
     const float scale = currentScale();
     if (scale == 1.0f || !(scale < 1.0f || m_smoothUpscaling) || !(scale < kScalingThreshold))
@@ -838,11 +808,7 @@ void ImageViewerV2::reset()
     m_item->setScale(1.0);
     m_pixmap.reset();
     stopAnimation();
-    m_movie.reset();
-    m_frame = 0;
-    m_frameCount = 0;
-    m_clock.setFrameCount(0);
-    m_frameCache.clear();
+    m_animation.close();
     centerOn(sceneRect().center());
     viewport()->update();
 }
@@ -857,29 +823,18 @@ void ImageViewerV2::closeImage()
 bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
 {
     // A source that is not valid, or has nothing to show, stays with the caller.
-    if (!movie || !movie->isValid() || movie->frameCount() < 1)
-        return false;
-    movie->jumpToFrame(0);
-    if (movie->currentFrameNumber() != 0)
-        return false;
-    FrameCache::Frame first{movie->currentPixmap(),
-                            PlaybackClock::playedDelay(movie->nextFrameDelay())};
-    if (first.pixmap.isNull())
+    FrameCache::Frame first;
+    if (!AnimationFrames::firstFrame(movie.get(), &first))
         return false;
 
     reset();
-    m_movie = std::move(movie);
-    m_frameCount = m_movie->frameCount();
-    m_clock.setFrameCount(m_frameCount);
-    m_frame = 0;
-    m_clock.noteDelay(0, first.delay);
-    m_frameCache.insert(0, first);
+    m_animation.open(std::move(movie), first);
     m_item->setTransformationMode(m_smoothAnimatedImages ? Qt::SmoothTransformation
                                                          : Qt::FastTransformation);
     presentFrame(first.pixmap, false);
-    if (!m_movie)
+    if (!m_animation.isOpen())
         return true;
-    emit durationChanged(first.delay, m_frameCount);
+    emit durationChanged(first.delay, m_animation.count());
     applyNewImageFit();
     startAnimation();
     return true;
@@ -887,16 +842,17 @@ bool ImageViewerV2::showAnimation(std::unique_ptr<QMovieProxy> &movie)
 
 void ImageViewerV2::startAnimation()
 {
-    if (!m_movie || m_frameCount < 2)
+    if (!m_animation.isOpen() || m_animation.count() < 2)
         return;
     stopAnimation();
     emit animationPaused(false);
-    m_animationTimer->start(m_clock.start(delayOf(m_frame)));
+    const int delay = m_animation.delayOf(m_animation.current());
+    m_animationTimer->start(m_animation.clock().start(delay));
 }
 
 void ImageViewerV2::stopAnimation()
 {
-    if (!m_movie)
+    if (!m_animation.isOpen())
         return;
     emit animationPaused(true);
     m_animationTimer->stop();
@@ -904,48 +860,50 @@ void ImageViewerV2::stopAnimation()
 
 void ImageViewerV2::setLoopPlayback(bool mode)
 {
-    if (m_movie && mode && !m_loopPlayback)
+    if (m_animation.isOpen() && mode && !m_loopPlayback)
         startAnimation();
     m_loopPlayback = mode;
 }
 
 void ImageViewerV2::nextFrame()
 {
-    if (m_movie)
-        showAnimationFrame(m_frame >= m_frameCount - 1 ? 0 : m_frame + 1);
+    const int current = m_animation.current();
+    if (m_animation.isOpen())
+        showAnimationFrame(current >= m_animation.count() - 1 ? 0 : current + 1);
 }
 
 void ImageViewerV2::prevFrame()
 {
-    if (m_movie)
-        showAnimationFrame(m_frame <= 0 ? m_frameCount - 1 : m_frame - 1);
+    const int current = m_animation.current();
+    if (m_animation.isOpen())
+        showAnimationFrame(current <= 0 ? m_animation.count() - 1 : current - 1);
 }
 
 bool ImageViewerV2::showAnimationFrame(int frame)
 {
-    if (frame < 0 || !m_movie || frame >= m_frameCount)
+    if (frame < 0 || !m_animation.isOpen() || frame >= m_animation.count())
         return false;
-    if (frame == m_frame)
+    if (frame == m_animation.current())
         return true;
     FrameCache::Frame fetched;
-    int reached = m_frame;
-    if (!fetchFrame(frame, &fetched, &reached)) {
-        qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
+    int reached = m_animation.current();
+    if (!m_animation.fetch(frame, &fetched, &reached)) {
+        qDebug() << "[Error] QMovie:" << m_animation.lastErrorString();
         // Whatever the source reached is what is shown.
-        if (fetched.pixmap.isNull() || reached < 0 || reached >= m_frameCount)
+        if (fetched.pixmap.isNull() || reached < 0 || reached >= m_animation.count())
             return true;
     }
-    m_frame = reached;
+    m_animation.setCurrent(reached);
     presentFrame(fetched.pixmap, true);
     return true;
 }
 
 void ImageViewerV2::onAnimationTimer()
 {
-    if (!m_movie)
+    if (!m_animation.isOpen())
         return;
-    int target = m_frame + 1;
-    if (m_frame >= m_frameCount - 1) {
+    int target = m_animation.current() + 1;
+    if (m_animation.current() >= m_animation.count() - 1) {
         if (!m_loopPlayback) {
             emit animationPaused(true);
             emit playbackFinished();
@@ -954,74 +912,26 @@ void ImageViewerV2::onAnimationTimer()
         target = 0;
     }
     FrameCache::Frame fetched;
-    int reached = m_frame;
-    if (!fetchFrame(target, &fetched, &reached)) {
-        qDebug() << "[Error] QMovie:" << m_movie->lastErrorString();
+    int reached = m_animation.current();
+    if (!m_animation.fetch(target, &fetched, &reached)) {
+        qDebug() << "[Error] QMovie:" << m_animation.lastErrorString();
         stopAnimation();
         return;
     }
-    m_frame = target;
+    m_animation.setCurrent(target);
     presentFrame(fetched.pixmap, true);
     // The frame's receivers may have closed the animation or paused it.
-    if (!m_movie || m_animationTimer->isActive())
+    if (!m_animation.isOpen() || m_animationTimer->isActive())
         return;
-    m_animationTimer->start(m_clock.next(fetched.delay));
-}
-
-int ImageViewerV2::delayOf(int frame) const
-{
-    if (m_clock.knownDelay(frame) >= 0)
-        return m_clock.knownDelay(frame);
-    if (const FrameCache::Frame *cached = m_frameCache.find(frame))
-        return cached->delay;
-    return PlaybackClock::playedDelay(m_movie ? m_movie->nextFrameDelay() : 0);
-}
-
-// Brings the source to frame, or takes the frame from the cache. On failure reached is the
-// frame the source stands on, and fetched holds its pixels when it has any.
-bool ImageViewerV2::fetchFrame(int frame, FrameCache::Frame *fetched, int *reached)
-{
-    if (const FrameCache::Frame *cached = m_frameCache.find(frame)) {
-        *fetched = *cached;
-        if (m_clock.knownDelay(frame) >= 0)
-            fetched->delay = m_clock.knownDelay(frame);
-        *reached = frame;
-        return true;
-    }
-
-    // The readers only step forward: an earlier frame means starting again from the first.
-    int current = m_movie->currentFrameNumber();
-    if (current > frame || current < 0) {
-        m_movie->jumpToFrame(0);
-        current = m_movie->currentFrameNumber();
-    }
-    // A source that claims to step without moving must not hold the interface for ever.
-    bool ok = true;
-    for (int steps = 0; current != frame; ++steps) {
-        if (steps >= m_frameCount || !m_movie->jumpToNextFrame()) {
-            ok = false;
-            break;
-        }
-        current = m_movie->currentFrameNumber();
-    }
-
-    *reached = current;
-    fetched->pixmap = m_movie->currentPixmap();
-    fetched->delay = PlaybackClock::playedDelay(m_movie->nextFrameDelay());
-    // Frames from the cache play with the shortest reading of their delay.
-    if (ok)
-        m_clock.noteDelay(current, fetched->delay);
-    if (ok && !fetched->pixmap.isNull())
-        m_frameCache.insert(current, *fetched);
-    return ok;
+    m_animationTimer->start(m_animation.clock().next(fetched.delay));
 }
 
 void ImageViewerV2::presentFrame(QPixmap frame, bool refit)
 {
     if (m_frameHook)
         m_frameHook(&frame, m_frameHookContext);
-    emit frameChanged(m_frame, frame.toImage());
-    if (!m_movie)
+    emit frameChanged(m_animation.current(), frame.toImage());
+    if (!m_animation.isOpen())
         return;
     auto shown = std::make_unique<QPixmap>(frame);
     if (refit && (!m_pixmap || shown->size() != m_pixmap->size()))
@@ -1038,11 +948,9 @@ void ImageViewerV2::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
-    m_pressPos = roundedPoint(event->localPos());
-    m_lastPos = m_pressPos;
-    m_draggedOut = false;
+    m_gesture.press(roundedPoint(event->localPos()));
     if (event->button() == Qt::RightButton) {
-        setZoomAnchor(m_pressPos);
+        setZoomAnchor(m_gesture.pressPos());
         return;
     }
     QGraphicsView::mousePressEvent(event);
@@ -1051,34 +959,18 @@ void ImageViewerV2::mousePressEvent(QMouseEvent *event)
 void ImageViewerV2::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    if (!m_pixmap || m_mouseState == MouseWheel)
+    if (!m_pixmap || m_gesture.state() == ViewGesture::Wheel)
         return;
     const QPoint pos = roundedPoint(event->localPos());
 
     if (event->buttons() & Qt::LeftButton) {
-        // One gesture drags the image out once.
-        if (m_draggedOut)
-            return;
-        if (m_mouseState == MouseIdle) {
-            if (scaledImageFits()) {
-                m_mouseState = MouseDragOut;
-            } else {
-                m_mouseState = MousePan;
-                if (cursor().shape() != Qt::ClosedHandCursor)
-                    setCursor(Qt::ClosedHandCursor);
-            }
-        }
-        if (m_mouseState == MouseDragOut) {
-            if (std::abs(pos.x() - m_pressPos.x()) > kDragOutDistance
-                || std::abs(pos.y() - m_pressPos.y()) > kDragOutDistance) {
-                m_mouseState = MouseIdle;
-                m_draggedOut = true;
-                emit draggedOut();
-            }
-        } else if (m_mouseState == MousePan && !scaledImageFits()) {
-            const QPoint delta = m_lastPos - pos;
-            scrollBy(delta.x(), delta.y());
-            m_lastPos = pos;
+        const ViewGesture::LeftMove move = m_gesture.leftMove(pos, scaledImageFits());
+        if (move.panStarted && cursor().shape() != Qt::ClosedHandCursor)
+            setCursor(Qt::ClosedHandCursor);
+        if (move.draggedOut) {
+            emit draggedOut();
+        } else if (move.pans) {
+            scrollBy(move.panBy.x(), move.panBy.y());
             if (m_lockMode == 2)
                 saveViewCentre();
         }
@@ -1086,19 +978,15 @@ void ImageViewerV2::mouseMoveEvent(QMouseEvent *event)
     }
 
     if (event->buttons() & Qt::RightButton) {
-        if (m_mouseState != MouseZoomDrag
-            && std::abs(pos.y() - m_pressPos.y()) <= m_zoomThreshold / m_dpr)
+        double factor = 1.0;
+        if (!m_gesture.zoomDrag(pos, m_zoomThreshold / m_dpr, m_dpr, &factor))
             return;
         if (cursor().shape() != Qt::SizeVerCursor)
             setCursor(Qt::SizeVerCursor);
-        m_mouseState = MouseZoomDrag;
         const QRect area = viewport()->rect();
         if (qint64(area.width()) * area.height() > kLargeViewport)
             m_forceFastScaling = true;
-        const float dy = float(m_lastPos.y() - pos.y());
-        const float scale =
-            float((double(dy * kZoomDragFactor) * m_dpr + 1.0) * double(currentScale()));
-        m_lastPos = pos;
+        const float scale = float(factor * double(currentScale()));
         m_fitMode = FIT_FREE;
         zoomAtAnchor(scale);
         keepImageInView();
@@ -1118,14 +1006,14 @@ void ImageViewerV2::mouseReleaseEvent(QMouseEvent *event)
         m_forceFastScaling = false;
         m_item->setTransformationMode(chooseTransformationMode());
     }
-    if (m_pixmap && m_mouseState != MouseIdle) {
-        m_mouseState = MouseIdle;
+    if (m_pixmap && m_gesture.state() != ViewGesture::Idle) {
+        m_gesture.setState(ViewGesture::Idle);
         event->accept();
         return;
     }
     QGraphicsView::mouseReleaseEvent(event);
     event->ignore();
-    m_mouseState = MouseIdle;
+    m_gesture.setState(ViewGesture::Idle);
 }
 
 void ImageViewerV2::wheelEvent(QWheelEvent *event)
@@ -1133,13 +1021,13 @@ void ImageViewerV2::wheelEvent(QWheelEvent *event)
     event->accept();
     if (event->phase() == Qt::ScrollBegin || event->phase() == Qt::ScrollEnd)
         return;
-    m_mouseState = MouseWheel;
+    m_gesture.setState(ViewGesture::Wheel);
     const int delta = event->angleDelta().y();
     if (delta > 0)
         zoomInCursor();
     else if (delta < 0)
         zoomOutCursor();
-    m_mouseState = MouseIdle;
+    m_gesture.setState(ViewGesture::Idle);
 }
 
 void ImageViewerV2::keyPressEvent(QKeyEvent *event)
@@ -1150,7 +1038,7 @@ void ImageViewerV2::keyPressEvent(QKeyEvent *event)
 void ImageViewerV2::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
-    m_pressPos = mapFromGlobal(QCursor::pos());
+    m_gesture.setPressPos(mapFromGlobal(QCursor::pos()));
     if (!isVisible())
         return;
     stopScrollTimelines();

@@ -9,14 +9,14 @@
 
 #include <memory>
 
-#include "FrameCache.h"
-#include "PlaybackClock.h"
+#include "AnimationFrames.h"
+#include "ViewGesture.h"
+#include "ViewScroller.h"
 
 class QGraphicsScene;
 class ViewPixmapItem;
 class ViewPrescaler;
 class QMovieProxy;
-class QTimeLine;
 class QTimer;
 
 enum ImageFitMode {
@@ -157,8 +157,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    enum MouseState { MouseIdle = 0, MouseDragOut = 1, MousePan = 3, MouseZoomDrag = 4, MouseWheel = 5 };
-
     void setScale(float scale);
     Qt::TransformationMode chooseTransformationMode() const;
     float fitWindowScale() const;
@@ -190,18 +188,14 @@ private:
     void setBackground();
 
     // Playback.
-    bool fetchFrame(int frame, FrameCache::Frame *fetched, int *reached);
     void presentFrame(QPixmap frame, bool refit);
-    int delayOf(int frame) const;
 
     std::unique_ptr<QGraphicsScene> m_scene;
     std::unique_ptr<ViewPixmapItem> m_item;
     std::unique_ptr<QPixmap> m_pixmap;
-    std::unique_ptr<QMovieProxy> m_movie;
     QTimer *m_animationTimer = nullptr;
     QTimer *m_scaleTimer = nullptr;
-    QTimeLine *m_scrollTimeLineX = nullptr;
-    QTimeLine *m_scrollTimeLineY = nullptr;
+    ViewScroller m_scroller;
 
     bool m_expandImage = true;
     float m_expandLimit = 4.0f;
@@ -225,19 +219,13 @@ private:
     QPointF m_savedViewCentre{0.5, 0.5};
     QPoint m_zoomAnchorViewport;
     QPointF m_zoomAnchorItem;
-    QPoint m_pressPos;
-    QPoint m_lastPos;
-    int m_mouseState = MouseIdle;
-    bool m_draggedOut = false;
+    ViewGesture m_gesture;
     bool m_forceFastScaling = false;
     bool m_fullscreen = false;
     FrameHook m_frameHook = nullptr;
     void *m_frameHookContext = nullptr;
 
-    int m_frame = 0;
-    int m_frameCount = 0;
-    FrameCache m_frameCache;
-    PlaybackClock m_clock;
+    AnimationFrames m_animation;
 
     std::unique_ptr<ViewPrescaler> m_prescaler;
 };
