@@ -1,16 +1,21 @@
 #include "imaging/IQImageUtils.h"
 
+#include <QRunnable>
+#include <QSemaphore>
 #include <QThread>
+#include <QThreadPool>
 #include <QTransform>
 #include <QtGlobal>
 
 #include <libyuv/rotate_argb.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
-#include <thread>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -30,8 +35,70 @@ int scaledSide(int value, double ratio)
     return scaled >= kMax ? std::numeric_limits<int>::max() : static_cast<int>(scaled);
 }
 
-// Below this many pixels a band is not worth a thread of its own.
+// Below this many pixels a turn is not worth waking one more helper for.
 constexpr qint64 kMinPixelsPerTurnBand = 512 * 1024;
+
+// Small bands are handed out one at a time to whichever thread is free, so that a thread that
+// loses its core to another program holds up no more than one band.
+constexpr qint64 kPixelsPerTurnBand = 128 * 1024;
+
+// A helper of a job split in bands, run on Qt's global pool, the pool whose threads Qt's own
+// smooth scale keeps ready: a thread started per job costs more on a loaded machine than the
+// job itself. It takes bands until none is left.
+class BandHelper : public QRunnable
+{
+public:
+    BandHelper(const std::function<void()> &takeBands, QSemaphore *done)
+        : takeBands(takeBands), done(done)
+    {
+        // The caller owns its helpers and waits for them; the pool must not delete them.
+        setAutoDelete(false);
+    }
+
+    void run() override
+    {
+        takeBands();
+        // The last touch of this helper: its owner may let it go as soon as it is released.
+        done->release();
+    }
+
+private:
+    const std::function<void()> &takeBands;
+    QSemaphore *done;
+};
+
+// Runs work(0) .. work(bands - 1) on the calling thread and on at most helpers threads of the
+// global pool. A helper the pool has not started by the time the bands are all taken is taken
+// back, so a busy pool never makes the caller wait for a thread.
+void runBands(int bands, int helpers, const std::function<void(int)> &work)
+{
+    std::atomic<int> next{0};
+    const std::function<void()> takeBands = [&next, bands, &work] {
+        for (int band = next.fetch_add(1, std::memory_order_relaxed); band < bands;
+             band = next.fetch_add(1, std::memory_order_relaxed))
+            work(band);
+    };
+    helpers = std::min(helpers, bands - 1);
+    if (helpers <= 0) {
+        takeBands();
+        return;
+    }
+    QThreadPool *pool = QThreadPool::globalInstance();
+    QSemaphore done;
+    std::vector<std::unique_ptr<BandHelper>> started;
+    started.reserve(helpers);
+    for (int i = 0; i < helpers; ++i) {
+        started.push_back(std::make_unique<BandHelper>(takeBands, &done));
+        pool->start(started.back().get());
+    }
+    takeBands();
+    int running = 0;
+    for (const std::unique_ptr<BandHelper> &helper : started) {
+        if (!pool->tryTake(helper.get()))
+            ++running;
+    }
+    done.acquire(running);
+}
 
 #ifdef __SSE2__
 // Turns the source rows [first, last) of a 32-bit image, which start at a multiple of four and
@@ -219,15 +286,13 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
     const qint64 pixels = qint64(w) * h;
     const IQThreadBudget::Lease spare(int(std::clamp<qint64>(
         pixels / kMinPixelsPerTurnBand - 1, 0, std::max(1, QThread::idealThreadCount()) - 1)));
-    const int bands = 1 + spare.count();
-    std::vector<std::thread> helpers;
-    helpers.reserve(bands - 1);
-    for (int band = 1; band < bands; ++band)
-        helpers.emplace_back(turnBand, int(qint64(h) * band / bands),
-                             int(qint64(h) * (band + 1) / bands));
-    turnBand(0, int(qint64(h) / bands));
-    for (std::thread &helper : helpers)
-        helper.join();
+    // Bands of a multiple of sixteen rows, which the turn that passes the cache by takes whole.
+    const int rowsPerBand =
+        int(std::clamp<qint64>((kPixelsPerTurnBand / w + 15) / 16 * 16, 16, (h + 15) / 16 * 16));
+    const int bands = (h + rowsPerBand - 1) / rowsPerBand;
+    runBands(bands, spare.count(), [=](int band) {
+        turnBand(band * rowsPerBand, std::min(h, (band + 1) * rowsPerBand));
+    });
     return turned;
 }
 

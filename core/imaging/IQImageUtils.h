@@ -32,8 +32,9 @@ double scaleToFit(int *width, int *height, int targetWidth, int targetHeight);
 double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, bool enlarge);
 
 // The image turned clockwise by angle (90 or 270) degrees: the same pixels and metadata as
-// QImage::transformed with that rotation. Images of four bytes a pixel are turned in bands on
-// several threads; any other is left to QImage::transformed.
+// QImage::transformed with that rotation. Images of four bytes a pixel are turned in bands, on
+// the calling thread and on as many threads of Qt's global pool as the thread budget leases;
+// any other is left to QImage::transformed.
 // storage, when given, is an image whose pixels nobody needs any more: when it holds as many
 // four-byte pixels as the image, is of its format and shared with no other image, the turned
 // image is written into its memory, which is then freshly paged in no more, and storage is left
