@@ -162,6 +162,35 @@ private slots:
         IQImageUtils::quarterTurned(source, angle, &shared);
         QVERIFY(!shared.isNull());
     }
+
+    // The bands meant for Qt's global pool are done by the caller when every pool thread is
+    // busy: the turn neither waits for the pool nor leaves a band out.
+    void quarterTurnedBesideABusyPool()
+    {
+        QImage source(1500, 1100, QImage::Format_RGB32);
+        for (int y = 0; y < source.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(source.scanLine(y));
+            for (int x = 0; x < source.width(); ++x)
+                line[x] = qRgb(x * 37 + y, y * 91 + x, (x ^ y) * 13);
+        }
+        const QImage expected = source.transformed(QTransform().rotate(90));
+
+        QThreadPool *pool = QThreadPool::globalInstance();
+        QSemaphore started;
+        QSemaphore release;
+        const int threads = pool->maxThreadCount();
+        for (int i = 0; i < threads; ++i) {
+            pool->start([&started, &release] {
+                started.release();
+                release.acquire();
+            });
+        }
+        started.acquire(threads);
+        const QImage turned = IQImageUtils::quarterTurned(source, 90);
+        release.release(threads);
+        pool->waitForDone();
+        QVERIFY(turned == expected);
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_ImageUtils)
