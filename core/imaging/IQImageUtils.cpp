@@ -1,7 +1,6 @@
 #include "imaging/IQImageUtils.h"
 
 #include <QRunnable>
-#include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
 #include <QTransform>
@@ -12,10 +11,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -42,14 +43,32 @@ constexpr qint64 kMinPixelsPerTurnBand = 512 * 1024;
 // loses its core to another program holds up no more than one band.
 constexpr qint64 kPixelsPerTurnBand = 128 * 1024;
 
+// What the helpers of a job split in bands share with its caller. Its lock orders the hand-off
+// both ways where Qt's pool orders it with locks that ThreadSanitizer does not see.
+struct BandJob
+{
+    std::function<void(int)> work;
+    int bands = 0;
+    std::atomic<int> next{0};
+    std::mutex lock;
+    std::condition_variable helperDone;
+    int helpersDone = 0;
+
+    void takeBands()
+    {
+        for (int band = next.fetch_add(1, std::memory_order_relaxed); band < bands;
+             band = next.fetch_add(1, std::memory_order_relaxed))
+            work(band);
+    }
+};
+
 // A helper of a job split in bands, run on Qt's global pool, the pool whose threads Qt's own
 // smooth scale keeps ready: a thread started per job costs more on a loaded machine than the
 // job itself. It takes bands until none is left.
 class BandHelper : public QRunnable
 {
 public:
-    BandHelper(const std::function<void()> &takeBands, QSemaphore *done)
-        : takeBands(takeBands), done(done)
+    explicit BandHelper(BandJob *job) : job(job)
     {
         // The caller owns its helpers and waits for them; the pool must not delete them.
         setAutoDelete(false);
@@ -57,47 +76,52 @@ public:
 
     void run() override
     {
-        takeBands();
-        // The last touch of this helper: its owner may let it go as soon as it is released.
-        done->release();
+        {
+            const std::lock_guard<std::mutex> started(job->lock);
+        }
+        job->takeBands();
+        // The last touch of the job: its caller may let it go once the lock is given back.
+        const std::lock_guard<std::mutex> finished(job->lock);
+        ++job->helpersDone;
+        job->helperDone.notify_one();
     }
 
 private:
-    const std::function<void()> &takeBands;
-    QSemaphore *done;
+    BandJob *job;
 };
 
 // Runs work(0) .. work(bands - 1) on the calling thread and on at most helpers threads of the
 // global pool. A helper the pool has not started by the time the bands are all taken is taken
 // back, so a busy pool never makes the caller wait for a thread.
-void runBands(int bands, int helpers, const std::function<void(int)> &work)
+void runBands(int bands, int helpers, std::function<void(int)> work)
 {
-    std::atomic<int> next{0};
-    const std::function<void()> takeBands = [&next, bands, &work] {
-        for (int band = next.fetch_add(1, std::memory_order_relaxed); band < bands;
-             band = next.fetch_add(1, std::memory_order_relaxed))
-            work(band);
-    };
+    BandJob job;
+    job.work = std::move(work);
+    job.bands = bands;
     helpers = std::min(helpers, bands - 1);
     if (helpers <= 0) {
-        takeBands();
+        job.takeBands();
         return;
     }
-    QThreadPool *pool = QThreadPool::globalInstance();
-    QSemaphore done;
     std::vector<std::unique_ptr<BandHelper>> started;
     started.reserve(helpers);
-    for (int i = 0; i < helpers; ++i) {
-        started.push_back(std::make_unique<BandHelper>(takeBands, &done));
-        pool->start(started.back().get());
+    for (int i = 0; i < helpers; ++i)
+        started.push_back(std::make_unique<BandHelper>(&job));
+    {
+        // Everything the helpers read is made by now.
+        const std::lock_guard<std::mutex> ready(job.lock);
     }
-    takeBands();
+    QThreadPool *pool = QThreadPool::globalInstance();
+    for (const std::unique_ptr<BandHelper> &helper : started)
+        pool->start(helper.get());
+    job.takeBands();
     int running = 0;
     for (const std::unique_ptr<BandHelper> &helper : started) {
         if (!pool->tryTake(helper.get()))
             ++running;
     }
-    done.acquire(running);
+    std::unique_lock<std::mutex> finished(job.lock);
+    job.helperDone.wait(finished, [&job, running] { return job.helpersDone == running; });
 }
 
 #ifdef __SSE2__
