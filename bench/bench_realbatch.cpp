@@ -3,9 +3,10 @@
 // thumbnail, then the convert button, the batch dialog answered with WebP (quality 90 from a
 // fresh preference file) and an output folder, and a wait until the batch is over.
 //
-//   bench_realbatch [photos] [rounds] [folder]
+//   bench_realbatch [photos] [rounds] [folder] [jpg|png|heic]
 //
-// The photos are generated 12-megapixel JPEGs, kept in folder when one is given. Each run is a child process of its own, offscreen
+// The photos are generated 12-megapixel JPEGs (or PNG or HEIC files), left in folder when one is
+// given, which then loses the photos of an earlier run. Each run is a child process of its own, offscreen
 // in a temporary home, so every memory figure is the program's own: its peak resident memory
 // after the thumbnails and after the batch (ru_maxrss), its resident memory at those moments,
 // and, as a check, the peak that the parent reads from wait4. Beside it, in alternating rounds, the batch
@@ -14,7 +15,7 @@
 //
 // A child can be run by hand, --thumbnails stopping once the tiles have their thumbnails:
 //   bench_realbatch --page|--thumbnails|--worker <photo folder> <output folder>
-//   bench_realbatch --photos <photo folder> <count>
+//   bench_realbatch --photos-jpg|--photos-png|--photos-heic <photo folder> <count>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -63,6 +64,7 @@ constexpr int kWebpFormatIndex = 4;
 // Generous: a loaded machine may take minutes over 20 photos.
 constexpr int kThumbnailTimeoutMs = 300000;
 constexpr int kBatchTimeoutMs = 1800000;
+constexpr int kUserPauseMs = 500;
 
 // The peak resident memory of this program image. Not ru_maxrss: across exec that keeps the
 // peak of the process that spawned it.
@@ -108,9 +110,17 @@ double seconds(const QElapsedTimer &timer)
     return timer.nsecsElapsed() / 1e9;
 }
 
-// Photo-like JPEGs, each with a mark of its own so that no two files are the same.
-QStringList makePhotos(const QString &folder, int count)
+// The photos of a run: every file of the folder named as the photo maker names them.
+const QStringList kPhotoPatterns{QStringLiteral("photo??.jpg"), QStringLiteral("photo??.png"),
+                                 QStringLiteral("photo??.heic")};
+
+// Photo-like images in the format of the suffix (jpg, png or heic), each with a mark of its
+// own so that no two files are the same.
+QStringList makePhotos(const QString &folder, int count, const QString &suffix)
 {
+    const QByteArray format = suffix == QLatin1String("jpg") ? QByteArray("jpeg")
+                              : suffix == QLatin1String("heic") ? QByteArray("heif")
+                                                                : suffix.toLatin1();
     const QImage base = ImageFixtures::photoLikeImage(kWidth, kHeight);
     QStringList names;
     for (int i = 0; i < count; ++i) {
@@ -120,8 +130,9 @@ QStringList makePhotos(const QString &folder, int count)
             painter.fillRect(QRect(200 + 150 * i, 300 + 90 * i, 400, 300),
                              QColor::fromHsv(i * 360 / count, 160, 200));
         }
-        const QString name = QStringLiteral("photo%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0'));
-        QImageWriter writer(folder + QLatin1Char('/') + name, "jpeg");
+        const QString name =
+            QStringLiteral("photo%1.%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(suffix);
+        QImageWriter writer(folder + QLatin1Char('/') + name, format);
         writer.setQuality(kQuality);
         if (!writer.write(image))
             return QStringList();
@@ -145,7 +156,7 @@ int runPage(const QString &photos, const QString &output, bool thumbnailsOnly)
     report("peak_window", peakMegabytes());
     report("rss_window", residentMegabytes());
 
-    const QStringList names = QDir(photos).entryList({QStringLiteral("*.jpg")}, QDir::Files,
+    const QStringList names = QDir(photos).entryList(kPhotoPatterns, QDir::Files,
                                                      QDir::Name);
     QElapsedTimer timer;
     timer.start();
@@ -167,8 +178,9 @@ int runPage(const QString &photos, const QString &output, bool thumbnailsOnly)
         std::fprintf(stderr, "thumbnails did not come: %d tiles\n", tiles->count());
         return 1;
     }
-    // Let the list paint its icons, as a user sees them.
-    QTest::qWait(50);
+    // Let the list paint its icons, and give the page the moment a user takes to reach the
+    // convert button.
+    QTest::qWait(kUserPauseMs);
     report("thumbnails_s", seconds(timer));
     report("peak_thumbnails", peakMegabytes());
     report("rss_thumbnails", residentMegabytes());
@@ -213,7 +225,7 @@ int runPage(const QString &photos, const QString &output, bool thumbnailsOnly)
 int runWorker(const QString &photos, const QString &output)
 {
     QStringList files;
-    const QFileInfoList entries = QDir(photos).entryInfoList({QStringLiteral("*.jpg")},
+    const QFileInfoList entries = QDir(photos).entryInfoList(kPhotoPatterns,
                                                              QDir::Files, QDir::Name);
     for (const QFileInfo &info : entries)
         files << info.absoluteFilePath();
@@ -240,9 +252,10 @@ int runChild(int argc, char *argv[])
     const QString mode = QString::fromLocal8Bit(argv[1]);
     const QString photos = QString::fromLocal8Bit(argv[2]);
     const QString output = QString::fromLocal8Bit(argv[3]);
-    if (mode == QLatin1String("--photos")) {
+    if (mode.startsWith(QLatin1String("--photos-"))) {
         QGuiApplication app(argc, argv);
-        return makePhotos(photos, output.toInt()).size() == output.toInt() ? 0 : 1;
+        const QString suffix = mode.mid(int(qstrlen("--photos-")));
+        return makePhotos(photos, output.toInt(), suffix).size() == output.toInt() ? 0 : 1;
     }
     if (mode == QLatin1String("--worker")) {
         QGuiApplication app(argc, argv);
@@ -271,7 +284,7 @@ Run spawnChild(const char *self, const char *mode, const QString &photos, const 
 {
     Run run;
     QTemporaryDir home;
-    const bool batch = qstrcmp(mode, "--photos") != 0;
+    const bool batch = !QByteArray(mode).startsWith("--photos");
     if (batch) {
         QDir(output).removeRecursively();
         QDir().mkpath(output);
@@ -337,7 +350,7 @@ Run spawnChild(const char *self, const char *mode, const QString &photos, const 
     if (!batch)
         return run;
     const int outputs = QDir(output).entryList({QStringLiteral("*.webp")}, QDir::Files).size();
-    const int sources = QDir(photos).entryList({QStringLiteral("*.jpg")}, QDir::Files).size();
+    const int sources = QDir(photos).entryList(kPhotoPatterns, QDir::Files).size();
     if (outputs != sources) {
         std::printf("  (%s wrote %d of %d files)\n", mode, outputs, sources);
         run.ok = false;
@@ -367,6 +380,7 @@ int main(int argc, char *argv[])
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int count = argc > 1 ? std::atoi(argv[1]) : kDefaultPhotos;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : kDefaultRounds;
+    const QByteArray suffix = argc > 4 ? QByteArray(argv[4]) : QByteArray("jpg");
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
         return 1;
@@ -376,14 +390,19 @@ int main(int argc, char *argv[])
                                     : scratch.filePath(QStringLiteral("photos"));
     const QString output = scratch.filePath(QStringLiteral("out"));
     QDir().mkpath(photos);
+    // Photos of an earlier run, in the other format, would join this one.
+    const QStringList earlier = QDir(photos).entryList(kPhotoPatterns, QDir::Files);
+    for (const QString &name : earlier)
+        QFile::remove(photos + QLatin1Char('/') + name);
     // Made by a child too, so that this process stays small: a spawned child starts with the
     // peak of its parent in its ru_maxrss, which wait4 reports.
-    if (!spawnChild(self, "--photos", photos, QString::number(count)).ok) {
+    if (!spawnChild(self, ("--photos-" + suffix).constData(), photos, QString::number(count)).ok) {
         std::printf("could not write the photos\n");
         return 1;
     }
-    std::printf("%d photos of %d x %d, WebP q%d, %d rounds, %d cores; load average %s\n", count,
-                kWidth, kHeight, kQuality, rounds, QThread::idealThreadCount(),
+    std::printf("%d %s photos of %d x %d, WebP q%d, %d rounds, %d cores; load average %s\n", count,
+                suffix.constData(), kWidth, kHeight, kQuality, rounds,
+                QThread::idealThreadCount(),
                 qPrintable(loadAverage()));
 
     Run bestPage;
