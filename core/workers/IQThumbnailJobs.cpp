@@ -7,9 +7,22 @@
 
 #include "workers/IQIconReadThread.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 constexpr int kIdleCheckMs = 100;
+
+// Each pool thread decodes in a heap arena of its own, which keeps the pages it freed; glibc
+// gives them back only when asked.
+void releaseFreeHeap()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 } // namespace
 
@@ -20,7 +33,7 @@ IQThumbnailJobs::IQThumbnailJobs(QThreadPool *pool, QObject *parent)
     // Receivers of thumbnailRead may queue it or spy on it.
     qRegisterMetaType<IQIconReadThread *>();
     m_idleCheck.setInterval(kIdleCheckMs);
-    connect(&m_idleCheck, &QTimer::timeout, this, &IQThumbnailJobs::deleteRetiredJobs);
+    connect(&m_idleCheck, &QTimer::timeout, this, &IQThumbnailJobs::whenIdle);
 }
 
 IQThumbnailJobs::~IQThumbnailJobs()
@@ -48,7 +61,8 @@ IQIconReadThread *IQThumbnailJobs::start(const QString &path, int index)
                 if (guard)
                     onReadFinished(guard.data(), tile, index, size);
             });
-    m_jobs.emplace(raw, Entry{std::move(job), false});
+    m_jobs.emplace(raw, Entry{std::move(job), false, false});
+    ++m_pending;
     m_pool->start(raw, 0);
     return raw;
 }
@@ -59,13 +73,24 @@ void IQThumbnailJobs::retire(IQIconReadThread *job)
     if (found == m_jobs.end() || found->second.retired)
         return;
     job->abort();
+    settle(&found->second.done);
     if (m_pool->tryTake(job)) {
         m_jobs.erase(found);
+        whenIdle();
         return;
     }
     found->second.retired = true;
     ++m_retired;
-    deleteRetiredJobs();
+    whenIdle();
+}
+
+void IQThumbnailJobs::settle(bool *done)
+{
+    if (*done)
+        return;
+    *done = true;
+    if (--m_pending == 0)
+        m_trimDue = true;
 }
 
 void IQThumbnailJobs::retireAll()
@@ -94,15 +119,19 @@ bool IQThumbnailJobs::isLive(const IQIconReadThread *job) const
 void IQThumbnailJobs::onReadFinished(IQIconReadThread *job, const QImage &tile, int index,
                                      const QSize &size)
 {
+    const auto found = m_jobs.find(job);
+    const bool live = found != m_jobs.end() && !found->second.retired;
+    if (live)
+        settle(&found->second.done);
     // The icon is made here, on the GUI thread, where pixmaps may be made.
-    if (isLive(job))
+    if (live)
         emit thumbnailRead(job, IQIconReadThread::tileIcon(tile), index, size);
-    deleteRetiredJobs();
+    whenIdle();
 }
 
-void IQThumbnailJobs::deleteRetiredJobs()
+void IQThumbnailJobs::whenIdle()
 {
-    if (m_retired == 0) {
+    if (m_retired == 0 && !m_trimDue) {
         m_idleCheck.stop();
         return;
     }
@@ -112,12 +141,16 @@ void IQThumbnailJobs::deleteRetiredJobs()
             m_idleCheck.start();
         return;
     }
-    for (auto it = m_jobs.begin(); it != m_jobs.end();) {
-        if (it->second.retired)
+    for (auto it = m_jobs.begin(); m_retired != 0 && it != m_jobs.end();) {
+        if (it->second.retired) {
             it = m_jobs.erase(it);
-        else
+            --m_retired;
+        } else {
             ++it;
+        }
     }
-    m_retired = 0;
+    if (m_trimDue && m_pending == 0)
+        releaseFreeHeap();
+    m_trimDue = false;
     m_idleCheck.stop();
 }
