@@ -31,11 +31,12 @@ constexpr qint64 kBytesPerAnimationPixel = 16;
 
 } // namespace
 
-// One pool thread's own engine.
+// One pool thread's own engine, and the memory its sources decode into one after the other.
 struct IQConvertThread::Slot
 {
     IQConvertEngine *engine = nullptr;
     std::unique_ptr<IQConvertEngine> ownEngine;
+    std::shared_ptr<IQFramePipeline::FrameMemory> frameMemory = IQFramePipeline::makeFrameMemory();
 };
 
 struct IQConvertThread::Batch
@@ -298,6 +299,7 @@ void IQConvertThread::convertSource(int index, Slot &slot)
 
     IQFramePipeline source(path);
     source.setEngine(slot.engine);
+    source.setFrameMemory(slot.frameMemory);
     source.setStopCheck([this, index] { return abandons(index); });
     if (!source.open())
         return fail(Failure::CannotRead);
