@@ -441,6 +441,9 @@ struct ChildRun
     double largestMb = 0;
     // The most that the child and its descendants held at once, sampled.
     double allMb = 0;
+    // User and system time of the child and of the children it waited for: what the work
+    // cost, whatever else shares the machine.
+    double cpuSeconds = 0;
     bool ok = false;
     QString load;
 };
@@ -480,6 +483,8 @@ ChildRun runChild(const QStringList &arguments)
     sampler.join();
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     run.largestMb = usage.ru_maxrss / 1024.0; // kilobytes on Linux
+    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
+                     + usage.ru_stime.tv_usec / 1e6;
     run.allMb = most / 1048576.0;
     run.load = loadAverage();
     return run;
@@ -548,18 +553,21 @@ void compareWithCwebp(const char *what, const QStringList &files, const QString 
                 "under xargs -P %d; load before %s\n",
                 what, int(files.size()), kQuality, cores, qPrintable(loadAverage()));
     ChildRun best[2];
+    double leastCpu[2] = {};
     double mostLargest[2] = {};
     double mostAll[2] = {};
     for (int round = 0; round < kRounds; ++round) {
         for (int side = 0; side < 2; ++side) {
             const ChildRun run = runChild(side == 0 ? workerCommand : xargsCommand);
-            std::printf("  round %d %-12s %6.2f s%s; peak %5.0f MB largest process, %5.0f MB "
-                        "all processes at once; load %s\n",
+            std::printf("  round %d %-12s %6.2f s%s, %6.2f s of CPU; peak %5.0f MB largest "
+                        "process, %5.0f MB all processes at once; load %s\n",
                         round + 1, side == 0 ? "batch worker" : "xargs cwebp", run.seconds,
-                        run.ok ? "" : " (FAILED)", run.largestMb, run.allMb,
+                        run.ok ? "" : " (FAILED)", run.cpuSeconds, run.largestMb, run.allMb,
                         qPrintable(run.load));
             if (round == 0 || run.seconds < best[side].seconds)
                 best[side] = run;
+            if (round == 0 || run.cpuSeconds < leastCpu[side])
+                leastCpu[side] = run.cpuSeconds;
             mostLargest[side] = std::max(mostLargest[side], run.largestMb);
             mostAll[side] = std::max(mostAll[side], run.allMb);
         }
@@ -568,6 +576,8 @@ void compareWithCwebp(const char *what, const QStringList &files, const QString 
                 "(target 1.0 or less)\n",
                 best[0].seconds, qPrintable(best[0].load), best[1].seconds,
                 qPrintable(best[1].load), best[0].seconds / best[1].seconds);
+    std::printf("  CPU time at least: batch worker %.2f s, xargs cwebp %.2f s: %.3f times\n",
+                leastCpu[0], leastCpu[1], leastCpu[0] / leastCpu[1]);
     std::printf("  peak memory: batch worker %.0f MB (target 1229 or less for 12 MP JPEG); "
                 "xargs cwebp %.0f MB at once, %.0f MB its largest process; output %.1f MB and "
                 "%.1f MB\n",
