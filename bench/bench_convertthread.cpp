@@ -20,8 +20,8 @@
 // Then the batch to WebP q90 against cwebp -q 90 under xargs -P <cores> on the same photos, as
 // JPEG and as PNG: the worker runs in a child process of its own, so that its peak memory is
 // its own, and the two sides take turns, best of three, with the load average of each round.
-// Each side's peak: the largest process (ru_maxrss from wait4), and the resident memory of all
-// its processes at once, sampled every 5 ms. With --cwebp only that part runs.
+// Each side's peak: the largest process (the worker's own VmHWM; cwebp's sampled), and the
+// resident memory of all its processes at once, sampled every 5 ms. With --cwebp only that part runs.
 //
 //   bench_convertthread [photos] [folder] [--cwebp]
 #include <QDir>
@@ -371,8 +371,14 @@ void compareAllBudgets(const QStringList &files, int cores, QTemporaryDir &scrat
                    scratch.filePath(QStringLiteral("alone-gif")));
 }
 
-// The resident bytes of a process and of all its descendants now, read from /proc.
-qint64 treeResidentBytes(pid_t root)
+struct Resident
+{
+    qint64 all = 0;     // the process and all its descendants
+    qint64 largest = 0; // the largest of them
+};
+
+// The resident bytes of a process and of its descendants now, read from /proc.
+Resident treeResidentBytes(pid_t root)
 {
     struct Process
     {
@@ -383,7 +389,7 @@ qint64 treeResidentBytes(pid_t root)
     std::vector<Process> processes;
     DIR *proc = opendir("/proc");
     if (!proc)
-        return 0;
+        return {};
     const long page = sysconf(_SC_PAGESIZE);
     while (dirent *entry = readdir(proc)) {
         const pid_t pid = pid_t(std::atol(entry->d_name));
@@ -422,22 +428,38 @@ qint64 treeResidentBytes(pid_t root)
     }
     closedir(proc);
     std::vector<pid_t> tree{root};
-    qint64 bytes = 0;
+    Resident bytes;
     for (size_t k = 0; k < tree.size(); ++k) {
         for (const Process &process : processes) {
-            if (process.pid == tree[k])
-                bytes += process.resident;
-            else if (process.parent == tree[k])
+            if (process.pid == tree[k]) {
+                bytes.all += process.resident;
+                bytes.largest = std::max(bytes.largest, process.resident);
+            } else if (process.parent == tree[k]) {
                 tree.push_back(process.pid);
+            }
         }
     }
     return bytes;
 }
 
+// The peak resident memory of this process since it started its program (VmHWM), in kB. Unlike
+// ru_maxrss, it holds nothing of the process that started it.
+long ownPeakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
 struct ChildRun
 {
     double seconds = 0;
-    // ru_maxrss of the largest process: the child, or the largest one it waited for.
+    // The largest process: sampled, or as the worker tells its own peak.
     double largestMb = 0;
     // The most that the child and its descendants held at once, sampled.
     double allMb = 0;
@@ -468,10 +490,12 @@ ChildRun runChild(const QStringList &arguments)
         return run;
     }
     std::atomic<bool> done{false};
-    qint64 most = 0;
+    Resident most;
     std::thread sampler([&] {
         while (!done) {
-            most = std::max(most, treeResidentBytes(pid));
+            const Resident now = treeResidentBytes(pid);
+            most.all = std::max(most.all, now.all);
+            most.largest = std::max(most.largest, now.largest);
             usleep(5000);
         }
     });
@@ -482,10 +506,11 @@ ChildRun runChild(const QStringList &arguments)
     done = true;
     sampler.join();
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    run.largestMb = usage.ru_maxrss / 1024.0; // kilobytes on Linux
+    // Not ru_maxrss: a child started by vfork and exec carries this process's peak in it.
+    run.largestMb = most.largest / 1048576.0;
     run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
                      + usage.ru_stime.tv_usec / 1e6;
-    run.allMb = most / 1048576.0;
+    run.allMb = most.all / 1048576.0;
     run.load = loadAverage();
     return run;
 }
@@ -500,7 +525,7 @@ QString writeList(const QString &path, const QByteArray &lines)
 
 // The child side: the batch worker with its default pool converting the listed photos to WebP
 // q90 into the folder.
-int workerChild(const QString &outDir, const QString &listFile)
+int workerChild(const QString &outDir, const QString &listFile, const QString &peakFile)
 {
     QFile list(listFile);
     if (!list.open(QIODevice::ReadOnly))
@@ -519,6 +544,9 @@ int workerChild(const QString &outDir, const QString &listFile)
     worker.settings = &settings;
     worker.engine = std::make_unique<IQConvertEngine>(&settings);
     worker.run();
+    QFile peak(peakFile);
+    if (peak.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        peak.write(QByteArray::number(qlonglong(ownPeakKilobytes())));
     return worker.failures().isEmpty() ? 0 : 2;
 }
 
@@ -541,8 +569,10 @@ void compareWithCwebp(const char *what, const QStringList &files, const QString 
     const QString sourceList =
         writeList(scratch.filePath(QStringLiteral("sources-%1").arg(tag)), sources);
     const QString pairList = writeList(scratch.filePath(QStringLiteral("pairs-%1").arg(tag)), pairs);
+    const QString peakFile = scratch.filePath(QStringLiteral("peak-%1").arg(tag));
     const QStringList workerCommand{QCoreApplication::applicationFilePath(),
-                                    QStringLiteral("--worker-child"), workerDir, sourceList};
+                                    QStringLiteral("--worker-child"), workerDir, sourceList,
+                                    peakFile};
     const QStringList xargsCommand{
         QStringLiteral("xargs"), QStringLiteral("-a"), pairList, QStringLiteral("-d"),
         QStringLiteral("\n"), QStringLiteral("-P"), QString::number(cores), QStringLiteral("-n"),
@@ -558,7 +588,12 @@ void compareWithCwebp(const char *what, const QStringList &files, const QString 
     double mostAll[2] = {};
     for (int round = 0; round < kRounds; ++round) {
         for (int side = 0; side < 2; ++side) {
-            const ChildRun run = runChild(side == 0 ? workerCommand : xargsCommand);
+            ChildRun run = runChild(side == 0 ? workerCommand : xargsCommand);
+            if (side == 0) {
+                QFile peak(peakFile);
+                if (peak.open(QIODevice::ReadOnly))
+                    run.largestMb = peak.readAll().toLong() / 1024.0;
+            }
             std::printf("  round %d %-12s %6.2f s%s, %6.2f s of CPU; peak %5.0f MB largest "
                         "process, %5.0f MB all processes at once; load %s\n",
                         round + 1, side == 0 ? "batch worker" : "xargs cwebp", run.seconds,
@@ -616,8 +651,8 @@ int main(int argc, char *argv[])
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     QStringList arguments = app.arguments().mid(1);
-    if (arguments.size() == 3 && arguments.at(0) == QLatin1String("--worker-child"))
-        return workerChild(arguments.at(1), arguments.at(2));
+    if (arguments.size() == 4 && arguments.at(0) == QLatin1String("--worker-child"))
+        return workerChild(arguments.at(1), arguments.at(2), arguments.at(3));
     const bool budgetOnly = arguments.removeAll(QStringLiteral("--budget")) > 0;
     const bool cwebpOnly = arguments.removeAll(QStringLiteral("--cwebp")) > 0;
     const int photos = arguments.size() > 0 ? qMax(1, arguments.at(0).toInt()) : 20;
