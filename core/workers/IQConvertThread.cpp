@@ -22,20 +22,31 @@
 
 namespace {
 
-// What a source is expected to hold while it is converted: its decoded image, and for each
-// output pixel the processed image and the copy that the encoder takes of it.
-constexpr qint64 kBytesPerSourcePixel = 4;
-constexpr qint64 kBytesPerOutputPixel = 8;
+// What a source is expected to hold while it is converted: its decoded image, as deep as the
+// reader decodes it, and for each output pixel what the engine and the writer add to it.
+constexpr qint64 kBytesPerSourcePixel = 4; // when the reader does not tell the depth
+// The engine's result, when it makes an image of its own rather than handing the source on;
+// and the image it keeps from a quarter turn for the next one.
+constexpr qint64 kBytesPerProcessedPixel = 4;
+constexpr qint64 kBytesPerKeptTurnPixel = 4;
+// libwebp's own memory for a lossy still: its YUV planes (1.5 bytes) and its working memory
+// (about 2 bytes at high quality); a frame that is not in a 32-bit format libwebp takes is
+// copied into one first.
+constexpr qint64 kBytesPerWebpPixel = 4;
+constexpr qint64 kBytesPerWebpCopyPixel = 4;
+// A Qt image writer may take a 32-bit copy of the whole image.
+constexpr qint64 kBytesPerWriterPixel = 4;
 // An animation encoder keeps a few canvases of its own besides.
 constexpr qint64 kBytesPerAnimationPixel = 16;
 
 } // namespace
 
-// One pool thread's own engine.
+// One pool thread's own engine, and the memory its sources decode into one after the other.
 struct IQConvertThread::Slot
 {
     IQConvertEngine *engine = nullptr;
     std::unique_ptr<IQConvertEngine> ownEngine;
+    std::shared_ptr<IQFramePipeline::FrameMemory> frameMemory = IQFramePipeline::makeFrameMemory();
 };
 
 struct IQConvertThread::Batch
@@ -244,13 +255,47 @@ qint64 IQConvertThread::estimatedBytes(const QString &path, IQConvertEngine &siz
     // A source that does not tell its size beforehand takes an even share.
     if (!size.isValid() || size.isEmpty())
         return kPixelBudgetBytes / workers;
-    const qint64 sourceBytes = kBytesPerSourcePixel * size.width() * size.height();
+    const QImage::Format format = reader.imageFormat();
+    const qint64 sourceDepth = format == QImage::Format_Invalid
+                                   ? kBytesPerSourcePixel
+                                   : (QImage::toPixelFormat(format).bitsPerPixel() + 7) / 8;
+    qint64 sourceBytes = sourceDepth * size.width() * size.height();
+    // A photo that the reader turns upright is copied as it is turned.
+    if (reader.transformation() != QImageIOHandler::TransformationNone)
+        sourceBytes *= 2;
     const QSize output = sizing.outputSize(size.width(), size.height());
     // An output above the limits is refused before it takes any memory.
     if (!IQImageUtils::isWithinLimits(output))
         return sourceBytes;
-    const qint64 perPixel =
-        kBytesPerOutputPixel + (reader.supportsAnimation() ? kBytesPerAnimationPixel : 0);
+
+    const int angle = settings->rotateEnabled ? sizing.rotationAngle() : 0;
+    const bool turned = angle == 90 || angle == 270;
+    const bool mirrored = settings->rotateEnabled && (settings->flipX || settings->flipY);
+    const bool scaled = output != size && output != size.transposed();
+    const bool painted = (settings->borderEnabled && settings->borderWidth > 0)
+                         || (settings->textEnabled && !settings->text.trimmed().isEmpty())
+                         || (settings->stampEnabled && !settings->stampImage.isNull());
+    qint64 perPixel = 0;
+    // Painting happens in the engine's result, or in the source itself when nothing else
+    // changed and it is deep enough to paint on.
+    if (scaled || angle != 0 || mirrored || (painted && sourceDepth < 4))
+        perPixel += kBytesPerProcessedPixel;
+    if (turned)
+        perPixel += kBytesPerKeptTurnPixel;
+    if (settings->format == IQOutputFormat::Webp) {
+        perPixel += kBytesPerWebpPixel;
+        // Smooth scaling gives pixels with alpha premultiplied.
+        const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_RGBX8888
+                            || ((format == QImage::Format_ARGB32
+                                 || format == QImage::Format_RGBA8888)
+                                && !scaled);
+        if (!direct)
+            perPixel += kBytesPerWebpCopyPixel;
+    } else {
+        perPixel += kBytesPerWriterPixel;
+    }
+    if (reader.supportsAnimation())
+        perPixel += kBytesPerAnimationPixel;
     return sourceBytes + perPixel * output.width() * output.height();
 }
 
@@ -298,6 +343,7 @@ void IQConvertThread::convertSource(int index, Slot &slot)
 
     IQFramePipeline source(path);
     source.setEngine(slot.engine);
+    source.setFrameMemory(slot.frameMemory);
     source.setStopCheck([this, index] { return abandons(index); });
     if (!source.open())
         return fail(Failure::CannotRead);

@@ -64,7 +64,7 @@ public:
     QString framePath(const QString &baseName, const QString &suffix, bool keepName, int counter,
                       int frameNumber, const IQBatchSettings *settings);
 
-    // The bytes that the pixels of the sources in flight may take together. A source waits
+    // The bytes that the sources in flight may hold together. A source waits
     // until its estimate fits; one that is larger on its own runs alone.
     static constexpr qint64 kPixelBudgetBytes = 1536LL * 1024 * 1024;
 
@@ -97,7 +97,8 @@ private:
     // True when a stop asks to leave the source at index unconverted: it is the one that was
     // started last when the stop came, or a later one. The sources started before it finish.
     bool abandons(int index) const;
-    // The bytes that the source's pixels are expected to take while it is converted.
+    // The bytes that the source is expected to hold while it is converted: its decoded image,
+    // what the engine makes and keeps of it, and the writer's own memory.
     qint64 estimatedBytes(const QString &path, IQConvertEngine &sizing, int workers) const;
     // A pool thread: takes the sources handed to the pool until the run closes it.
     void work();

@@ -7,8 +7,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -23,7 +25,103 @@ namespace {
 const QString kStagingName = QStringLiteral(".frames-XXXXXX");
 constexpr int kLossy = 0;
 
+// A kept block serves a frame that needs no less than this share of it.
+constexpr size_t kReuseShare = 4; // three quarters
+
 } // namespace
+
+class IQFramePipeline::FrameMemory : public std::enable_shared_from_this<FrameMemory>
+{
+public:
+    FrameMemory() = default;
+    FrameMemory(const FrameMemory &) = delete;
+    FrameMemory &operator=(const FrameMemory &) = delete;
+    ~FrameMemory() { std::free(kept); }
+
+    // An image of zero bytes over a block of this memory; a null image when there is none.
+    QImage zeroedImage(const QSize &size, int bytesPerLine, QImage::Format format,
+                       size_t bytes)
+    {
+        Block *block = new (std::nothrow) Block{shared_from_this(), take(bytes), bytes};
+        if (!block)
+            return QImage();
+        if (!block->memory) {
+            delete block;
+            return QImage();
+        }
+        QImage image(static_cast<uchar *>(block->memory), size.width(), size.height(),
+                     bytesPerLine, format, &Block::release, block);
+        // An image that refused the memory has not taken it over.
+        if (image.isNull())
+            Block::release(block);
+        return image;
+    }
+
+private:
+    struct Block
+    {
+        std::shared_ptr<FrameMemory> owner;
+        void *memory;
+        size_t bytes;
+
+        // Called when the last image that refers to the block goes.
+        static void release(void *info)
+        {
+            Block *block = static_cast<Block *>(info);
+            block->owner->give(block->memory, block->bytes);
+            delete block;
+        }
+    };
+
+    void *take(size_t bytes)
+    {
+        void *reused = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (kept && keptBytes >= bytes && keptBytes - bytes <= keptBytes / kReuseShare) {
+                reused = kept;
+                kept = nullptr;
+            }
+        }
+        if (reused)
+            return std::memset(reused, 0, bytes);
+        // A block of another size goes before the new one is taken.
+        drop();
+        // Fresh pages from calloc are zero without a pass over them.
+        return std::calloc(bytes, 1);
+    }
+
+    void give(void *memory, size_t bytes)
+    {
+        void *old = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            old = kept;
+            kept = memory;
+            keptBytes = bytes;
+        }
+        std::free(old);
+    }
+
+    void drop()
+    {
+        void *old = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            std::swap(old, kept);
+        }
+        std::free(old);
+    }
+
+    std::mutex mutex;
+    void *kept = nullptr;
+    size_t keptBytes = 0;
+};
+
+std::shared_ptr<IQFramePipeline::FrameMemory> IQFramePipeline::makeFrameMemory()
+{
+    return std::make_shared<FrameMemory>();
+}
 
 IQFramePipeline::IQFramePipeline(const QString &path)
     : imageReader(path)
@@ -42,8 +140,8 @@ bool IQFramePipeline::open()
 QImage IQFramePipeline::readFirstFrame()
 {
     // Decoded into memory that is zero from the start, so that a decoder that stops early
-    // shows no pixels that it did not write. Fresh pages from calloc are zero without a pass
-    // over them, and the memory goes with the last image that refers to it.
+    // shows no pixels that it did not write. The memory goes with the last image that refers
+    // to it.
     QImage image;
     const QSize size = imageReader.size();
     const QImage::Format format = imageReader.imageFormat();
@@ -54,16 +152,17 @@ QImage IQFramePipeline::readFirstFrame()
         const qint64 bytesPerLine = (size.width() * depth + 31) / 32 * 4;
         const qint64 bytes = bytesPerLine * size.height();
         // A size the memory cannot hold is left to the reader, which fails quietly.
-        void *memory = bytesPerLine <= std::numeric_limits<int>::max()
-                               && bytes <= std::numeric_limits<qsizetype>::max()
-                           ? std::calloc(size_t(bytes), 1)
-                           : nullptr;
-        if (memory) {
-            image = QImage(static_cast<uchar *>(memory), size.width(), size.height(),
-                           int(bytesPerLine), format, &std::free, memory);
-            // An image that refused the memory has not taken it over.
-            if (image.isNull())
-                std::free(memory);
+        if (bytesPerLine <= std::numeric_limits<int>::max()
+            && bytes <= std::numeric_limits<qsizetype>::max()) {
+            if (frameMemory) {
+                image = frameMemory->zeroedImage(size, int(bytesPerLine), format, size_t(bytes));
+            } else if (void *memory = std::calloc(size_t(bytes), 1)) {
+                image = QImage(static_cast<uchar *>(memory), size.width(), size.height(),
+                               int(bytesPerLine), format, &std::free, memory);
+                // An image that refused the memory has not taken it over.
+                if (image.isNull())
+                    std::free(memory);
+            }
         }
     }
     if (!imageReader.read(&image))

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class IQConvertEngine;
 
@@ -31,12 +32,22 @@ public:
     static constexpr int kGifLoopDelay = 10;
     static constexpr int kGifStillDelay = 0;
 
+    // The memory that the first frames of one thread's sources are decoded into, one source
+    // after the other: the block of the last one, once no image refers to it any more, serves
+    // the next first frame of about its size, so that a batch of photos does not take fresh
+    // pages from the system for each. It keeps one block at most, and goes with the last image
+    // or holder that refers to it.
+    class FrameMemory;
+    static std::shared_ptr<FrameMemory> makeFrameMemory();
+
     // Opens the source with no format given, so the reader tells it from the content.
     explicit IQFramePipeline(const QString &path);
 
     // Runs every frame through the engine before it is written; null writes the frames as
     // the source holds them. The engine is not owned and is used on the calling thread only.
     void setEngine(IQConvertEngine *engine) { this->engine = engine; }
+    // Decodes the first frame into that memory; without it, into fresh pages.
+    void setFrameMemory(std::shared_ptr<FrameMemory> memory) { frameMemory = std::move(memory); }
     // Asked between frames; true stops the road.
     void setStopCheck(std::function<bool()> check) { stopCheck = std::move(check); }
     // Told the number of frames added to the output so far, after every frame.
@@ -89,4 +100,5 @@ private:
     IQConvertEngine *engine = nullptr;
     std::function<bool()> stopCheck;
     std::function<void(int)> progress;
+    std::shared_ptr<FrameMemory> frameMemory;
 };

@@ -83,23 +83,27 @@ void IQWebpSavingHelper::discard()
 bool IQWebpSavingHelper::begin(int width, int height, const QString &path)
 {
     discard();
+    // The canvases that libwebp's animation encoder takes.
+    if (width <= 0 || height <= 0 || quint64(width) * quint64(height) >= kMaxAnimationArea)
+        return false;
     file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly)) {
+    if (!file->open(QIODevice::WriteOnly)
+        || !WebPAnimEncoderOptionsInitInternal(&options, WEBP_MUX_ABI_VERSION)) {
         file.reset();
         return false;
     }
-    if (!WebPAnimEncoderOptionsInitInternal(&options, WEBP_MUX_ABI_VERSION)) {
-        file.reset();
-        return false;
-    }
-    encoder.reset(WebPAnimEncoderNewInternal(width, height, &options, WEBP_MUX_ABI_VERSION));
     this->width = width;
     this->height = height;
-    if (!encoder) {
-        file.reset();
-        return false;
-    }
     return true;
+}
+
+bool IQWebpSavingHelper::startAnimation()
+{
+    // Made only for a second frame: the encoder keeps three canvases of 32-bit pixels from the
+    // start, four times what a still needs beside its picture.
+    if (!encoder)
+        encoder.reset(WebPAnimEncoderNewInternal(width, height, &options, WEBP_MUX_ABI_VERSION));
+    return encoder != nullptr;
 }
 
 bool IQWebpSavingHelper::addToAnimation(const QImage &pixels, int startTime, int lossless,
@@ -118,7 +122,7 @@ bool IQWebpSavingHelper::addToAnimation(const QImage &pixels, int startTime, int
 
 bool IQWebpSavingHelper::addFrame(QImage &frame, int duration, int lossless, int quality)
 {
-    if (!encoder)
+    if (!file)
         return false;
     bool ok = false;
     WebPConfig config;
@@ -135,7 +139,8 @@ bool IQWebpSavingHelper::addFrame(QImage &frame, int duration, int lossless, int
                 firstQuality = quality;
                 ok = true;
             } else {
-                ok = (frames > 1 || addToAnimation(firstFrame, 0, firstLossless, firstQuality))
+                ok = startAnimation()
+                     && (frames > 1 || addToAnimation(firstFrame, 0, firstLossless, firstQuality))
                      && addToAnimation(pixels, timestamp, lossless, quality);
                 firstFrame = QImage();
             }
@@ -188,7 +193,7 @@ bool IQWebpSavingHelper::writeAnimation()
 
 bool IQWebpSavingHelper::end()
 {
-    if (!encoder) {
+    if (!file || frames == 0) {
         discard();
         return false;
     }

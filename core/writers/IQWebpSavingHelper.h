@@ -36,7 +36,11 @@ private:
         void operator()(WebPAnimEncoder *encoder) const;
     };
 
+    // libwebp's animation encoder takes no canvas of this many pixels or more.
+    static constexpr quint64 kMaxAnimationArea = quint64(1) << 32;
+
     void discard();
+    bool startAnimation();
     bool addToAnimation(const QImage &pixels, int startTime, int lossless, int quality);
     bool writeStill();
     bool writeAnimation();

@@ -176,6 +176,55 @@ private slots:
                      QSize(kHeight, kWidth));
     }
 
+    // The memory of a source decoded before serves the next first frame of about its size,
+    // and shows nothing of that source where the next decoder stops short.
+    void frameMemoryIsReusedEmpty_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("reused");
+        QTest::newRow("same size") << QSize(64, 48) << true;
+        QTest::newRow("a little smaller") << QSize(60, 48) << true;
+        QTest::newRow("far smaller") << QSize(16, 12) << false;
+        QTest::newRow("larger") << QSize(64, 64) << false;
+    }
+    void frameMemoryIsReusedEmpty()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, reused);
+        const QString red = sources.filePath(QStringLiteral("red.bmp"));
+        QVERIFY(ImageFixtures::bmp24(red, BrvTest::solidImage(64, 48, Qt::red)));
+        // Its headers and a third of its rows.
+        const QString cut = sources.filePath(QStringLiteral("cut.bmp"));
+        QVERIFY(ImageFixtures::bmp24(cut, BrvTest::solidImage(size.width(), size.height(),
+                                                               Qt::blue),
+                                     54 + size.width() * 3 * (size.height() / 3)));
+
+        const std::shared_ptr<IQFramePipeline::FrameMemory> memory =
+            IQFramePipeline::makeFrameMemory();
+        const uchar *bits = nullptr;
+        {
+            IQFramePipeline first(red);
+            first.setFrameMemory(memory);
+            QVERIFY(first.open());
+            const QImage image = first.readFirstFrame();
+            QCOMPARE(image.pixelColor(63, 47), QColor(Qt::red));
+            bits = image.constBits();
+        }
+        IQFramePipeline second(cut);
+        second.setFrameMemory(memory);
+        QVERIFY(second.open());
+        const QImage image = second.readFirstFrame();
+        if (image.isNull())
+            QSKIP("the image reader gives nothing of a cut bitmap");
+        QCOMPARE(image.size(), size);
+        if (reused)
+            QCOMPARE(image.constBits(), bits);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY(image.pixelColor(x, y) != QColor(Qt::red));
+        }
+    }
+
     void sourceOfNoPixelsIsUnreadable()
     {
         // Four zero bytes pass for an image of no pixels, which no frame can be read from.
