@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "BrvTest.h"
+#include "QueuedSpy.h"
 #include "GifStructure.h"
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
@@ -705,11 +706,12 @@ private slots:
             record->rotateMode = 2;
             record->borderWidth = 3;
         };
-        connect(worker, &IQConvertThread::convertStart, this, [&] { change(0); },
-                Qt::BlockingQueuedConnection);
-        connect(worker, &IQConvertThread::converting, this,
-                [&](int index) { change(index + 1); }, Qt::BlockingQueuedConnection);
-        QSignalSpy ended(worker, &IQConvertThread::convertEnd);
+        connect(worker, &IQConvertThread::convertStart, worker,
+                [&] { BrvTest::callAndWait(this, [&] { change(0); }); }, Qt::DirectConnection);
+        connect(worker, &IQConvertThread::converting, worker,
+                [&](int index) { BrvTest::callAndWait(this, [&, index] { change(index + 1); }); },
+                Qt::DirectConnection);
+        BrvTest::QueuedSpy ended(worker, &IQConvertThread::convertEnd);
         connect(worker, &QThread::finished, worker, &QObject::deleteLater);
         worker->start(QThread::InheritPriority);
         QVERIFY(ended.wait(60000));
@@ -1030,7 +1032,7 @@ private slots:
             if (index == kStopAt)
                 worker->stop();
         });
-        QSignalSpy ended(worker, &IQConvertThread::convertEnd);
+        BrvTest::QueuedSpy ended(worker, &IQConvertThread::convertEnd);
         connect(worker, &QThread::finished, worker, &QObject::deleteLater);
         worker->start(QThread::InheritPriority);
         QVERIFY(ended.wait(60000));
@@ -1100,9 +1102,9 @@ private slots:
         worker->settings = settings.get();
         worker->engine = std::make_unique<IQConvertEngine>(settings.get());
         QPointer<IQConvertThread> alive(worker);
-        QSignalSpy started(worker, &IQConvertThread::convertStart);
-        QSignalSpy converting(worker, &IQConvertThread::converting);
-        QSignalSpy ended(worker, &IQConvertThread::convertEnd);
+        BrvTest::QueuedSpy started(worker, &IQConvertThread::convertStart);
+        BrvTest::QueuedSpy converting(worker, &IQConvertThread::converting);
+        BrvTest::QueuedSpy ended(worker, &IQConvertThread::convertEnd);
         connect(worker, &QThread::finished, worker, &QObject::deleteLater);
         worker->start(QThread::InheritPriority);
 

@@ -20,16 +20,32 @@
 
 namespace {
 
+// The name of a thread of this process, as /proc gives it.
+QByteArray threadName(const QString &task)
+{
+    QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(task));
+    return comm.open(QIODevice::ReadOnly) ? comm.readAll() : QByteArray();
+}
+
 // The threads of this process that run or wait for a core now, the calling one left out.
 int busyThreads()
 {
     const QString self = QString::number(long(syscall(SYS_gettid)));
+#if defined(__SANITIZE_THREAD__)
+    // ThreadSanitizer's own background thread bears the program's name, which none of the
+    // program's threads here do: they are named after the worker or the pool that made them.
+    const QByteArray sanitizer = threadName(QString::number(long(getpid())));
+#endif
     int busy = 0;
     const QStringList tasks = QDir(QStringLiteral("/proc/self/task"))
                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &task : tasks) {
         if (task == self)
             continue;
+#if defined(__SANITIZE_THREAD__)
+        if (threadName(task) == sanitizer)
+            continue;
+#endif
         QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
         if (!stat.open(QIODevice::ReadOnly))
             continue;

@@ -17,7 +17,9 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 #include <sys/resource.h>
 
@@ -309,6 +311,28 @@ void saveScreenshot(QWidget *widget, const QString &name)
         return;
     QDir().mkpath(dir);
     widget->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void callAndWait(QObject *context, std::function<void()> call)
+{
+    struct Done
+    {
+        std::mutex lock;
+        std::condition_variable changed;
+        bool done = false;
+    };
+    const auto state = std::make_shared<Done>();
+    QMetaObject::invokeMethod(
+        context,
+        [state, call = std::move(call)] {
+            call();
+            const std::lock_guard<std::mutex> held(state->lock);
+            state->done = true;
+            state->changed.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> held(state->lock);
+    state->changed.wait(held, [&] { return state->done; });
 }
 
 } // namespace BrvTest

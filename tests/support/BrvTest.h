@@ -108,4 +108,9 @@ QString layoutFault(QWidget *root);
 // Saves a screenshot of the widget into the folder named by BRV_SCREENSHOT_DIR, when set.
 void saveScreenshot(QWidget *widget, const QString &name);
 
+// Runs call on context's thread and waits for it there, from any other thread: what a
+// BlockingQueuedConnection does, with the hand-off in the thread sanitizer's sight (Qt's
+// semaphore is not) and without lending the caller's stack to the other thread.
+void callAndWait(QObject *context, std::function<void()> call);
+
 } // namespace BrvTest
