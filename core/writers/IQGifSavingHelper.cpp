@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSemaphore>
 #include <QTemporaryFile>
+#include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
@@ -111,7 +114,21 @@ bool IQGifSavingHelper::addFrame(QImage &frame, int delay)
 {
     if (!writer || frame.isNull())
         return false;
-    fitToCanvas(frame, width, height);
+    if (frame.width() != width || frame.height() != height) {
+        // Qt spreads a large smooth scale over its global thread pool, beside the threads that
+        // the thread budget counts; run as one task of that pool it stays on that one thread,
+        // while this one waits.
+        QThreadPool *pool = QThreadPool::globalInstance();
+        QSemaphore fitted;
+        const auto fit = [&] {
+            fitToCanvas(frame, width, height);
+            fitted.release();
+        };
+        if (!pool->contains(QThread::currentThread()) && pool->tryStart(fit))
+            fitted.acquire();
+        else
+            fitToCanvas(frame, width, height);
+    }
     if (frame.isNull())
         return false;
     return writer->writeFrame(std::make_shared<IQGifImageFrame>(frame), frame.width(),
