@@ -1,13 +1,13 @@
 #include "writers/IQGifLzw.h"
 
-const std::vector<uint8_t> &IQGifLzw::compress(const uint8_t *indices, int n, int bitDepth)
+void IQGifLzw::compress(const uint8_t *indices, int n, int bitDepth, FILE *file)
 {
     const int clearCode = 1 << bitDepth;
     dictionary.clear();
     int codeSize = bitDepth + 1;
     int nextCode = clearCode + 1;
     int current = -1;
-    codes.start();
+    codes.start(file);
     codes.put(uint32_t(clearCode), codeSize);
 
     for (int i = 0; i < n; ++i) {
@@ -39,5 +39,4 @@ const std::vector<uint8_t> &IQGifLzw::compress(const uint8_t *indices, int n, in
     codes.put(uint32_t(clearCode), codeSize);
     codes.put(uint32_t(clearCode + 1), bitDepth + 1);
     codes.finish();
-    return codes.bytes;
 }

@@ -1,51 +1,71 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <vector>
 
 // The LZW compression of a GIF image block's indices: a variable code size from bitDepth + 1
 // bits up to 12, a clear code when the dictionary is full, and the codes packed least
-// significant bit first. The dictionary and the output are kept from block to block.
+// significant bit first. The dictionary is kept from block to block.
 class IQGifLzw
 {
 public:
-    // The codes of n indices of bitDepth bits each, from the first clear code to the end of
-    // information, completed with zero bits to a whole byte; valid until the next call.
-    const std::vector<uint8_t> &compress(const uint8_t *indices, int n, int bitDepth);
+    // Writes the codes of n indices of bitDepth bits each, from the first clear code to the end
+    // of information, completed with zero bits to a whole byte, to file as sub-blocks of 255
+    // bytes (the last may be shorter), each after its length byte, as they fill.
+    void compress(const uint8_t *indices, int n, int bitDepth, FILE *file);
 
 private:
-    // The LZW codes of one image block, packed least significant bit first; the block is cut into
-    // sub-blocks of 255 bytes when it is written.
+    // The LZW codes of one image block, packed least significant bit first, written a sub-block
+    // at a time.
     struct CodeStream
     {
-        std::vector<uint8_t> bytes;
+        static constexpr int kSubBlock = 255;
+        FILE *file = nullptr;
+        uint8_t block[kSubBlock];
+        int filled = 0;
         uint64_t pending = 0;
         int pendingBits = 0;
 
-        void start()
+        void start(FILE *out)
         {
-            bytes.clear();
+            file = out;
+            filled = 0;
             pending = 0;
             pendingBits = 0;
+        }
+        void putByte(uint8_t byte)
+        {
+            block[filled++] = byte;
+            if (filled == kSubBlock)
+                writeBlock();
+        }
+        void writeBlock()
+        {
+            fputc(filled, file);
+            fwrite(block, 1, size_t(filled), file);
+            filled = 0;
         }
         void put(uint32_t code, int length)
         {
             pending |= uint64_t(code & ((1u << length) - 1)) << pendingBits;
             pendingBits += length;
             while (pendingBits >= 8) {
-                bytes.push_back(uint8_t(pending));
+                putByte(uint8_t(pending));
                 pending >>= 8;
                 pendingBits -= 8;
             }
         }
-        // Completes the last byte with zero bits.
+        // Completes the last byte with zero bits and writes what is left.
         void finish()
         {
             if (pendingBits > 0)
-                bytes.push_back(uint8_t(pending));
+                putByte(uint8_t(pending));
+            if (filled > 0)
+                writeBlock();
             pending = 0;
             pendingBits = 0;
+            file = nullptr;
         }
     };
 

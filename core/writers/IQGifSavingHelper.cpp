@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSemaphore>
 #include <QTemporaryFile>
+#include <QThread>
+#include <QThreadPool>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "writers/IQGifWriter.h"
 
@@ -13,6 +18,55 @@ namespace {
 
 // A short name of its own, so that any target name the file system takes can be written.
 const QString kTemporaryName = QStringLiteral(".gif-XXXXXX");
+
+// Qt converts an image of more bytes than this on its global thread pool, beside the threads
+// that the thread budget counts; a few rows at a time it converts on the calling thread.
+constexpr int kConvertedBytesAtOnce = 64 * 1024;
+
+// A frame as the encoder reads it: the rows of an image shared with the caller, as they lie when
+// they are RGBA, else converted a few at a time, exactly as a conversion of the whole image would
+// convert them. Sharing the image copies nothing while the caller keeps it.
+class IQGifImageFrame : public IQGifWriter::Frame
+{
+public:
+    explicit IQGifImageFrame(const QImage &image)
+        : image(image), colors(image.colorTable())
+    {
+    }
+
+    const uint8_t *rows(int first, int count, uint8_t *buffer) const override
+    {
+        const int width = image.width();
+        const int rowBytes = width * 4;
+        if (image.format() == QImage::Format_RGBA8888) {
+            if (image.bytesPerLine() == rowBytes)
+                return image.constScanLine(first);
+            for (int y = 0; y < count; ++y)
+                std::memcpy(buffer + size_t(y) * rowBytes, image.constScanLine(first + y),
+                            size_t(rowBytes));
+            return buffer;
+        }
+        const int step = std::max(1, kConvertedBytesAtOnce / image.bytesPerLine());
+        for (int y = 0; y < count; y += step) {
+            const int rows = std::min(step, count - y);
+            QImage band(image.constScanLine(first + y), width, rows, image.bytesPerLine(),
+                        image.format());
+            if (!colors.isEmpty())
+                band.setColorTable(colors);
+            const QImage rgba = band.convertToFormat(QImage::Format_RGBA8888);
+            if (rgba.isNull())
+                return nullptr;
+            for (int k = 0; k < rows; ++k)
+                std::memcpy(buffer + size_t(y + k) * rowBytes, rgba.constScanLine(k),
+                            size_t(rowBytes));
+        }
+        return buffer;
+    }
+
+private:
+    QImage image;
+    QVector<QRgb> colors;
+};
 
 } // namespace
 
@@ -60,11 +114,25 @@ bool IQGifSavingHelper::addFrame(QImage &frame, int delay)
 {
     if (!writer || frame.isNull())
         return false;
-    fitToCanvas(frame, width, height);
-    const QImage rgba = frame.convertToFormat(QImage::Format_RGBA8888);
-    if (rgba.isNull() || rgba.bytesPerLine() != rgba.width() * 4)
+    if (frame.width() != width || frame.height() != height) {
+        // Qt spreads a large smooth scale over its global thread pool, beside the threads that
+        // the thread budget counts; run as one task of that pool it stays on that one thread,
+        // while this one waits.
+        QThreadPool *pool = QThreadPool::globalInstance();
+        QSemaphore fitted;
+        const auto fit = [&] {
+            fitToCanvas(frame, width, height);
+            fitted.release();
+        };
+        if (!pool->contains(QThread::currentThread()) && pool->tryStart(fit))
+            fitted.acquire();
+        else
+            fitToCanvas(frame, width, height);
+    }
+    if (frame.isNull())
         return false;
-    return writer->writeFrame(rgba.constBits(), rgba.width(), rgba.height(), delay, 8, false);
+    return writer->writeFrame(std::make_shared<IQGifImageFrame>(frame), frame.width(),
+                              frame.height(), delay, 8);
 }
 
 bool IQGifSavingHelper::end()
@@ -100,7 +168,7 @@ bool IQGifSavingHelper::saveImage(const QImage &image, const QString &path, int 
     IQGifSavingHelper helper;
     if (!helper.begin(image.width(), image.height(), path, delay))
         return false;
-    QImage frame = image.convertToFormat(QImage::Format_RGBA8888);
+    QImage frame = image;
     // Without its frame the file would be an empty GIF: report the failure and keep nothing.
     if (!helper.addFrame(frame, delay))
         return false;

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -24,6 +25,8 @@ constexpr qint64 kMaxPixels = 0x7fffffff / 4; // pixel byte offsets stay within 
 // needs its role costs a few nanoseconds, one that needs a palette search a hundred.
 constexpr int kMinPixelsPerRoleBand = 1024 * 1024;
 constexpr int kMinPaintedPixelsPerBand = 16 * 1024;
+// A band reads its frame this many pixels at a time (whole rows, at least one).
+constexpr int kChunkPixels = 16 * 1024;
 
 void putShort(FILE *file, int value)
 {
@@ -63,48 +66,51 @@ void assignRoles(const uint8_t *shown, const uint8_t *previousSource, const uint
     }
 }
 
-// Copies the painted pixels of [first, last) to scratch from first on, in order; returns their
-// count.
-int gatherPainted(const uint8_t *pixels, const uint8_t *roles, uint8_t *scratch, int first,
-                  int last)
+// Appends the painted pixels of [first, last) to out, in order; returns the end of what it wrote.
+uint8_t *gatherPainted(const uint8_t *pixels, const uint8_t *roles, uint8_t *out, int first,
+                       int last)
 {
-    uint8_t *out = scratch + size_t(first) * 4;
     for (int i = first; i < last; ++i) {
         std::memcpy(out, pixels + size_t(i) * 4, 4);
         out += roles[i] == Paint ? 4 : 0;
     }
-    return int((out - scratch) / 4) - first;
+    return out;
 }
 
-// Writes the shown colours and indices into out, which is the shown frame itself, and the
-// indices alone into indices.
+// Writes the indices into indices and, unless out is null, the shown colours and indices into
+// out, which is the shown frame itself, and where the viewer shows transparency into cleared.
 void mapByRoles(const uint8_t *pixels, const uint8_t *roles, uint8_t *out, uint8_t *indices,
                 uint8_t *cleared, int first, int last, const IQGifPalette &palette,
                 const IQGifColorSearch &search, const IQGifQuantiser::ExactColors *exact,
                 IQGifColorCache *cache)
 {
     for (int i = first; i < last; ++i) {
-        uint8_t *o = out + i * 4;
+        uint8_t *o = out ? out + i * 4 : nullptr;
         switch (roles[i]) {
         case KeepShown:
-            o[3] = 0;
+            if (o)
+                o[3] = 0;
             indices[i] = 0;
             break;
         case Transparent:
-            o[0] = o[1] = o[2] = o[3] = 0;
+            if (o) {
+                o[0] = o[1] = o[2] = o[3] = 0;
+                cleared[i] = 1;
+            }
             indices[i] = 0;
-            cleared[i] = 1;
             break;
         default: {
             const uint8_t *p = pixels + i * 4;
             const int index = exact ? exact->find(uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2])
                                     : search.nearest(cache, p[0], p[1], p[2], 1);
-            o[0] = palette.red[index];
-            o[1] = palette.green[index];
-            o[2] = palette.blue[index];
-            o[3] = uint8_t(index);
+            if (o) {
+                o[0] = palette.red[index];
+                o[1] = palette.green[index];
+                o[2] = palette.blue[index];
+                o[3] = uint8_t(index);
+                cleared[i] = 0;
+            }
             indices[i] = uint8_t(index);
-            cleared[i] = 0;
             break;
         }
         }
@@ -193,14 +199,7 @@ void writeImageBlock(FILE *file, IQGifLzw *lzw, const uint8_t *indices, int left
 
     const int bitDepth = palette.bitDepth;
     fputc(bitDepth, file);
-    const std::vector<uint8_t> &codes = lzw->compress(indices, width * height, bitDepth);
-    constexpr size_t kSubBlock = 255;
-    const size_t total = codes.size();
-    for (size_t done = 0; done < total; done += kSubBlock) {
-        const size_t length = std::min(kSubBlock, total - done);
-        fputc(int(length), file);
-        fwrite(codes.data() + done, 1, length, file);
-    }
+    lzw->compress(indices, width * height, bitDepth, file);
     fputc(0, file);
 }
 
@@ -237,6 +236,36 @@ std::unique_ptr<T[]> allocate(size_t count)
     return std::unique_ptr<T[]>(new (std::nothrow) T[count]);
 }
 
+// A frame given as a block of RGBA pixels, copied so that it outlives the caller's.
+class IQGifCopiedFrame : public IQGifWriter::Frame
+{
+public:
+    IQGifCopiedFrame(std::unique_ptr<uint8_t[]> pixels, int width)
+        : pixels(std::move(pixels)), width(width)
+    {
+    }
+    const uint8_t *rows(int first, int, uint8_t *) const override
+    {
+        return pixels.get() + size_t(first) * size_t(width) * 4;
+    }
+
+private:
+    std::unique_ptr<uint8_t[]> pixels;
+    int width;
+};
+
+// What a band needs to read a few rows of a frame and of the one before it.
+struct IQGifChunk
+{
+    explicit IQGifChunk(size_t pixels)
+        : pixels(pixels * 4), before(pixels * 4), roles(pixels)
+    {
+    }
+    std::vector<uint8_t> pixels;
+    std::vector<uint8_t> before; // zero while no frame was mapped before
+    std::vector<uint8_t> roles;
+};
+
 } // namespace
 
 struct IQGifWriter::Tables
@@ -254,8 +283,6 @@ struct IQGifWriter::Tables
     // One colour cache per band of a frame, the first also serving dithering.
     std::unique_ptr<IQGifColorCache[]> colors;
     int bandLimit = 1;
-    std::unique_ptr<uint8_t[]> scratch; // the pixels that the median cut reorders
-    std::unique_ptr<uint8_t[]> roles;
 };
 
 IQGifWriter::IQGifWriter() = default;
@@ -281,8 +308,10 @@ void IQGifWriter::closeFile()
         fclose(file);
     file = nullptr;
     previous.reset();
-    previousSource.reset();
     cleared.reset();
+    previousSource.reset();
+    shownByIndices = false;
+    broken = false;
     tables.reset();
 }
 
@@ -292,20 +321,15 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
         || qint64(width) * height > kMaxPixels)
         return false;
     const size_t pixelCount = size_t(width) * size_t(height);
-    previous = allocate<uint8_t>(pixelCount * 4);
-    previousSource = allocate<uint8_t>(pixelCount * 4);
-    cleared.reset(new (std::nothrow) uint8_t[pixelCount]()); // zeroed: nothing cleared yet
     tables.reset(new (std::nothrow) Tables()); // zeroed
     if (tables) {
         tables->bandLimit = std::max(1, QThread::idealThreadCount());
         tables->colors.reset(new (std::nothrow) IQGifColorCache[tables->bandLimit]());
-        tables->scratch = allocate<uint8_t>(pixelCount * 4);
-        tables->roles = allocate<uint8_t>(pixelCount);
+        // Pages that are never written take no memory: a still leaves the second untouched.
         tables->indices[0] = allocate<uint8_t>(pixelCount);
         tables->indices[1] = allocate<uint8_t>(pixelCount);
     }
-    if (!previous || !previousSource || !cleared || !tables || !tables->colors
-        || !tables->scratch || !tables->roles || !tables->indices[0] || !tables->indices[1]) {
+    if (!tables || !tables->colors || !tables->indices[0] || !tables->indices[1]) {
         closeFile();
         return false;
     }
@@ -345,82 +369,201 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
     return true;
 }
 
+bool IQGifWriter::expandShown()
+{
+    const int count = canvasWidth * canvasHeight;
+    previous = allocate<uint8_t>(size_t(count) * 4);
+    cleared = allocate<uint8_t>(size_t(count));
+    if (!previous || !cleared) {
+        previous.reset();
+        cleared.reset();
+        return false;
+    }
+    // A first frame paints every pixel with an entry of its palette or clears it (index 0,
+    // black): its indices, still those of the pending block, tell all it shows.
+    const uint8_t *indices = tables->indices[tables->nextIndices ^ 1].get();
+    const IQGifPalette &palette = tables->pendingPalette;
+    const int bands = std::clamp(count / kMinPixelsPerRoleBand, 1, tables->bandLimit);
+    forEachBand(count, bands, [&](int, int first, int last) {
+        for (int i = first; i < last; ++i) {
+            const uint8_t index = indices[i];
+            uint8_t *o = previous.get() + size_t(i) * 4;
+            o[0] = palette.red[index];
+            o[1] = palette.green[index];
+            o[2] = palette.blue[index];
+            o[3] = index;
+            cleared[size_t(i)] = index == 0;
+        }
+    });
+    shownByIndices = false;
+    return true;
+}
+
 bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int delay,
                              int bitDepth, bool dither)
 {
     if (!file || !pixels || width != canvasWidth || height != canvasHeight || bitDepth < 1
         || bitDepth > 8)
         return false;
-
     const size_t n = size_t(width) * size_t(height);
-    std::unique_ptr<int32_t[]> work;
-    if (dither) {
-        work = allocate<int32_t>(n * 4);
-        if (!work)
+    if (!dither) {
+        // The next frame is compared with this one, which the caller may drop.
+        std::unique_ptr<uint8_t[]> copy = allocate<uint8_t>(n * 4);
+        if (!copy)
             return false;
+        std::memcpy(copy.get(), pixels, n * 4);
+        return writeFrame(std::make_shared<IQGifCopiedFrame>(std::move(copy), width), width,
+                          height, delay, bitDepth);
     }
 
+    std::unique_ptr<int32_t[]> work = allocate<int32_t>(n * 4);
+    std::unique_ptr<uint8_t[]> scratch = allocate<uint8_t>(n * 4);
+    if (!work || !scratch)
+        return false;
     // This thread's own token, unless it holds one as a batch's pool thread.
     const IQThreadBudget::Seat seat;
+    if (shownByIndices && !expandShown())
+        return false;
+    if (!previous) {
+        previous = allocate<uint8_t>(n * 4);
+        cleared.reset(new (std::nothrow) uint8_t[n]()); // zeroed: nothing cleared yet
+        if (!previous || !cleared) {
+            previous.reset();
+            cleared.reset();
+            return false;
+        }
+    }
     const uint8_t *previousFrame = firstFrame ? nullptr : previous.get();
     firstFrame = false;
 
     IQGifPalette palette;
-    uint8_t *scratch = tables->scratch.get();
     uint8_t *indices = tables->indices[tables->nextIndices].get();
-    if (!dither) {
-        // Roles and mapping are per pixel, so bands of the frame run at once; each band has a
-        // colour cache of its own, and a cached entry is the one the search would find.
-        const int count = int(n);
-        const int wantedBands = std::clamp(count / kMinPixelsPerRoleBand, 1, tables->bandLimit);
-        uint8_t *roles = tables->roles.get();
-        std::vector<int> painted(size_t(wantedBands), 0);
-        const int roleBands = forEachBand(count, wantedBands, [&](int band, int first, int last) {
-            assignRoles(previousFrame, previousSource.get(), cleared.get(), pixels, roles, first,
-                        last);
-            painted[size_t(band)] = gatherPainted(pixels, roles, scratch, first, last);
-        });
-        int paintedCount = painted[0];
-        for (int band = 1; band < roleBands; ++band) {
-            const int first = int(int64_t(count) * band / roleBands);
-            std::memmove(scratch + size_t(paintedCount) * 4, scratch + size_t(first) * 4,
-                         size_t(painted[size_t(band)]) * 4);
-            paintedCount += painted[size_t(band)];
-        }
-
-        const bool exact = IQGifQuantiser::makeRolePalette(scratch, paintedCount, bitDepth,
-                                                           &palette, &tables->exact);
-        const IQGifColorSearch search(palette);
-        // Painted pixels that need a search cost the most; the exact colours are a quick look-up.
-        const int searched = exact ? paintedCount / 16 : paintedCount;
-        const int bands = std::clamp(searched / kMinPaintedPixelsPerBand, 1, tables->bandLimit);
-        forEachBand(count, bands, [&](int band, int first, int last) {
-            IQGifColorCache *cache = &tables->colors[band];
-            cache->clear();
-            mapByRoles(pixels, roles, previous.get(), indices, cleared.get(), first, last,
-                       palette, search, exact ? &tables->exact : nullptr, cache);
-            std::memcpy(previousSource.get() + size_t(first) * 4, pixels + size_t(first) * 4,
-                        size_t(last - first) * 4);
-        });
-    } else {
-        IQGifQuantiser::makePalette(pixels, scratch, int(n), bitDepth, true, &palette);
-        const IQGifColorSearch search(palette);
-        tables->colors[0].clear();
-        ditherImage(previousFrame, pixels, previous.get(), work.get(), width, height, palette,
-                    search, &tables->colors[0]);
-        for (size_t i = 0; i < n; ++i)
-            indices[i] = previous[i * 4 + 3];
-    }
+    IQGifQuantiser::makePalette(pixels, scratch.get(), int(n), bitDepth, true, &palette);
+    scratch.reset();
+    const IQGifColorSearch search(palette);
+    tables->colors[0].clear();
+    ditherImage(previousFrame, pixels, previous.get(), work.get(), width, height, palette, search,
+                &tables->colors[0]);
     work.reset();
+    for (size_t i = 0; i < n; ++i)
+        indices[i] = previous[i * 4 + 3];
+    return writeBlock(delay, palette);
+}
 
+bool IQGifWriter::writeFrame(std::shared_ptr<const Frame> frame, int width, int height, int delay,
+                             int bitDepth)
+{
+    if (!file || !frame || width != canvasWidth || height != canvasHeight || bitDepth < 1
+        || bitDepth > 8)
+        return false;
+    const int count = width * height;
+    // The pixels that the median cut reorders; they go as soon as the palette is made.
+    std::unique_ptr<uint8_t[]> scratch = allocate<uint8_t>(size_t(count) * 4);
+    if (!scratch)
+        return false;
+    // This thread's own token, unless it holds one as a batch's pool thread.
+    const IQThreadBudget::Seat seat;
+    if (shownByIndices && !expandShown())
+        return false;
+    // Null for the first frame.
+    uint8_t *shown = firstFrame ? nullptr : previous.get();
+    const Frame *before = previousSource.get();
+    const int chunkRows = std::max(1, kChunkPixels / width);
+    const size_t chunkPixels = size_t(chunkRows) * size_t(width);
+    std::atomic<bool> unreadable{false};
+
+    // The roles of rows [y, y + rows), in chunk.roles; the frame's pixels of them, or null.
+    const auto readRows = [&](int y, int rows, IQGifChunk &chunk) -> const uint8_t * {
+        const uint8_t *pixels = frame->rows(y, rows, chunk.pixels.data());
+        const uint8_t *last = before ? before->rows(y, rows, chunk.before.data())
+                                     : chunk.before.data();
+        if (!pixels || !last) {
+            unreadable = true;
+            return nullptr;
+        }
+        const size_t offset = size_t(y) * size_t(width);
+        assignRoles(shown ? shown + offset * 4 : nullptr, last,
+                    shown ? cleared.get() + offset : nullptr, pixels, chunk.roles.data(), 0,
+                    rows * width);
+        return pixels;
+    };
+
+    // Roles and mapping are per pixel, so bands of the frame run at once; each band has a
+    // colour cache of its own, and a cached entry is the one the search would find.
+    const int wantedBands = std::clamp(count / kMinPixelsPerRoleBand, 1, tables->bandLimit);
+    std::vector<int> painted(size_t(wantedBands), 0);
+    const int roleBands = forEachBand(height, wantedBands, [&](int band, int first, int last) {
+        IQGifChunk chunk(chunkPixels);
+        uint8_t *const start = scratch.get() + size_t(first) * size_t(width) * 4;
+        uint8_t *out = start;
+        for (int y = first; y < last; y += chunkRows) {
+            const int rows = std::min(chunkRows, last - y);
+            const uint8_t *pixels = readRows(y, rows, chunk);
+            if (!pixels)
+                return;
+            out = gatherPainted(pixels, chunk.roles.data(), out, 0, rows * width);
+        }
+        painted[size_t(band)] = int((out - start) / 4);
+    });
+    if (unreadable)
+        return false;
+    int paintedCount = painted[0];
+    for (int band = 1; band < roleBands; ++band) {
+        const size_t first = size_t(int64_t(height) * band / roleBands) * size_t(width);
+        std::memmove(scratch.get() + size_t(paintedCount) * 4, scratch.get() + first * 4,
+                     size_t(painted[size_t(band)]) * 4);
+        paintedCount += painted[size_t(band)];
+    }
+
+    IQGifPalette palette;
+    const bool exact = IQGifQuantiser::makeRolePalette(scratch.get(), paintedCount, bitDepth,
+                                                       &palette, &tables->exact);
+    scratch.reset();
+    firstFrame = false;
+
+    const IQGifColorSearch search(palette);
+    uint8_t *indices = tables->indices[tables->nextIndices].get();
+    // Painted pixels that need a search cost the most; the exact colours are a quick look-up.
+    const int searched = exact ? paintedCount / 16 : paintedCount;
+    const int bands = std::clamp(searched / kMinPaintedPixelsPerBand, 1, tables->bandLimit);
+    forEachBand(height, bands, [&](int band, int first, int last) {
+        IQGifColorCache *cache = &tables->colors[band];
+        cache->clear();
+        IQGifChunk chunk(chunkPixels);
+        for (int y = first; y < last; y += chunkRows) {
+            const int rows = std::min(chunkRows, last - y);
+            const uint8_t *pixels = readRows(y, rows, chunk);
+            if (!pixels)
+                return;
+            const size_t offset = size_t(y) * size_t(width);
+            mapByRoles(pixels, chunk.roles.data(), shown ? shown + offset * 4 : nullptr,
+                       indices + offset, shown ? cleared.get() + offset : nullptr, 0,
+                       rows * width, palette, search, exact ? &tables->exact : nullptr, cache);
+        }
+    });
+    if (unreadable) {
+        // What the viewer shows is half this frame's now.
+        broken = true;
+        return false;
+    }
+    previousSource = std::move(frame);
+    shownByIndices = !shown;
+    return writeBlock(delay, palette);
+}
+
+bool IQGifWriter::writeBlock(int delay, const IQGifPalette &palette)
+{
     // The file is this frame's once the previous block is out; a failure so far is reported
     // here, a failure of this block by the next frame or by end().
     finishPendingBlock();
-    const bool ok = !ferror(file);
+    const bool ok = !ferror(file) && !broken;
     const int clampedDelay = minInt(maxInt(delay, 0), kMaxSide);
     tables->pendingPalette = palette;
     Tables *t = tables.get();
     FILE *out = file;
+    const uint8_t *indices = t->indices[t->nextIndices].get();
+    const int width = canvasWidth;
+    const int height = canvasHeight;
     const auto writeBlock = [t, out, indices, width, height, clampedDelay] {
         writeImageBlock(out, &t->lzw, indices, 0, 0, width, height, clampedDelay,
                         t->pendingPalette);
@@ -442,7 +585,7 @@ bool IQGifWriter::end()
         return false;
     finishPendingBlock();
     fputc(0x3b, file);
-    bool ok = fflush(file) == 0 && !ferror(file);
+    bool ok = fflush(file) == 0 && !ferror(file) && !broken;
     if (fclose(file) != 0)
         ok = false;
     file = nullptr;

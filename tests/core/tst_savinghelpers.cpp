@@ -7,11 +7,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cstring>
+
 #include "BrvTest.h"
 #include "GifStructure.h"
 #include "ImageFixtures.h"
 #include "imaging/IQThreadBudget.h"
 #include "writers/IQGifSavingHelper.h"
+#include "writers/IQGifWriter.h"
 #include "writers/IQImageSavingHelper.h"
 #include "writers/IQWebpSavingHelper.h"
 
@@ -199,6 +202,70 @@ private slots:
         QCOMPARE(IQGifSavingHelper::saveImage(frame, path, 0), written);
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
                  written ? QStringList{QStringLiteral("size.gif")} : QStringList());
+    }
+
+    // The helper reads a frame where it lies and converts it a few rows at a time: the file is
+    // the one that the encoder makes of the whole frame converted to RGBA at once.
+    void gifFramesOfAnyFormat_data()
+    {
+        QTest::addColumn<QList<QImage>>("frames");
+        const QImage noise = BrvTest::noiseImage(97, 61, 11);
+        QImage translucent = BrvTest::gradientImage(97, 61);
+        for (int y = 0; y < translucent.height(); ++y)
+            for (int x = 0; x < translucent.width(); x += 3)
+                translucent.setPixelColor(x, y, QColor(x, y, 90, (x * 7 + y) % 256));
+        // Rows longer than the bytes that Qt converts on the calling thread at once.
+        const QImage wide = BrvTest::noiseImage(20000, 17, 5).convertToFormat(QImage::Format_RGB32);
+        static uchar padded[61][97 * 4 + 12];
+        const QImage rgba = noise.convertToFormat(QImage::Format_RGBA8888);
+        for (int y = 0; y < 61; ++y)
+            std::memcpy(padded[y], rgba.constScanLine(y), 97 * 4);
+        const QImage paddedRows(&padded[0][0], 97, 61, 97 * 4 + 12, QImage::Format_RGBA8888);
+        QTest::newRow("rgb32") << QList<QImage>{noise.convertToFormat(QImage::Format_RGB32)};
+        QTest::newRow("argb32 with alpha") << QList<QImage>{translucent};
+        QTest::newRow("premultiplied")
+            << QList<QImage>{translucent.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+        QTest::newRow("rgb888") << QList<QImage>{noise.convertToFormat(QImage::Format_RGB888)};
+        QTest::newRow("indexed") << QList<QImage>{noise.convertToFormat(QImage::Format_Indexed8)};
+        QTest::newRow("mono") << QList<QImage>{noise.convertToFormat(QImage::Format_Mono)};
+        QTest::newRow("rgba64") << QList<QImage>{noise.convertToFormat(QImage::Format_RGBA64)};
+        QTest::newRow("rgba, padded rows") << QList<QImage>{paddedRows};
+        QTest::newRow("wide rows") << QList<QImage>{wide};
+        QTest::newRow("frames of other formats")
+            << QList<QImage>{noise.convertToFormat(QImage::Format_RGB32), paddedRows,
+                             translucent.convertToFormat(QImage::Format_RGB888), translucent,
+                             noise.convertToFormat(QImage::Format_Indexed8)};
+    }
+    void gifFramesOfAnyFormat()
+    {
+        QFETCH(QList<QImage>, frames);
+        const QSize size = frames[0].size();
+        const QString expected = folder->filePath(QStringLiteral("whole.gif"));
+        {
+            IQGifWriter writer;
+            QVERIFY(writer.begin(QFile::encodeName(expected).constData(), size.width(),
+                                 size.height(), 10));
+            for (const QImage &frame : frames) {
+                // A copy has rows without padding, as the encoder takes them.
+                const QImage pixels = frame.convertToFormat(QImage::Format_RGBA8888).copy();
+                QVERIFY(writer.writeFrame(pixels.constBits(), size.width(), size.height(), 10, 8,
+                                          false));
+            }
+            QVERIFY(writer.end());
+        }
+        const QString path = folder->filePath(QStringLiteral("rows.gif"));
+        IQGifSavingHelper helper;
+        QVERIFY(helper.begin(size.width(), size.height(), path, 10));
+        for (const QImage &image : frames) {
+            QImage frame = image;
+            QVERIFY(helper.addFrame(frame, 10));
+        }
+        QVERIFY(helper.end());
+        QCOMPARE(BrvTest::fileContents(path), BrvTest::fileContents(expected));
+        if (frames.size() == 1) {
+            QVERIFY(IQGifSavingHelper::saveImage(frames[0], path, 10));
+            QCOMPARE(BrvTest::fileContents(path), BrvTest::fileContents(expected));
+        }
     }
 
     void stillGifHasNoLoopBlock()
