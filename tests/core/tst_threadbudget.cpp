@@ -20,12 +20,14 @@
 
 namespace {
 
+#if defined(__SANITIZE_THREAD__)
 // The name of a thread of this process, as /proc gives it.
 QByteArray threadName(const QString &task)
 {
     QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(task));
     return comm.open(QIODevice::ReadOnly) ? comm.readAll() : QByteArray();
 }
+#endif
 
 // The threads of this process that run or wait for a core now, the calling one left out.
 int busyThreads()
