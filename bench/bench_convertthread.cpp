@@ -61,6 +61,7 @@
 
 extern char **environ;
 
+#include "BenchSupport.h"
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 #include "imaging/IQThreadBudget.h"
@@ -70,6 +71,8 @@ extern char **environ;
 
 namespace {
 
+using BenchSupport::loadAverage;
+
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 constexpr double kMegapixels = kWidth * kHeight / 1e6;
@@ -77,37 +80,9 @@ constexpr int kQuality = 90;
 // Turns of the batch worker and of cwebp on every core, taken one after the other.
 constexpr int kRounds = 3;
 
-// A photo-like frame: soft blobs of light over a sky-to-ground gradient, with sensor grain.
 QImage photo(quint32 seed)
 {
-    QRandomGenerator random(seed);
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient ground(0, 0, 0, kHeight);
-    ground.setColorAt(0, QColor::fromHsv(random.bounded(360), 90, 230));
-    ground.setColorAt(1, QColor::fromHsv(random.bounded(360), 160, 70));
-    painter.fillRect(image.rect(), ground);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 60; ++i) {
-        const QPointF centre(random.bounded(kWidth), random.bounded(kHeight));
-        const qreal radius = 50 + random.bounded(600);
-        QRadialGradient blob(centre, radius);
-        blob.setColorAt(0, QColor::fromHsv(random.bounded(360), random.bounded(256), 255, 200));
-        blob.setColorAt(1, QColor(0, 0, 0, 0));
-        painter.setBrush(blob);
-        painter.drawEllipse(centre, radius, radius);
-    }
-    painter.end();
-    for (int y = 0; y < kHeight; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
-            const int grain = int(random.bounded(9u)) - 4;
-            const QRgb p = line[x];
-            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255),
-                           qBound(0, qBlue(p) + grain, 255));
-        }
-    }
-    return image;
+    return BenchSupport::photo(kWidth, kHeight, 60, 50, 600, seed);
 }
 
 struct Stages
@@ -191,15 +166,6 @@ double peakMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
-}
-
-QString loadAverage()
-{
-    double load[3] = {};
-    if (getloadavg(load, 3) != 3)
-        return QStringLiteral("unknown");
-    return QStringLiteral("%1 %2 %3").arg(load[0], 0, 'f', 2).arg(load[1], 0, 'f', 2)
-        .arg(load[2], 0, 'f', 2);
 }
 
 QString webpPath(const QString &outDir, const QString &file)

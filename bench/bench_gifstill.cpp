@@ -40,6 +40,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "BenchSupport.h"
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 #include "workers/IQConvertThread.h"
@@ -48,42 +49,15 @@ extern char **environ;
 
 namespace {
 
+using BenchSupport::loadAverage;
+
 constexpr int kWidth = 12500;
 constexpr int kHeight = 8000;
 constexpr int kRounds = 3;
 
-// A photo-like still: soft blobs of light over a sky-to-ground gradient, with sensor grain, so
-// that it has far more colours than a GIF palette holds.
 QImage photo(quint32 seed)
 {
-    QRandomGenerator random(seed);
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient ground(0, 0, 0, kHeight);
-    ground.setColorAt(0, QColor::fromHsv(random.bounded(360), 90, 230));
-    ground.setColorAt(1, QColor::fromHsv(random.bounded(360), 160, 70));
-    painter.fillRect(image.rect(), ground);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 80; ++i) {
-        const QPointF centre(random.bounded(kWidth), random.bounded(kHeight));
-        const qreal radius = 150 + random.bounded(1800);
-        QRadialGradient blob(centre, radius);
-        blob.setColorAt(0, QColor::fromHsv(random.bounded(360), random.bounded(256), 255, 200));
-        blob.setColorAt(1, QColor(0, 0, 0, 0));
-        painter.setBrush(blob);
-        painter.drawEllipse(centre, radius, radius);
-    }
-    painter.end();
-    for (int y = 0; y < kHeight; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
-            const int grain = int(random.bounded(9u)) - 4;
-            const QRgb p = line[x];
-            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255),
-                           qBound(0, qBlue(p) + grain, 255));
-        }
-    }
-    return image;
+    return BenchSupport::photo(kWidth, kHeight, 80, 150, 1800, seed);
 }
 
 int threadCount()
@@ -96,15 +70,6 @@ int threadCount()
         count += entry->d_name[0] != '.';
     closedir(tasks);
     return count;
-}
-
-QString loadAverage()
-{
-    double load[3] = {};
-    if (getloadavg(load, 3) != 3)
-        return QStringLiteral("unknown");
-    return QStringLiteral("%1 %2 %3").arg(load[0], 0, 'f', 2).arg(load[1], 0, 'f', 2)
-        .arg(load[2], 0, 'f', 2);
 }
 
 QByteArray sha256(const QString &path)

@@ -40,6 +40,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "BenchSupport.h"
 #include "BrvTest.h"
 #include "FindNamed.h"
 #include "IQBatchDialog.h"
@@ -54,6 +55,8 @@
 extern char **environ;
 
 namespace {
+
+using BenchSupport::loadAverage;
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
@@ -94,15 +97,6 @@ double residentMegabytes()
         std::fclose(statm);
     }
     return resident * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-QString loadAverage()
-{
-    double load[3] = {};
-    if (getloadavg(load, 3) != 3)
-        return QStringLiteral("unknown");
-    return QStringLiteral("%1 %2 %3").arg(load[0], 0, 'f', 2).arg(load[1], 0, 'f', 2)
-        .arg(load[2], 0, 'f', 2);
 }
 
 double seconds(const QElapsedTimer &timer)
