@@ -3,14 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSemaphore>
 #include <QTemporaryFile>
 #include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 
 #include "writers/IQGifWriter.h"
 
@@ -118,16 +119,23 @@ bool IQGifSavingHelper::addFrame(QImage &frame, int delay)
         // Qt spreads a large smooth scale over its global thread pool, beside the threads that
         // the thread budget counts; run as one task of that pool it stays on that one thread,
         // while this one waits.
+        // The hand-over is a standard lock, which the thread sanitizer sees as well.
         QThreadPool *pool = QThreadPool::globalInstance();
-        QSemaphore fitted;
+        std::mutex lock;
+        std::condition_variable changed;
+        bool fitted = false;
         const auto fit = [&] {
             fitToCanvas(frame, width, height);
-            fitted.release();
+            const std::lock_guard<std::mutex> guard(lock);
+            fitted = true;
+            changed.notify_one();
         };
-        if (!pool->contains(QThread::currentThread()) && pool->tryStart(fit))
-            fitted.acquire();
-        else
+        if (!pool->contains(QThread::currentThread()) && pool->tryStart(fit)) {
+            std::unique_lock<std::mutex> guard(lock);
+            changed.wait(guard, [&] { return fitted; });
+        } else {
             fitToCanvas(frame, width, height);
+        }
     }
     if (frame.isNull())
         return false;
