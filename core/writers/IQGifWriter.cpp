@@ -236,34 +236,38 @@ std::unique_ptr<T[]> allocate(size_t count)
     return std::unique_ptr<T[]>(new (std::nothrow) T[count]);
 }
 
-// A frame given as a block of RGBA pixels, copied so that it outlives the caller's.
-class IQGifCopiedFrame : public IQGifWriter::Frame
+// A frame given as a block of RGBA pixels, read where it lies: the caller's while it is mapped,
+// then the writer's own copy of it.
+class IQGifPixelFrame : public IQGifWriter::Frame
 {
 public:
-    IQGifCopiedFrame(std::unique_ptr<uint8_t[]> pixels, int width)
-        : pixels(std::move(pixels)), width(width)
-    {
-    }
+    IQGifPixelFrame(const uint8_t *pixels, int width) : pixels(pixels), width(width) {}
     const uint8_t *rows(int first, int, uint8_t *) const override
     {
-        return pixels.get() + size_t(first) * size_t(width) * 4;
+        return pixels + size_t(first) * size_t(width) * 4;
     }
+    const uint8_t *pixels;
 
 private:
-    std::unique_ptr<uint8_t[]> pixels;
     int width;
 };
 
-// What a band needs to read a few rows of a frame and of the one before it.
+// What a band needs to read a few rows of a frame and of the one before it, kept from frame to
+// frame.
 struct IQGifChunk
 {
-    explicit IQGifChunk(size_t pixels)
-        : pixels(pixels * 4), before(pixels * 4), roles(pixels)
+    bool reserve(size_t count)
     {
+        if (pixels)
+            return true;
+        pixels = allocate<uint8_t>(count * 4);
+        before.reset(new (std::nothrow) uint8_t[count * 4]()); // zeroed
+        roles = allocate<uint8_t>(count);
+        return pixels && before && roles;
     }
-    std::vector<uint8_t> pixels;
-    std::vector<uint8_t> before; // zero while no frame was mapped before
-    std::vector<uint8_t> roles;
+    std::unique_ptr<uint8_t[]> pixels;
+    std::unique_ptr<uint8_t[]> before; // zero while no frame was mapped before
+    std::unique_ptr<uint8_t[]> roles;
 };
 
 } // namespace
@@ -282,7 +286,15 @@ struct IQGifWriter::Tables
     std::optional<IQThreadBudget::Lease> pendingLease;
     // One colour cache per band of a frame, the first also serving dithering.
     std::unique_ptr<IQGifColorCache[]> colors;
+    std::unique_ptr<IQGifChunk[]> chunks;
     int bandLimit = 1;
+    // From the second frame on: the role of every pixel, found once while the painted pixels
+    // are gathered, and those pixels themselves, both kept from frame to frame.
+    std::unique_ptr<uint8_t[]> roles;
+    std::unique_ptr<uint8_t[]> painted;
+    // The copies of the last two frames given as raw pixels; previousSource may show one.
+    std::unique_ptr<uint8_t[]> copies[2];
+    int nextCopy = 0;
 };
 
 IQGifWriter::IQGifWriter() = default;
@@ -325,11 +337,13 @@ bool IQGifWriter::begin(const char *path, int width, int height, int delay)
     if (tables) {
         tables->bandLimit = std::max(1, QThread::idealThreadCount());
         tables->colors.reset(new (std::nothrow) IQGifColorCache[tables->bandLimit]());
+        tables->chunks.reset(new (std::nothrow) IQGifChunk[tables->bandLimit]);
         // Pages that are never written take no memory: a still leaves the second untouched.
         tables->indices[0] = allocate<uint8_t>(pixelCount);
         tables->indices[1] = allocate<uint8_t>(pixelCount);
     }
-    if (!tables || !tables->colors || !tables->indices[0] || !tables->indices[1]) {
+    if (!tables || !tables->colors || !tables->chunks || !tables->indices[0]
+        || !tables->indices[1]) {
         closeFile();
         return false;
     }
@@ -407,13 +421,20 @@ bool IQGifWriter::writeFrame(const uint8_t *pixels, int width, int height, int d
         return false;
     const size_t n = size_t(width) * size_t(height);
     if (!dither) {
-        // The next frame is compared with this one, which the caller may drop.
-        std::unique_ptr<uint8_t[]> copy = allocate<uint8_t>(n * 4);
+        // The next frame is compared with this one, which the caller may drop: it is copied as
+        // it is mapped, into the copy that the frame before did not take.
+        std::unique_ptr<uint8_t[]> &copy = tables->copies[tables->nextCopy];
+        if (!copy)
+            copy = allocate<uint8_t>(n * 4);
         if (!copy)
             return false;
-        std::memcpy(copy.get(), pixels, n * 4);
-        return writeFrame(std::make_shared<IQGifCopiedFrame>(std::move(copy), width), width,
-                          height, delay, bitDepth);
+        const auto frame = std::make_shared<IQGifPixelFrame>(pixels, width);
+        const bool ok = writeRoleFrame(frame, delay, bitDepth, copy.get());
+        if (previousSource == frame) {
+            frame->pixels = copy.get();
+            tables->nextCopy ^= 1;
+        }
+        return ok;
     }
 
     std::unique_ptr<int32_t[]> work = allocate<int32_t>(n * 4);
@@ -456,11 +477,41 @@ bool IQGifWriter::writeFrame(std::shared_ptr<const Frame> frame, int width, int 
     if (!file || !frame || width != canvasWidth || height != canvasHeight || bitDepth < 1
         || bitDepth > 8)
         return false;
+    return writeRoleFrame(std::move(frame), delay, bitDepth, nullptr);
+}
+
+bool IQGifWriter::writeRoleFrame(std::shared_ptr<const Frame> frame, int delay, int bitDepth,
+                                 uint8_t *copy)
+{
+    const int width = canvasWidth;
+    const int height = canvasHeight;
     const int count = width * height;
-    // The pixels that the median cut reorders; they go as soon as the palette is made.
-    std::unique_ptr<uint8_t[]> scratch = allocate<uint8_t>(size_t(count) * 4);
-    if (!scratch)
-        return false;
+    // The first frame, which may be a huge still, finds its roles twice rather than keep them,
+    // and frees the pixels that the median cut reorders as soon as the palette is made; the
+    // frames after it keep both from frame to frame.
+    const bool keep = !firstFrame;
+    std::unique_ptr<uint8_t[]> ownScratch;
+    uint8_t *scratch = nullptr;
+    if (keep) {
+        if (!tables->painted)
+            tables->painted = allocate<uint8_t>(size_t(count) * 4);
+        if (!tables->roles)
+            tables->roles = allocate<uint8_t>(size_t(count));
+        if (!tables->painted || !tables->roles)
+            return false;
+        scratch = tables->painted.get();
+    } else {
+        ownScratch = allocate<uint8_t>(size_t(count) * 4);
+        if (!ownScratch)
+            return false;
+        scratch = ownScratch.get();
+    }
+    const int chunkRows = std::max(1, kChunkPixels / width);
+    const size_t chunkPixels = size_t(chunkRows) * size_t(width);
+    const int maxBands = std::clamp(count / kMinPixelsPerRoleBand, 1, tables->bandLimit);
+    for (int band = 0; band < tables->bandLimit; ++band)
+        if (!tables->chunks[band].reserve(chunkPixels))
+            return false;
     // This thread's own token, unless it holds one as a batch's pool thread.
     const IQThreadBudget::Seat seat;
     if (shownByIndices && !expandShown())
@@ -468,40 +519,39 @@ bool IQGifWriter::writeFrame(std::shared_ptr<const Frame> frame, int width, int 
     // Null for the first frame.
     uint8_t *shown = firstFrame ? nullptr : previous.get();
     const Frame *before = previousSource.get();
-    const int chunkRows = std::max(1, kChunkPixels / width);
-    const size_t chunkPixels = size_t(chunkRows) * size_t(width);
+    uint8_t *const keptRoles = keep ? tables->roles.get() : nullptr;
     std::atomic<bool> unreadable{false};
 
-    // The roles of rows [y, y + rows), in chunk.roles; the frame's pixels of them, or null.
-    const auto readRows = [&](int y, int rows, IQGifChunk &chunk) -> const uint8_t * {
-        const uint8_t *pixels = frame->rows(y, rows, chunk.pixels.data());
-        const uint8_t *last = before ? before->rows(y, rows, chunk.before.data())
-                                     : chunk.before.data();
+    // The roles of rows [y, y + rows), in roles; the frame's pixels of them, or null.
+    const auto readRows = [&](int y, int rows, IQGifChunk &chunk,
+                              uint8_t *roles) -> const uint8_t * {
+        const uint8_t *pixels = frame->rows(y, rows, chunk.pixels.get());
+        const uint8_t *last = before ? before->rows(y, rows, chunk.before.get())
+                                     : chunk.before.get();
         if (!pixels || !last) {
             unreadable = true;
             return nullptr;
         }
         const size_t offset = size_t(y) * size_t(width);
         assignRoles(shown ? shown + offset * 4 : nullptr, last,
-                    shown ? cleared.get() + offset : nullptr, pixels, chunk.roles.data(), 0,
-                    rows * width);
+                    shown ? cleared.get() + offset : nullptr, pixels, roles, 0, rows * width);
         return pixels;
     };
 
     // Roles and mapping are per pixel, so bands of the frame run at once; each band has a
     // colour cache of its own, and a cached entry is the one the search would find.
-    const int wantedBands = std::clamp(count / kMinPixelsPerRoleBand, 1, tables->bandLimit);
-    std::vector<int> painted(size_t(wantedBands), 0);
-    const int roleBands = forEachBand(height, wantedBands, [&](int band, int first, int last) {
-        IQGifChunk chunk(chunkPixels);
-        uint8_t *const start = scratch.get() + size_t(first) * size_t(width) * 4;
+    std::vector<int> painted(size_t(maxBands), 0);
+    const int roleBands = forEachBand(height, maxBands, [&](int band, int first, int last) {
+        IQGifChunk &chunk = tables->chunks[band];
+        uint8_t *const start = scratch + size_t(first) * size_t(width) * 4;
         uint8_t *out = start;
         for (int y = first; y < last; y += chunkRows) {
             const int rows = std::min(chunkRows, last - y);
-            const uint8_t *pixels = readRows(y, rows, chunk);
+            uint8_t *roles = keptRoles ? keptRoles + size_t(y) * size_t(width) : chunk.roles.get();
+            const uint8_t *pixels = readRows(y, rows, chunk, roles);
             if (!pixels)
                 return;
-            out = gatherPainted(pixels, chunk.roles.data(), out, 0, rows * width);
+            out = gatherPainted(pixels, roles, out, 0, rows * width);
         }
         painted[size_t(band)] = int((out - start) / 4);
     });
@@ -510,15 +560,15 @@ bool IQGifWriter::writeFrame(std::shared_ptr<const Frame> frame, int width, int 
     int paintedCount = painted[0];
     for (int band = 1; band < roleBands; ++band) {
         const size_t first = size_t(int64_t(height) * band / roleBands) * size_t(width);
-        std::memmove(scratch.get() + size_t(paintedCount) * 4, scratch.get() + first * 4,
+        std::memmove(scratch + size_t(paintedCount) * 4, scratch + first * 4,
                      size_t(painted[size_t(band)]) * 4);
         paintedCount += painted[size_t(band)];
     }
 
     IQGifPalette palette;
-    const bool exact = IQGifQuantiser::makeRolePalette(scratch.get(), paintedCount, bitDepth,
-                                                       &palette, &tables->exact);
-    scratch.reset();
+    const bool exact = IQGifQuantiser::makeRolePalette(scratch, paintedCount, bitDepth, &palette,
+                                                       &tables->exact);
+    ownScratch.reset();
     firstFrame = false;
 
     const IQGifColorSearch search(palette);
@@ -529,16 +579,27 @@ bool IQGifWriter::writeFrame(std::shared_ptr<const Frame> frame, int width, int 
     forEachBand(height, bands, [&](int band, int first, int last) {
         IQGifColorCache *cache = &tables->colors[band];
         cache->clear();
-        IQGifChunk chunk(chunkPixels);
+        IQGifChunk &chunk = tables->chunks[band];
         for (int y = first; y < last; y += chunkRows) {
             const int rows = std::min(chunkRows, last - y);
-            const uint8_t *pixels = readRows(y, rows, chunk);
+            const size_t offset = size_t(y) * size_t(width);
+            const uint8_t *roles = chunk.roles.get();
+            const uint8_t *pixels = nullptr;
+            if (keptRoles) {
+                roles = keptRoles + offset;
+                pixels = frame->rows(y, rows, chunk.pixels.get());
+                if (!pixels)
+                    unreadable = true;
+            } else {
+                pixels = readRows(y, rows, chunk, chunk.roles.get());
+            }
             if (!pixels)
                 return;
-            const size_t offset = size_t(y) * size_t(width);
-            mapByRoles(pixels, chunk.roles.data(), shown ? shown + offset * 4 : nullptr,
-                       indices + offset, shown ? cleared.get() + offset : nullptr, 0,
-                       rows * width, palette, search, exact ? &tables->exact : nullptr, cache);
+            mapByRoles(pixels, roles, shown ? shown + offset * 4 : nullptr, indices + offset,
+                       shown ? cleared.get() + offset : nullptr, 0, rows * width, palette,
+                       search, exact ? &tables->exact : nullptr, cache);
+            if (copy)
+                std::memcpy(copy + offset * 4, pixels, size_t(rows) * size_t(width) * 4);
         }
     });
     if (unreadable) {

@@ -65,6 +65,10 @@ private:
     // by its indices and palette alone; false when the memory cannot be had.
     bool expandShown();
     bool writeBlock(int delay, const IQGifPalette &palette);
+    // Maps a frame of the canvas size without dithering and writes it; copies its pixels into
+    // copy, unless that is null, as they are mapped.
+    bool writeRoleFrame(std::shared_ptr<const Frame> frame, int delay, int bitDepth,
+                        uint8_t *copy);
 
     FILE *file = nullptr;
     // From the second frame on (or a dithered first): the shown colours and the index written,
