@@ -43,8 +43,17 @@ constexpr qint64 kMinPixelsPerTurnBand = 512 * 1024;
 // loses its core to another program holds up no more than one band.
 constexpr qint64 kPixelsPerTurnBand = 128 * 1024;
 
-// What the helpers of a job split in bands share with its caller. Its lock orders the hand-off
-// both ways where Qt's pool orders it with locks that ThreadSanitizer does not see.
+// Orders what a caller made before the pool starts its helpers, where Qt's pool hands them over
+// with locks that ThreadSanitizer does not see: the caller takes it once its helpers are built,
+// each helper before it reads anything of its own.
+std::mutex &handOverLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+// What the helpers of a job split in bands share with its caller. Its lock orders each helper's
+// last touch of it before the caller lets it go.
 struct BandJob
 {
     std::function<void(int)> work;
@@ -77,7 +86,7 @@ public:
     void run() override
     {
         {
-            const std::lock_guard<std::mutex> started(job->lock);
+            const std::lock_guard<std::mutex> started(handOverLock());
         }
         job->takeBands();
         // The last touch of the job: its caller may let it go once the lock is given back.
@@ -109,7 +118,7 @@ void runBands(int bands, int helpers, std::function<void(int)> work)
         started.push_back(std::make_unique<BandHelper>(&job));
     {
         // Everything the helpers read is made by now.
-        const std::lock_guard<std::mutex> ready(job.lock);
+        const std::lock_guard<std::mutex> ready(handOverLock());
     }
     QThreadPool *pool = QThreadPool::globalInstance();
     for (const std::unique_ptr<BandHelper> &helper : started)
