@@ -12,6 +12,7 @@
 
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQImageUtils.h"
+#include "imaging/IQSmoothScale.h"
 
 namespace {
 
@@ -123,8 +124,17 @@ QImage IQConvertEngine::process(QImage image)
     const bool swapped = angle == 90 || angle == 270;
     const QSize unturned = swapped ? target.transposed() : target;
     QImage result = std::move(image);
-    if (unturned != result.size())
-        result = result.scaled(unturned, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (unturned != result.size()) {
+        // A shrink and a quarter turn alone are made in one pass, the same pixels.
+        QImage turned;
+        if (swapped && !mirrorX && !mirrorY
+            && IQSmoothScale::scaleAndTurn(result, unturned, angle, &turned)) {
+            result = std::move(turned);
+            angle = 0;
+        } else {
+            result = result.scaled(unturned, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+    }
     if (angle == 180) {
         // A half turn is a mirror on both axes.
         mirrorX = !mirrorX;

@@ -99,53 +99,21 @@ private:
     BandJob *job;
 };
 
-// Runs work(0) .. work(bands - 1) on the calling thread and on at most helpers threads of the
-// global pool. A helper the pool has not started by the time the bands are all taken is taken
-// back, so a busy pool never makes the caller wait for a thread.
-void runBands(int bands, int helpers, std::function<void(int)> work)
-{
-    BandJob job;
-    job.work = std::move(work);
-    job.bands = bands;
-    helpers = std::min(helpers, bands - 1);
-    if (helpers <= 0) {
-        job.takeBands();
-        return;
-    }
-    std::vector<std::unique_ptr<BandHelper>> started;
-    started.reserve(helpers);
-    for (int i = 0; i < helpers; ++i)
-        started.push_back(std::make_unique<BandHelper>(&job));
-    {
-        // Everything the helpers read is made by now.
-        const std::lock_guard<std::mutex> ready(handOverLock());
-    }
-    QThreadPool *pool = QThreadPool::globalInstance();
-    for (const std::unique_ptr<BandHelper> &helper : started)
-        pool->start(helper.get());
-    job.takeBands();
-    int running = 0;
-    for (const std::unique_ptr<BandHelper> &helper : started) {
-        if (!pool->tryTake(helper.get()))
-            ++running;
-    }
-    std::unique_lock<std::mutex> finished(job.lock);
-    job.helperDone.wait(finished, [&job, running] { return job.helpersDone == running; });
-}
-
 #ifdef __SSE2__
-// Turns the source rows [first, last) of a 32-bit image, which start at a multiple of four and
-// number a multiple of four, into target, four rows by four columns at a time. The stores pass
-// the cache by, so the turn reads and writes each byte once; they need 16-byte aligned target
-// rows, which the caller checks. Columns past the last multiple of four are copied one by one.
+// Turns the rows [first, last) of a block of w x h 32-bit pixels, which start at a multiple of
+// four and number a multiple of four, into target, the turned block's first pixel, four rows by
+// four columns at a time. The stores pass the cache by, so the turn reads and writes each byte
+// once; they need 16-byte aligned target rows, which the caller checks. Columns past the last
+// multiple of four are copied one by one.
 void turnAlignedRows(const uchar *source, int sourceStride, uchar *target, int targetStride,
                      int w, int h, int first, int last, int angle)
 {
     const bool clockwise = angle == 90;
     const int columns = w - w % 4;
-    // Sixteen rows at a time fill whole 64-byte lines of the target.
-    for (int y = first; y < last; y += 16) {
-        const int groups = std::min(4, (last - y) / 4);
+    // Sixteen rows at a time fill whole 64-byte lines of the target; 32 fill two lines of a
+    // target row before the next row is written.
+    for (int y = first; y < last; y += 32) {
+        const int groups = std::min(8, (last - y) / 4);
         for (int x = 0; x < columns; x += 4) {
             for (int g = 0; g < groups; ++g) {
                 const int row = y + g * 4;
@@ -197,6 +165,70 @@ void turnAlignedRows(const uchar *source, int sourceStride, uchar *target, int t
 } // namespace
 
 namespace IQImageUtils {
+
+void turnBlock(const uchar *source, int sourceStride, int width, int rows, uchar *target,
+               int targetStride, int angle)
+{
+    Q_ASSERT(angle == 90 || angle == 270);
+    if (width <= 0 || rows <= 0)
+        return;
+    const libyuv::RotationMode mode = angle == 90 ? libyuv::kRotate90 : libyuv::kRotate270;
+    const auto rotateRows = [=](int first, int last, uchar *at) {
+        if (last > first)
+            libyuv::ARGBRotate(source + qsizetype(first) * sourceStride, sourceStride, at,
+                               targetStride, width, last - first, mode);
+    };
+#ifdef __SSE2__
+    // Aligned target rows take the turn that passes the cache by, four source rows at a time
+    // landing on four aligned columns; the rows left over go through libyuv. Clockwise they are
+    // the first rows, which land on the last columns.
+    if (reinterpret_cast<std::uintptr_t>(target) % 16 == 0 && targetStride % 16 == 0) {
+        const int left = rows % 4;
+        if (angle == 90) {
+            turnAlignedRows(source + qsizetype(left) * sourceStride, sourceStride, target,
+                            targetStride, width, rows - left, 0, rows - left, angle);
+            rotateRows(0, left, target + qsizetype(rows - left) * 4);
+        } else {
+            turnAlignedRows(source, sourceStride, target, targetStride, width, rows, 0,
+                            rows - left, angle);
+            rotateRows(rows - left, rows, target + qsizetype(rows - left) * 4);
+        }
+        return;
+    }
+#endif
+    rotateRows(0, rows, target);
+}
+
+void runBands(int bands, int helpers, std::function<void(int)> work)
+{
+    BandJob job;
+    job.work = std::move(work);
+    job.bands = bands;
+    helpers = std::min(helpers, bands - 1);
+    if (helpers <= 0) {
+        job.takeBands();
+        return;
+    }
+    std::vector<std::unique_ptr<BandHelper>> started;
+    started.reserve(helpers);
+    for (int i = 0; i < helpers; ++i)
+        started.push_back(std::make_unique<BandHelper>(&job));
+    {
+        // Everything the helpers read is made by now.
+        const std::lock_guard<std::mutex> ready(handOverLock());
+    }
+    QThreadPool *pool = QThreadPool::globalInstance();
+    for (const std::unique_ptr<BandHelper> &helper : started)
+        pool->start(helper.get());
+    job.takeBands();
+    int running = 0;
+    for (const std::unique_ptr<BandHelper> &helper : started) {
+        if (!pool->tryTake(helper.get()))
+            ++running;
+    }
+    std::unique_lock<std::mutex> finished(job.lock);
+    job.helperDone.wait(finished, [&job, running] { return job.helpersDone == running; });
+}
 
 bool isWithinLimits(const QSize &size)
 {
@@ -281,40 +313,15 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
 
     // Every band of source rows lands on a band of columns of its own: clockwise, the last
     // source row is the first column.
-    const libyuv::RotationMode mode = angle == 90 ? libyuv::kRotate90 : libyuv::kRotate270;
     const uchar *source = image.constBits();
     uchar *target = turned.bits();
     const int sourceStride = image.bytesPerLine();
     const int targetStride = turned.bytesPerLine();
-    const auto rotateRows = [=](int first, int last) {
-        if (last <= first)
-            return;
-        const int column = angle == 90 ? h - last : first;
-        libyuv::ARGBRotate(source + qsizetype(first) * sourceStride, sourceStride,
-                           target + qsizetype(column) * 4, targetStride, w, last - first, mode);
-    };
-#ifdef __SSE2__
-    // Aligned target rows take the turn that passes the cache by; the rows of a band before the
-    // first multiple of four and after the last one go through libyuv.
-    // Clockwise, four source rows from a multiple of four land at column h - 4 - row.
-    const bool aligned = reinterpret_cast<std::uintptr_t>(target) % 16 == 0
-                         && targetStride % 16 == 0 && (angle == 270 || h % 4 == 0);
     const auto turnBand = [=](int first, int last) {
-        if (!aligned) {
-            rotateRows(first, last);
-            return;
-        }
-        const int alignedFirst = std::min(last, (first + 3) / 4 * 4);
-        const int alignedLast = std::max(alignedFirst, last / 4 * 4);
-        rotateRows(first, alignedFirst);
-        if (alignedLast > alignedFirst)
-            turnAlignedRows(source, sourceStride, target, targetStride, w, h, alignedFirst,
-                            alignedLast, angle);
-        rotateRows(alignedLast, last);
+        const int column = angle == 90 ? h - last : first;
+        turnBlock(source + qsizetype(first) * sourceStride, sourceStride, w, last - first,
+                  target + qsizetype(column) * 4, targetStride, angle);
     };
-#else
-    const auto turnBand = rotateRows;
-#endif
 
     const qint64 pixels = qint64(w) * h;
     const IQThreadBudget::Lease spare(int(std::clamp<qint64>(

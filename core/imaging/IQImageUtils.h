@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QtGlobal>
 
+#include <functional>
+
 // Size fitting shared by the engine's resize and the thumbnails, the engine's turns, and the
 // largest image the program decodes or makes.
 namespace IQImageUtils {
@@ -40,5 +42,17 @@ double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, b
 // image is written into its memory, which is then freshly paged in no more, and storage is left
 // null. Otherwise storage is left as it is.
 QImage quarterTurned(const QImage &image, int angle, QImage *storage = nullptr);
+
+// Turns a block of width x rows four-byte pixels clockwise by angle (90 or 270) degrees into
+// target, which points at the first pixel of the turned block (rows x width) in an image whose
+// rows are targetStride bytes apart.
+void turnBlock(const uchar *source, int sourceStride, int width, int rows, uchar *target,
+               int targetStride, int angle);
+
+// Runs work(0) .. work(bands - 1) on the calling thread and on at most helpers threads of Qt's
+// global pool, each band once, and returns when all are done. A helper the pool has not
+// started by the time the bands are all taken is taken back, so a busy pool never makes the
+// caller wait for a thread.
+void runBands(int bands, int helpers, std::function<void(int)> work);
 
 } // namespace IQImageUtils
