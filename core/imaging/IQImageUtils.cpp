@@ -39,6 +39,9 @@ int scaledSide(int value, double ratio)
 // Below this many pixels a turn is not worth waking one more helper for.
 constexpr qint64 kMinPixelsPerTurnBand = 512 * 1024;
 
+// The smallest page of memory the system hands out.
+constexpr qsizetype kPageBytes = 4096;
+
 // Small bands are handed out one at a time to whichever thread is free, so that a thread that
 // loses its core to another program holds up no more than one band.
 constexpr qint64 kPixelsPerTurnBand = 128 * 1024;
@@ -230,6 +233,20 @@ void runBands(int bands, int helpers, std::function<void(int)> work)
     job.helperDone.wait(finished, [&job, running] { return job.helpersDone == running; });
 }
 
+void claimPages(QImage *image, int helpers)
+{
+    uchar *const bytes = image->bits();
+    const qsizetype length = image->sizeInBytes();
+    if (!bytes || length <= 0)
+        return;
+    const int ranges = std::max(0, helpers) + 1;
+    runBands(ranges, helpers, [bytes, length, ranges](int range) {
+        const qsizetype end = length * (range + 1) / ranges;
+        for (qsizetype at = length * range / ranges; at < end; at += kPageBytes)
+            bytes[at] = 0;
+    });
+}
+
 bool isWithinLimits(const QSize &size)
 {
     if (!size.isValid())
@@ -287,6 +304,8 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
     const int w = image.width();
     const int h = image.height();
     QImage turned;
+    // Pages of a storage image were written before; those of a new image may be fresh.
+    bool fresh = true;
     if (storage && !storage->isNull() && storage->isDetached()
         && storage->format() == image.format()
         && qint64(storage->width()) * storage->height() == qint64(w) * h
@@ -299,6 +318,7 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
             [](void *info) { delete static_cast<QImage *>(info); }, owner);
         if (turned.isNull())
             delete owner;
+        fresh = false;
     } else {
         turned = QImage(h, w, image.format());
     }
@@ -330,6 +350,8 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
     const int rowsPerBand =
         int(std::clamp<qint64>((kPixelsPerTurnBand / w + 15) / 16 * 16, 16, (h + 15) / 16 * 16));
     const int bands = (h + rowsPerBand - 1) / rowsPerBand;
+    if (fresh)
+        claimPages(&turned, spare.count());
     runBands(bands, spare.count(), [=](int band) {
         turnBand(band * rowsPerBand, std::min(h, (band + 1) * rowsPerBand));
     });

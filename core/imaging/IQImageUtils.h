@@ -49,6 +49,12 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage = nullptr);
 void turnBlock(const uchar *source, int sourceStride, int width, int rows, uchar *target,
                int targetStride, int angle);
 
+// Writes a byte of every page of image's pixels, a range of pages on each of the calling
+// thread and at most helpers threads of Qt's global pool. Work whose threads each write a little
+// of every row calls it first on an image fresh from the system: threads that first write one
+// page at once wait on each other in the system, a range of one's own each does not.
+void claimPages(QImage *image, int helpers);
+
 // Runs work(0) .. work(bands - 1) on the calling thread and on at most helpers threads of Qt's
 // global pool, each band once, and returns when all are done. A helper the pool has not
 // started by the time the bands are all taken is taken back, so a busy pool never makes the

@@ -27,8 +27,6 @@ constexpr int kBandRows = 32;
 // Target columns made at a time within a band: wide enough that each source row is read as
 // one long run, narrow enough that a band's pixels stay in the cache.
 constexpr int kChunkColumns = 4096;
-// The smallest page of memory the system hands out.
-constexpr qsizetype kPageBytes = 4096;
 // Source pixels that make it worth waking one more helper thread.
 constexpr qint64 kSourcePixelsPerHelper = 1024 * 1024;
 
@@ -191,6 +189,58 @@ __attribute__((target("sse4.1"))) void finishRow(const __m128i *totals, int coun
     }
 }
 
+// sumRow with two columns at a time in 256-bit vectors, where the processor has AVX2.
+__attribute__((target("avx2"))) void sumRowWide(const quint32 *row, const Columns &columns,
+                                                int x0, int x1, __m128i *sums)
+{
+    const __m256i pairs = _mm256_setr_epi8(0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15,
+                                           0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15);
+    const __m256i zero = _mm256_setzero_si256();
+    const auto *weights = reinterpret_cast<const __m128i *>(columns.weights.data());
+    const int groups = columns.groups;
+    const int split = std::clamp(columns.vectorEnd, x0, x1);
+    int x = x0;
+    for (; x + 2 <= split; x += 2) {
+        const auto *left = reinterpret_cast<const __m128i *>(row + columns.taps[x].first);
+        const auto *right = reinterpret_cast<const __m128i *>(row + columns.taps[x + 1].first);
+        const __m128i *leftWeights = weights + qsizetype(x) * 2 * groups;
+        const __m128i *rightWeights = leftWeights + 2 * groups;
+        __m256i sum = zero;
+        for (int g = 0; g < groups; ++g) {
+            // The left column's pixels and weights in the low half, the right one's above.
+            const __m256i pixels = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(_mm_loadu_si128(left + g)), _mm_loadu_si128(right + g), 1);
+            const __m256i low = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(leftWeights[2 * g]), rightWeights[2 * g], 1);
+            const __m256i high = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(leftWeights[2 * g + 1]), rightWeights[2 * g + 1], 1);
+            const __m256i paired = _mm256_shuffle_epi8(pixels, pairs);
+            sum = _mm256_add_epi32(sum, _mm256_madd_epi16(_mm256_unpacklo_epi8(paired, zero), low));
+            sum = _mm256_add_epi32(sum,
+                                   _mm256_madd_epi16(_mm256_unpackhi_epi8(paired, zero), high));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(sums + (x - x0)),
+                            _mm256_srli_epi32(sum, 4));
+    }
+    sumRow(row, columns, x, x1, sums + (x - x0));
+}
+
+// weighRow with two columns at a time in 256-bit vectors, where the processor has AVX2.
+__attribute__((target("avx2"))) void weighRowWide(const __m128i *sums, int count, int weight,
+                                                  bool first, __m128i *totals)
+{
+    const __m256i w = _mm256_set1_epi32(weight);
+    int i = 0;
+    for (; i + 2 <= count; i += 2) {
+        const __m256i weighed = _mm256_mullo_epi32(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i *>(sums + i)), w);
+        auto *at = reinterpret_cast<__m256i *>(totals + i);
+        _mm256_storeu_si256(at, first ? weighed
+                                      : _mm256_add_epi32(_mm256_loadu_si256(at), weighed));
+    }
+    weighRow(sums + i, count - i, weight, first, totals + i);
+}
+
 // What a thread needs for one band, kept from band to band.
 struct Scratch
 {
@@ -212,6 +262,8 @@ struct Pass
     int width = 0;
     int height = 0;
     bool opaque = false;
+    // Whether the processor has AVX2, for the wide sums.
+    bool wide = false;
     int angle = 90;
     uchar *target = nullptr;
     int targetStride = 0;
@@ -267,15 +319,21 @@ struct Pass
             // The first target row of the band that still waits for source rows.
             int open = y0;
             for (int r = firstRow; r < endRow; ++r) {
-                sumRow(reinterpret_cast<const quint32 *>(source + r * sourceStride), columns, x0,
-                       x1, sums);
+                const auto *line = reinterpret_cast<const quint32 *>(source + r * sourceStride);
+                if (wide)
+                    sumRowWide(line, columns, x0, x1, sums);
+                else
+                    sumRow(line, columns, x0, x1, sums);
                 for (int y = open; y < y1 && rows[y].first <= r; ++y) {
                     const Taps &t = rows[y];
                     const int k = r - t.first;
                     if (k >= t.count)
                         continue;
                     __m128i *rowTotals = totals + qsizetype(y % feeds) * chunk;
-                    weighRow(sums, count, t.weight(k), k == 0, rowTotals);
+                    if (wide)
+                        weighRowWide(sums, count, t.weight(k), k == 0, rowTotals);
+                    else
+                        weighRow(sums, count, t.weight(k), k == 0, rowTotals);
                     if (k == t.count - 1)
                         finishRow(rowTotals, count, opaque, tile + qsizetype(y - y0) * chunk);
                 }
@@ -329,23 +387,16 @@ bool runPass(const QImage &image, const QSize &size, int angle, int helpers, QIm
     pass.source = source.constBits();
     pass.sourceStride = source.bytesPerLine();
     pass.opaque = source.format() == QImage::Format_RGB32;
+    static const bool wide = __builtin_cpu_supports("avx2");
+    pass.wide = wide;
     pass.angle = angle;
     pass.target = turned.bits();
     pass.targetStride = turned.bytesPerLine();
     const int misaligned = int(reinterpret_cast<quintptr>(pass.target) % 64);
     if (misaligned % 4 == 0 && pass.targetStride % 64 == 0)
         pass.lead = kBandRows - misaligned / 4;
-    // Every band writes a little of every row of the turned image. Where its pages are fresh
-    // from the system, threads that first write one page at once wait on each other there, so
-    // each thread first writes a byte of every page of a range of its own.
-    uchar *const bytes = turned.bits();
-    const qsizetype length = turned.sizeInBytes();
-    const int ranges = helpers + 1;
-    IQImageUtils::runBands(ranges, helpers, [bytes, length, ranges](int range) {
-        const qsizetype end = length * (range + 1) / ranges;
-        for (qsizetype at = length * range / ranges; at < end; at += kPageBytes)
-            bytes[at] = 0;
-    });
+    // Every band writes a little of every row of the turned image.
+    IQImageUtils::claimPages(&turned, helpers);
     IQImageUtils::runBands(pass.bands(), helpers, [&pass](int band) { pass.band(band); });
     *result = std::move(turned);
     return true;
