@@ -45,14 +45,17 @@ struct Taps
 
 // The taps of the target pixels along an axis shrunk from source to target pixels, placed and
 // weighed as Qt's smooth scale does: positions in 16.16 fixed point, and each target pixel
-// made of the source pixels it covers, with shares out of kOne. False when a tap would fall
-// past the source.
+// made of the source pixels it covers, with shares out of kOne. The pass relies on each target
+// pixel's first and last taps lying no earlier than those of the pixel before it, and on no tap
+// falling past the source; false where that does not hold.
 bool axisTaps(int source, int target, std::vector<Taps> *taps)
 {
     const qint64 increment = (qint64(source) << 16) / target;
     const int step = int(((qint64(target) << 14) + source - 1) / source);
     taps->resize(target);
     qint64 position = 0;
+    int first = 0;
+    int end = 0;
     for (Taps &t : *taps) {
         t.first = int(position >> 16);
         t.head = int(((0x10000 - (position & 0xffff)) * step) >> 16);
@@ -62,8 +65,10 @@ bool axisTaps(int source, int target, std::vector<Taps> *taps)
         for (; left > step; left -= step)
             ++t.count;
         t.tail = left;
-        if (qint64(t.first) + t.count > source)
+        if (t.first < first || t.first + t.count < end || qint64(t.first) + t.count > source)
             return false;
+        first = t.first;
+        end = t.first + t.count;
         position += increment;
     }
     return true;
@@ -271,11 +276,10 @@ struct Pass
     // not start on a 64-byte line: every later band then fills whole lines.
     int lead = kBandRows;
 
-    void countSlots()
+    void countFeeds()
     {
-        // first and the last tap only grow from row to row, so the rows fed by source row r
-        // are those from the first whose last tap is not before r to the last that starts
-        // by r.
+        // The rows fed by source row r run from the first whose taps end after r to the last
+        // whose taps start by r: both move on only as r does.
         std::size_t low = 0;
         std::size_t high = 0;
         const int sourceRows = rows.back().first + rows.back().count;
@@ -372,7 +376,7 @@ bool runPass(const QImage &image, const QSize &size, int angle, int helpers, QIm
         || !axisTaps(source.height(), pass.height, &pass.rows))
         return false;
     pass.columns.build(source.width());
-    pass.countSlots();
+    pass.countFeeds();
 
     QImage turned(pass.height, pass.width, source.format());
     if (turned.isNull())
