@@ -247,6 +247,16 @@ void claimPages(QImage *image, int helpers)
     });
 }
 
+void copyTurnedMetadata(const QImage &image, QImage *turned)
+{
+    turned->setDotsPerMeterX(image.dotsPerMeterX());
+    turned->setDotsPerMeterY(image.dotsPerMeterY());
+    turned->setDevicePixelRatio(image.devicePixelRatio());
+    const QStringList keys = image.textKeys();
+    for (const QString &key : keys)
+        turned->setText(key, image.text(key));
+}
+
 bool isWithinLimits(const QSize &size)
 {
     if (!size.isValid())
@@ -324,12 +334,7 @@ QImage quarterTurned(const QImage &image, int angle, QImage *storage)
     }
     if (turned.isNull())
         return turned;
-    turned.setDotsPerMeterX(image.dotsPerMeterX());
-    turned.setDotsPerMeterY(image.dotsPerMeterY());
-    turned.setDevicePixelRatio(image.devicePixelRatio());
-    const QStringList keys = image.textKeys();
-    for (const QString &key : keys)
-        turned.setText(key, image.text(key));
+    copyTurnedMetadata(image, &turned);
 
     // Every band of source rows lands on a band of columns of its own: clockwise, the last
     // source row is the first column.

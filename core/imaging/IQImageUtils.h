@@ -43,6 +43,10 @@ double scaleToFill(int *width, int *height, int targetWidth, int targetHeight, b
 // null. Otherwise storage is left as it is.
 QImage quarterTurned(const QImage &image, int angle, QImage *storage = nullptr);
 
+// Gives turned the metadata that a turn of image keeps: its resolution, device pixel ratio and
+// texts.
+void copyTurnedMetadata(const QImage &image, QImage *turned);
+
 // Turns a block of width x rows four-byte pixels clockwise by angle (90 or 270) degrees into
 // target, which points at the first pixel of the turned block (rows x width) in an image whose
 // rows are targetStride bytes apart.

@@ -1,6 +1,6 @@
 #include "imaging/IQSmoothScale.h"
 
-#include <QStringList>
+#include <QList>
 #include <QThread>
 #include <QtGlobal>
 
@@ -381,12 +381,7 @@ bool runPass(const QImage &image, const QSize &size, int angle, int helpers, QIm
     QImage turned(pass.height, pass.width, source.format());
     if (turned.isNull())
         return false;
-    turned.setDotsPerMeterX(image.dotsPerMeterX());
-    turned.setDotsPerMeterY(image.dotsPerMeterY());
-    turned.setDevicePixelRatio(image.devicePixelRatio());
-    const QStringList keys = image.textKeys();
-    for (const QString &key : keys)
-        turned.setText(key, image.text(key));
+    IQImageUtils::copyTurnedMetadata(image, &turned);
 
     pass.source = source.constBits();
     pass.sourceStride = source.bytesPerLine();
