@@ -360,8 +360,9 @@ bool takesFormat(QImage::Format format)
            || format == QImage::Format_ARGB32_Premultiplied;
 }
 
-// The pass itself, for an image and size that scaleAndTurn takes; helpers at most.
-bool runPass(const QImage &image, const QSize &size, int angle, int helpers, QImage *result)
+// The pass itself, for an image and size that scaleAndTurn takes; spread over as many helpers
+// as the thread budget leases, or on the calling thread alone.
+bool runPass(const QImage &image, const QSize &size, int angle, bool spread, QImage *result)
 {
     // Qt's smooth scale works on premultiplied pixels and gives them back so.
     const QImage source = image.format() == QImage::Format_ARGB32
@@ -394,9 +395,14 @@ bool runPass(const QImage &image, const QSize &size, int angle, int helpers, QIm
     const int misaligned = int(reinterpret_cast<quintptr>(pass.target) % 64);
     if (misaligned % 4 == 0 && pass.targetStride % 64 == 0)
         pass.lead = kBandRows - misaligned / 4;
+    const qint64 pixels = qint64(source.width()) * source.height();
+    const IQThreadBudget::Lease spare(
+        spread ? int(std::clamp<qint64>(pixels / kSourcePixelsPerHelper - 1, 0,
+                                        std::max(1, QThread::idealThreadCount()) - 1))
+               : 0);
     // Every band writes a little of every row of the turned image.
-    IQImageUtils::claimPages(&turned, helpers);
-    IQImageUtils::runBands(pass.bands(), helpers, [&pass](int band) { pass.band(band); });
+    IQImageUtils::claimPages(&turned, spare.count());
+    IQImageUtils::runBands(pass.bands(), spare.count(), [&pass](int band) { pass.band(band); });
     *result = std::move(turned);
     return true;
 }
@@ -418,7 +424,7 @@ bool matchesQt()
         for (const QSize &size : sizes) {
             for (const int angle : {90, 270}) {
                 QImage made;
-                if (!runPass(source, size, angle, 0, &made))
+                if (!runPass(source, size, angle, false, &made))
                     return false;
                 const QImage expected = IQImageUtils::quarterTurned(
                     source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
@@ -452,10 +458,7 @@ bool scaleAndTurn(const QImage &image, const QSize &size, int angle, QImage *res
     static const bool fits = __builtin_cpu_supports("sse4.1") && matchesQt();
     if (!fits)
         return false;
-    const qint64 pixels = qint64(image.width()) * image.height();
-    const IQThreadBudget::Lease spare(int(std::clamp<qint64>(
-        pixels / kSourcePixelsPerHelper - 1, 0, std::max(1, QThread::idealThreadCount()) - 1)));
-    return runPass(image, size, angle, spare.count(), result);
+    return runPass(image, size, angle, true, result);
 #else
     Q_UNUSED(image);
     Q_UNUSED(size);
