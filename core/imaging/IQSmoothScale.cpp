@@ -409,6 +409,8 @@ bool runPass(const QImage &image, const QSize &size, int angle, bool spread, QIm
 
 // True when this pass gives Qt's pixels on a probe of every format it takes, shrunk on both
 // axes by several ratios and turned both ways: a Qt that scales otherwise is left to do it.
+// The probe is small enough that neither Qt's scale nor either turn hands any of it to a pool,
+// so it runs on the calling thread alone while other first callers wait for its answer.
 bool matchesQt()
 {
     QImage probe(83, 61, QImage::Format_ARGB32);
