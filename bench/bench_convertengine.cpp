@@ -11,10 +11,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 #include "imaging/IQImageUtils.h"
@@ -50,13 +50,6 @@ double processorMs()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-// The load average over the last minute, as the machine is shared.
-double loadAverage()
-{
-    double load[1] = {0};
-    return getloadavg(load, 1) == 1 ? load[0] : -1;
 }
 
 QByteArray digest(const QImage &image)
@@ -142,8 +135,8 @@ int main(int argc, char *argv[])
     // the one least disturbed.
     Side bestEngine;
     Side bestBare;
-    double bestEngineLoad = 0;
-    double bestBareLoad = 0;
+    QString bestEngineLoad;
+    QString bestBareLoad;
     for (int round = 0; round < kRounds; ++round) {
         Side engineSide;
         Side bareSide;
@@ -156,10 +149,10 @@ int main(int argc, char *argv[])
                 timeFrame(engineFrame, &engineSide);
             }
         }
-        const double load = loadAverage();
-        std::printf("  round %d (load %.2f): engine %.2f ms, bare scale %.2f ms: ratio %.3f; "
+        const QString load = BenchSupport::loadAverage();
+        std::printf("  round %d (load %s): engine %.2f ms, bare scale %.2f ms: ratio %.3f; "
                     "processor time %.1f / %.1f ms: ratio %.3f\n",
-                    round + 1, load, engineSide.ms, bareSide.ms, engineSide.ms / bareSide.ms,
+                    round + 1, qPrintable(load), engineSide.ms, bareSide.ms, engineSide.ms / bareSide.ms,
                     engineSide.cpuMs, bareSide.cpuMs, engineSide.cpuMs / bareSide.cpuMs);
         if (round == 0 || engineSide.ms < bestEngine.ms) {
             bestEngine = engineSide;
@@ -171,9 +164,9 @@ int main(int argc, char *argv[])
         }
     }
     std::printf("convertengine best of %d rounds of %d frames: engine %.2f ms per frame (load "
-                "%.2f), bare smooth scale %.2f ms (load %.2f): ratio %.3f (target 1.25)\n",
-                kRounds, kFramesPerRound, bestEngine.ms, bestEngineLoad, bestBare.ms,
-                bestBareLoad, bestEngine.ms / bestBare.ms);
+                "%s), bare smooth scale %.2f ms (load %s): ratio %.3f (target 1.25)\n",
+                kRounds, kFramesPerRound, bestEngine.ms, qPrintable(bestEngineLoad), bestBare.ms,
+                qPrintable(bestBareLoad), bestEngine.ms / bestBare.ms);
 
     // The engine's steps, each on its own: the scale and turn in one pass, against Qt's scale
     // then the turn, which the engine made before; then the text. Each result is let go before
@@ -202,7 +195,8 @@ int main(int argc, char *argv[])
         textMs.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("convertengine steps (medians): scale and turn in one pass %.2f ms, Qt's scale "
-                "then the turn %.2f ms, text %.2f ms (load %.2f)\n",
-                median(passMs), median(twoStepMs), median(textMs), loadAverage());
+                "then the turn %.2f ms, text %.2f ms (load %s)\n",
+                median(passMs), median(twoStepMs), median(textMs),
+                qPrintable(BenchSupport::loadAverage()));
     return 0;
 }

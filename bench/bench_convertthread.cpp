@@ -408,20 +408,6 @@ Resident treeResidentBytes(pid_t root)
     return bytes;
 }
 
-// The peak resident memory of this process since it started its program (VmHWM), in kB. Unlike
-// ru_maxrss, it holds nothing of the process that started it.
-long ownPeakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 struct ChildRun
 {
     double seconds = 0;
@@ -512,7 +498,7 @@ int workerChild(const QString &outDir, const QString &listFile, const QString &p
     worker.run();
     QFile peak(peakFile);
     if (peak.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        peak.write(QByteArray::number(qlonglong(ownPeakKilobytes())));
+        peak.write(QByteArray::number(qlonglong(BenchSupport::ownPeakKilobytes())));
     return worker.failures().isEmpty() ? 0 : 2;
 }
 

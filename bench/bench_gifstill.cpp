@@ -35,17 +35,11 @@
 #include <vector>
 
 #include <dirent.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "BenchSupport.h"
 #include "settings/IQBatchSettings.h"
 #include "imaging/IQConvertEngine.h"
 #include "workers/IQConvertThread.h"
-
-extern char **environ;
 
 namespace {
 
@@ -128,46 +122,19 @@ struct Run
 Run runChild(const QString &program, const QString &input, const QString &outDir)
 {
     Run run;
-    const QByteArray programBytes = QFile::encodeName(program);
-    const QByteArray inputBytes = QFile::encodeName(input);
-    const QByteArray outBytes = QFile::encodeName(outDir);
-    char flag[] = "--child";
-    char *arguments[] = {const_cast<char *>(programBytes.constData()), flag,
-                         const_cast<char *>(inputBytes.constData()),
-                         const_cast<char *>(outBytes.constData()), nullptr};
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
+    const BenchSupport::ChildOutput child = BenchSupport::runAndRead(
+        {QFile::encodeName(program), "--child", QFile::encodeName(input),
+         QFile::encodeName(outDir)});
+    if (!child.ran)
         return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, programBytes.constData(), &actions, nullptr, arguments, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    if (spawned != 0) {
-        close(pipeEnds[0]);
-        return run;
-    }
-    QByteArray output;
-    char buffer[256];
-    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof(buffer))) > 0;)
-        output.append(buffer, int(got));
-    close(pipeEnds[0]);
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        return run;
-    const QList<QByteArray> fields = output.trimmed().split(' ');
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && fields.size() == 3;
+    const QList<QByteArray> fields = child.output.trimmed().split(' ');
+    run.ok = BenchSupport::succeeded(child) && fields.size() == 3;
     if (fields.size() == 3) {
         run.seconds = fields.at(0).toDouble();
         run.threads = fields.at(1).toInt();
         run.digest = fields.at(2);
     }
-    run.peakMegabytes = usage.ru_maxrss / 1024.0; // kilobytes on Linux
+    run.peakMegabytes = child.usage.ru_maxrss / 1024.0; // kilobytes on Linux
     return run;
 }
 

@@ -35,9 +35,6 @@
 #include <memory>
 #include <vector>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "BenchSupport.h"
@@ -51,8 +48,6 @@
 #include "imaging/IQConvertEngine.h"
 #include "settings/IQBatchSettings.h"
 #include "workers/IQConvertThread.h"
-
-extern char **environ;
 
 namespace {
 
@@ -73,17 +68,7 @@ constexpr int kUserPauseMs = 500;
 // peak of the process that spawned it.
 double peakMegabytes()
 {
-    double peak = 0;
-    if (FILE *status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status)) {
-            long kilobytes = 0;
-            if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1)
-                peak = kilobytes / 1024.0;
-        }
-        std::fclose(status);
-    }
-    return peak;
+    return BenchSupport::ownPeakKilobytes() / 1024.0;
 }
 
 // The resident memory now, from /proc/self/statm.
@@ -284,55 +269,25 @@ Run spawnChild(const char *self, const char *mode, const QString &photos, const 
         QDir().mkpath(output);
     }
 
-    QByteArrayList env;
+    std::vector<QByteArray> env;
     for (char **entry = environ; *entry; ++entry) {
         const QByteArray line(*entry);
         if (line.startsWith("HOME=") || line.startsWith("XDG_") || line.startsWith("QT_QPA_PLATFORM="))
             continue;
-        env << line;
+        env.push_back(line);
     }
-    env << "HOME=" + QFile::encodeName(home.path()) << "QT_QPA_PLATFORM=offscreen"
-        << "QT_LOGGING_RULES=*.debug=false";
-    std::vector<char *> envp;
-    for (QByteArray &line : env)
-        envp.push_back(line.data());
-    envp.push_back(nullptr);
-
-    QByteArray photosArg = QFile::encodeName(photos);
-    QByteArray outputArg = QFile::encodeName(output);
-    QByteArray modeArg(mode);
-    QByteArray selfArg(self);
-    char *argv[] = {selfArg.data(), modeArg.data(), photosArg.data(), outputArg.data(), nullptr};
-
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
+    env.push_back("HOME=" + QFile::encodeName(home.path()));
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back("QT_LOGGING_RULES=*.debug=false");
+    const BenchSupport::ChildOutput child = BenchSupport::runAndRead(
+        {QByteArray(self), QByteArray(mode), QFile::encodeName(photos), QFile::encodeName(output)},
+        env, QFile::encodeName(home.path()));
+    if (!child.ran)
         return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addchdir_np(&actions, home.path().toLocal8Bit().constData());
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, self, &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (spawned != 0) {
-        close(pipeFds[0]);
-        return run;
-    }
-    QByteArray out;
-    char buffer[4096];
-    ssize_t length = 0;
-    while ((length = read(pipeFds[0], buffer, sizeof buffer)) > 0)
-        out.append(buffer, int(length));
-    close(pipeFds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
     run.load = loadAverage();
-    run.peakByWait = usage.ru_maxrss / 1024.0;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    for (const QByteArray &line : out.split('\n')) {
+    run.peakByWait = child.usage.ru_maxrss / 1024.0;
+    run.ok = BenchSupport::succeeded(child);
+    for (const QByteArray &line : child.output.split('\n')) {
         const QList<QByteArray> words = line.split(' ');
         if (words.size() != 3 || words[0] != "RESULT")
             continue;
