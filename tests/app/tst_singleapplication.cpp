@@ -39,10 +39,11 @@ constexpr int kWireFrameTimeoutMs = 2000;
 constexpr uid_t kVictimUid = 61001;
 constexpr uid_t kIntruderUid = 61002;
 
-// Who a helper runs as, and with what environment.
+// Who a helper runs as, which copy of it, and with what environment.
 struct Account
 {
     int uid = -1;
+    QString program = QStringLiteral(BRV_SINGLEINSTANCE_HELPER);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
@@ -60,7 +61,7 @@ public:
     Helper(const QStringList &arguments, const Account &account, bool)
     {
         m_process.setProcessEnvironment(account.environment);
-        const QString helper = QStringLiteral(BRV_SINGLEINSTANCE_HELPER);
+        const QString &helper = account.program;
         if (account.uid >= 0) {
             const QString id = QString::number(account.uid);
             m_process.start(QStringLiteral("setpriv"),
@@ -471,7 +472,9 @@ private:
     QString serverPathOf(const QString &userData, const Account &account = Account());
     // Whether the block and the socket of that path are gone; clears them when not.
     static bool blockIsGone(const QString &serverPath);
-    // Sets up the two accounts of the cross-user rows, or says why it cannot.
+    // Why the cross-user rows cannot run here, or nothing when they can.
+    static QString whyAccountsCannotRun();
+    // Makes the two accounts' folders and copies what they run and read; what failed, if any.
     QString prepareAccounts();
     // Checks that a second start of the victim hands over to the first.
     void secondStartHandsOver(Helper &first, const Account &account);
@@ -1108,13 +1111,18 @@ void tst_SingleApplication::bufferedFrames()
     QVERIFY(first.exitedCleanly());
 }
 
-QString tst_SingleApplication::prepareAccounts()
+QString tst_SingleApplication::whyAccountsCannotRun()
 {
     if (!runsAsRoot())
         return QStringLiteral("the cross-user rows run helpers as two other users through "
                               "setpriv, which needs root");
     if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
         return QStringLiteral("setpriv (util-linux) is not installed");
+    return QString();
+}
+
+QString tst_SingleApplication::prepareAccounts()
+{
     if (m_shared)
         return QString();
 
@@ -1124,6 +1132,32 @@ QString tst_SingleApplication::prepareAccounts()
     if (!shared->isValid() || !makeFolderOf(shared->path(), 0, 0755)
         || !makeFolderOf(shared->path() + "/tmp", 0, 01777))
         return QStringLiteral("the shared folder cannot be made");
+
+    // The build usually lies under a folder that only its owner may enter (a home, a folder
+    // of mktemp -d), so the other accounts run a copy of the helper and read copies of the
+    // sanitizers' suppression files, all in the shared folder.
+    const QString program = shared->path() + "/singleinstance_helper";
+    if (!QFile::copy(QStringLiteral(BRV_SINGLEINSTANCE_HELPER), program)
+        || ::chmod(QFile::encodeName(program).constData(), 0755) != 0)
+        return QStringLiteral("the helper cannot be copied to %1").arg(program);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "TSAN_OPTIONS"}) {
+        const QString name = QString::fromLatin1(variable);
+        QStringList options = environment.value(name).split(QLatin1Char(':'));
+        for (QString &option : options) {
+            const QLatin1String key("suppressions=");
+            if (!option.startsWith(key))
+                continue;
+            const QString copy = shared->path() + '/' + name.toLower() + QLatin1String(".supp");
+            if (!QFile::copy(option.mid(key.size()), copy)
+                || ::chmod(QFile::encodeName(copy).constData(), 0644) != 0)
+                return QStringLiteral("%1 cannot be copied to %2").arg(option.mid(key.size()), copy);
+            option = key + copy;
+        }
+        if (environment.contains(name))
+            environment.insert(name, options.join(QLatin1Char(':')));
+    }
+
     const struct {
         Account *account;
         uid_t uid;
@@ -1136,14 +1170,16 @@ QString tst_SingleApplication::prepareAccounts()
         if (!makeFolderOf(home, entry.uid, 0700) || !makeFolderOf(home + "/run", entry.uid, 0700))
             return QStringLiteral("the home of uid %1 cannot be made").arg(entry.uid);
         entry.account->uid = int(entry.uid);
-        QProcessEnvironment &environment = entry.account->environment;
-        environment.insert("HOME", home);
-        environment.insert("XDG_RUNTIME_DIR", home + "/run");
-        environment.insert("XDG_DATA_HOME", home + "/d");
-        environment.insert("XDG_CACHE_HOME", home + "/c");
-        environment.insert("XDG_CONFIG_HOME", home + "/config");
-        environment.insert("TMPDIR", shared->path() + "/tmp");
-        environment.insert("USER", QString::fromLatin1(entry.user));
+        entry.account->program = program;
+        entry.account->environment = environment;
+        QProcessEnvironment &own = entry.account->environment;
+        own.insert("HOME", home);
+        own.insert("XDG_RUNTIME_DIR", home + "/run");
+        own.insert("XDG_DATA_HOME", home + "/d");
+        own.insert("XDG_CACHE_HOME", home + "/c");
+        own.insert("XDG_CONFIG_HOME", home + "/config");
+        own.insert("TMPDIR", shared->path() + "/tmp");
+        own.insert("USER", QString::fromLatin1(entry.user));
     }
     m_shared = std::move(shared);
     return QString();
@@ -1167,9 +1203,11 @@ void tst_SingleApplication::crossUser_data()
 void tst_SingleApplication::crossUser()
 {
     QFETCH(Intrusion, intrusion);
-    const QString whyNot = prepareAccounts();
+    const QString whyNot = whyAccountsCannotRun();
     if (!whyNot.isEmpty())
         QSKIP(qPrintable(whyNot));
+    const QString failure = prepareAccounts();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
     // The victim's names, as its first start makes them.
     const QString plainPath = serverPathOf(m_userData, m_victim);
@@ -1263,9 +1301,11 @@ void tst_SingleApplication::crossUser()
 
 void tst_SingleApplication::otherUsersConnection()
 {
-    const QString whyNot = prepareAccounts();
+    const QString whyNot = whyAccountsCannotRun();
     if (!whyNot.isEmpty())
         QSKIP(qPrintable(whyNot));
+    const QString failure = prepareAccounts();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
     Helper first(m_userData, {}, m_victim);
     const QString path = first.waitForFirst();

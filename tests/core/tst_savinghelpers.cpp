@@ -491,6 +491,9 @@ private slots:
 
     // The bytes of still and animated, lossy and lossless files, with and without alpha, from
     // each kind of frame the helper is given: a faster road to libwebp must not change them.
+    // Premultiplied frames have no fixed digest: Qt unpacks their translucent pixels with
+    // instructions whose last bit differs from one processor to another, so they must give
+    // the bytes of the same frames unpacked by Qt beforehand.
     void webpOutputIsStable_data()
     {
         QTest::addColumn<int>("format");
@@ -523,7 +526,7 @@ private slots:
         row("still lossy, RGBX8888", QImage::Format_RGBX8888, false, 1, 0, canvas,
             "cb7d5a5335b4be248a76134b1c387d82");
         row("still lossless, premultiplied, alpha", QImage::Format_ARGB32_Premultiplied, true,
-            1, 1, canvas, "0e41082ac6fee1b933bedb543a9472cd");
+            1, 1, canvas, nullptr);
         row("still lossy, RGB888", QImage::Format_RGB888, false, 1, 0, canvas,
             "cb7d5a5335b4be248a76134b1c387d82");
         row("still lossy, large", QImage::Format_RGB32, false, 1, 0, QSize(900, 700),
@@ -537,7 +540,7 @@ private slots:
         row("animation lossy, RGBA8888, alpha", QImage::Format_RGBA8888, true, 3, 0, canvas,
             "27af5130e218cd6d1f846efdfbe2059c");
         row("animation lossy, premultiplied, alpha", QImage::Format_ARGB32_Premultiplied, true,
-            3, 0, canvas, "5a4881bf6f581cf40ae86489c2e81e44");
+            3, 0, canvas, nullptr);
         QTest::newRow("animation lossy, fitted frames")
             << int(QImage::Format_RGB32) << false << 3 << 0 << canvas << QSize(200, 120)
             << QByteArray("aafc10f71912083c27e1aca6c4d71e32");
@@ -546,8 +549,9 @@ private slots:
     }
     void webpOutputIsStable()
     {
-        QFETCH(QByteArray, md5);
-        QCOMPARE(webpDigest(), md5);
+        const QByteArray expected = expectedWebpDigest();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(webpDigest(), expected);
     }
 
     // libwebp gets its second thread only when the thread budget has a token free (none inside
@@ -555,11 +559,12 @@ private slots:
     void webpOutputIsStableOnAnyBudget_data() { webpOutputIsStable_data(); }
     void webpOutputIsStableOnAnyBudget()
     {
-        QFETCH(QByteArray, md5);
+        const QByteArray expected = expectedWebpDigest();
+        QVERIFY(!expected.isEmpty());
         const int capacity = IQThreadBudget::capacity();
         for (const int free : {0, 1, capacity}) {
             const IQThreadBudget::Lease taken(capacity - free);
-            QCOMPARE(webpDigest(), md5);
+            QCOMPARE(webpDigest(), expected);
             QCOMPARE(IQThreadBudget::inUse(), capacity - free);
         }
         QCOMPARE(IQThreadBudget::inUse(), 0);
@@ -692,8 +697,23 @@ private slots:
     }
 
 private:
-    // The digest of the file that the helper writes from the row of webpOutputIsStable_data.
-    QByteArray webpDigest()
+    // The digest a row of webpOutputIsStable_data must give: its fixed one, or for premultiplied
+    // frames the digest of the same frames unpacked to plain pixels first, with every token of
+    // the thread budget free.
+    QByteArray expectedWebpDigest()
+    {
+        QFETCH(QByteArray, md5);
+        QFETCH(int, format);
+        if (!md5.isEmpty())
+            return md5;
+        if (format != QImage::Format_ARGB32_Premultiplied)
+            return QByteArray();
+        return webpDigest(QImage::Format_ARGB32);
+    }
+
+    // The digest of the file that the helper writes from the row of webpOutputIsStable_data,
+    // with the frames converted to unpackTo first when that is given.
+    QByteArray webpDigest(QImage::Format unpackTo = QImage::Format_Invalid)
     {
         QFETCH(int, format);
         QFETCH(bool, alpha);
@@ -707,6 +727,8 @@ private:
             return QByteArray();
         for (int i = 0; i < frameCount; ++i) {
             QImage frame = webpFrame(frameSize, QImage::Format(format), alpha, i);
+            if (unpackTo != QImage::Format_Invalid)
+                frame = frame.convertToFormat(unpackTo);
             if (!helper.addFrame(frame, 80, lossless, 80))
                 return QByteArray();
         }
