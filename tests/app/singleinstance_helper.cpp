@@ -160,12 +160,15 @@ int main(int argc, char *argv[])
     }
     const QString userData = QString::fromLocal8Bit(argv[1]);
 
-    SingleApplication app(argc, argv, send, SingleApplication::PerUser, 1000, userData);
+    // The program gives a first instance a second to answer; the tests start many helpers at
+    // once on machines busy with other work, where an answer can take longer.
+    constexpr int kAnswerTimeoutMs = 20000;
+    SingleApplication app(argc, argv, send, SingleApplication::PerUser, kAnswerTimeoutMs, userData);
 
     if (app.isFirstInstance())
         printLine("first " + QFile::encodeName(SingleApplicationPrivate::of(app)->serverPath()));
     if (send) {
-        printLine(app.sendToFirstInstance(message, 1000) ? "sent true" : "sent false");
+        printLine(app.sendToFirstInstance(message, kAnswerTimeoutMs) ? "sent true" : "sent false");
         return 0;
     }
 

@@ -254,7 +254,7 @@ private slots:
         QVERIFY(!window.openAction()->isEnabled());
         auto *names = BrvTest::findNamed<QListWidget>(window.viewerPage(), "fileListWidget");
         QVERIFY(names);
-        QTRY_COMPARE(names->currentRow(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(names->currentRow(), 1, BrvTest::kEventTimeoutMs);
         BrvTest::saveScreenshot(&window, QStringLiteral("main_viewer_") + language);
 
         // Back brings the tile page with its tiles.

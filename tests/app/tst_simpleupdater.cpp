@@ -159,7 +159,7 @@ private slots:
         }, 15000);
         facade->checkForUpdates(feed);
         QTRY_COMPARE_WITH_TIMEOUT(downloaded.size(), 1, 15000);
-        QTRY_VERIFY(updaterFor(feed)->downloader()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(updaterFor(feed)->downloader()->isVisible(), BrvTest::kEventTimeoutMs);
     }
 };
 

@@ -133,7 +133,7 @@ void TestBatchOptionFrame::everyModuleFollowsThePanelsHeight()
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     panel.resize(panel.width(), 500);
-    QTRY_COMPARE(panel.height(), 500);
+    QTRY_COMPARE_WITH_TIMEOUT(panel.height(), 500, BrvTest::kEventTimeoutMs);
     const QList<IQBatchModuleFrame *> modules = panel.findChildren<IQBatchModuleFrame *>();
     QCOMPARE(modules.size(), 6);
     for (const IQBatchModuleFrame *module : modules)
@@ -151,11 +151,11 @@ void TestBatchOptionFrame::aWindowThatGrewCanShrinkAgain()
     window.resize(400, 800);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(findNamed<QWidget>(panel, "IQResizeFrame")->minimumHeight(), panel->height());
+    QTRY_COMPARE_WITH_TIMEOUT(findNamed<QWidget>(panel, "IQResizeFrame")->minimumHeight(), panel->height(), BrvTest::kEventTimeoutMs);
 
     window.resize(400, 450);
-    QTRY_COMPARE(window.height(), 450);
-    QTRY_COMPARE(findNamed<QWidget>(panel, "IQResizeFrame")->minimumHeight(), panel->height());
+    QTRY_COMPARE_WITH_TIMEOUT(window.height(), 450, BrvTest::kEventTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(findNamed<QWidget>(panel, "IQResizeFrame")->minimumHeight(), panel->height(), BrvTest::kEventTimeoutMs);
     QVERIFY(panel->height() < 450);
 }
 

@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(read.count(), 0);
 
         // A retired job that aborted sends nothing; the idle pool is still noticed.
-        QTRY_COMPARE(jobs.count(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.count(), 0, BrvTest::kEventTimeoutMs);
         for (const QPointer<IQIconReadThread> &job : qAsConst(made))
             QVERIFY(job.isNull());
 

@@ -20,6 +20,10 @@ class QWidget;
 // answering modal dialogs and small generated images.
 namespace BrvTest {
 
+// How long a test waits for something that is bound to happen: long enough for a sanitizer
+// build on a machine busy with other work, and met at once when all is well.
+constexpr int kEventTimeoutMs = 30000;
+
 // The source tree, for committed fixtures; set by the test runner.
 QString sourceDir();
 
@@ -34,13 +38,13 @@ void useProgramFont();
 
 // Calls answer with the next modal widget that becomes active, from a timer, then returns;
 // the answer runs inside the dialog's own event loop. Gives up after timeoutMs.
-void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+void answerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = kEventTimeoutMs);
 
 // Calls answer with the next message box that becomes the active modal widget, passing over
 // other modal windows (an application-modal progress window, say). The wait belongs to
 // context: it ends with it, so a box that never came cannot be answered in a later test.
 void answerNextMessageBox(QObject *context, std::function<void(QMessageBox *)> answer,
-                          int timeoutMs = 5000);
+                          int timeoutMs = kEventTimeoutMs);
 
 // Whether QCoreApplication::quit() was asked since the last call, and forgets it. A quit asked
 // outside the application's event loop makes every later event loop, a dialog's included,

@@ -7,6 +7,8 @@
 
 #include <type_traits>
 
+#include "BrvTest.h"
+
 namespace BrvTest {
 
 // Records a signal that another thread emits, as QSignalSpy does, but takes each emission
@@ -30,7 +32,7 @@ public:
 
     // Runs this thread's events until one more emission has arrived, at most timeoutMs;
     // true when it came.
-    bool wait(int timeoutMs = 5000);
+    bool wait(int timeoutMs = BrvTest::kEventTimeoutMs);
 
 private:
     QEventLoop m_loop;

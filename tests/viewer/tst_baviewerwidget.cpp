@@ -112,8 +112,8 @@ private slots:
         QCOMPARE(scrollOf(moved), start + QPoint(120, 70));
         QCOMPARE(scrollOf(other), start + QPoint(120, 70));
         moved->scrollLeft();
-        QTRY_VERIFY(scrollOf(moved).x() < start.x() + 120);
-        QTRY_COMPARE(scrollOf(other), scrollOf(moved));
+        QTRY_VERIFY_WITH_TIMEOUT(scrollOf(moved).x() < start.x() + 120, BrvTest::kEventTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(scrollOf(other), scrollOf(moved), BrvTest::kEventTimeoutMs);
     }
 
     void filterRequestsReachTheBeforeViewOnly()

@@ -268,7 +268,7 @@ private slots:
                 QCOMPARE(item->toolTip(), QStringLiteral("small%1.png\r\n64 x 48").arg(row));
             }
             // The retired job goes once the pool is idle.
-            QTRY_COMPARE(page.jobCount(), small.size());
+            QTRY_COMPARE_WITH_TIMEOUT(page.jobCount(), small.size(), BrvTest::kEventTimeoutMs);
             QVERIFY(made.first().isNull());
 
             // The page goes while new jobs run: it stops and waits for them first.
@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(page->documentAt(0)->frameCount, 4);
         QCOMPARE(durations.count(), 1);
         QCOMPARE(page->documentAt(0)->duration, durations.at(0).at(0).toInt());
-        QTRY_VERIFY(!page->label("positionLabel")->text().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!page->label("positionLabel")->text().isEmpty(), BrvTest::kEventTimeoutMs);
         page->click("pauseButton");
         QVERIFY(!page->view()->isPlaying());
         const int frame = page->view()->currentFrameNumber();
@@ -654,7 +654,7 @@ private slots:
         BrvTest::saveScreenshot(page.get(), QStringLiteral("viewer-page-photo"));
 
         page->select(1);
-        QTRY_VERIFY(!page->label("positionLabel")->text().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!page->label("positionLabel")->text().isEmpty(), BrvTest::kEventTimeoutMs);
         QVERIFY(page->view()->isPlaying());
         BrvTest::saveScreenshot(page.get(), QStringLiteral("viewer-page-animation"));
     }

@@ -126,7 +126,7 @@ private slots:
         page.show();
         page.loadFiles({path("anim.gif")}, 0);
         auto *view = page.findChild<ImageViewerV2 *>();
-        QTRY_VERIFY(view->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(view->isPlaying(), BrvTest::kEventTimeoutMs);
         const QStringList before = QDir(dir.path()).entryList(QDir::Files);
 
         QVERIFY(exportWith(page, nullptr, false));

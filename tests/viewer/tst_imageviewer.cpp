@@ -157,13 +157,13 @@ private slots:
         view->zoom(0.8f);
         QCOMPARE(view->fitMode(), FIT_FREE);
         view->resize(700, 500);
-        QTRY_COMPARE(view->viewport()->size(), QSize(700, 500));
+        QTRY_COMPARE_WITH_TIMEOUT(view->viewport()->size(), QSize(700, 500), BrvTest::kEventTimeoutMs);
         QCOMPARE(view->currentScale(), 0.8f);
         QCOMPARE(view->fitMode(), FIT_FREE);
         // ... while a fitted one follows it.
         view->setFitWindow();
         view->resize(kViewSize);
-        QTRY_COMPARE(view->viewport()->size(), kViewSize);
+        QTRY_COMPARE_WITH_TIMEOUT(view->viewport()->size(), kViewSize, BrvTest::kEventTimeoutMs);
         QCOMPARE(view->currentScale(), 0.5f);
     }
 
@@ -235,13 +235,13 @@ private slots:
         const int start = bar->value();
         view->scrollDown();
         view->scrollDown();
-        QTRY_COMPARE(bar->value(), start + 506);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), start + 506, BrvTest::kEventTimeoutMs);
         QTest::qWait(200);
         QCOMPARE(bar->value(), start + 506);
 
         const int back = bar->value();
         view->scrollUp();
-        QTRY_COMPARE(bar->value(), back - 220);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), back - 220, BrvTest::kEventTimeoutMs);
     }
 
     void scrollStopsAtTheImageEdge()
@@ -254,8 +254,8 @@ private slots:
             view->scrollDown();
             view->scrollRight();
         }
-        QTRY_COMPARE(view->imageRect().bottom(), view->viewport()->height());
-        QTRY_COMPARE(view->imageRect().right(), view->viewport()->width());
+        QTRY_COMPARE_WITH_TIMEOUT(view->imageRect().bottom(), view->viewport()->height(), BrvTest::kEventTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(view->imageRect().right(), view->viewport()->width(), BrvTest::kEventTimeoutMs);
     }
 
     void positionFollowsTheScrollBars()
@@ -302,7 +302,7 @@ private slots:
         const auto shown = [&view] {
             return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         };
-        QTRY_VERIFY(shown() == expected);
+        QTRY_VERIFY_WITH_TIMEOUT(shown() == expected, BrvTest::kEventTimeoutMs);
 
         // Zoomed, it is drawn from the photo until a copy of the new size is there.
         view->zoomIn();
@@ -330,7 +330,7 @@ private slots:
         view.showImage(pixmapOf(QSize(1600, 1200)));
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QTRY_COMPARE(view.currentScale(), 0.5f);
+        QTRY_COMPARE_WITH_TIMEOUT(view.currentScale(), 0.5f, BrvTest::kEventTimeoutMs);
     }
 
     void closeImageClears()

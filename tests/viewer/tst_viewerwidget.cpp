@@ -82,7 +82,7 @@ private slots:
         QVERIFY(ranges.isEmpty());
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-        QTRY_COMPARE(host.currentScale(), 0.5f);
+        QTRY_COMPARE_WITH_TIMEOUT(host.currentScale(), 0.5f, BrvTest::kEventTimeoutMs);
         QVERIFY(!ranges.isEmpty());
     }
 
@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(durations.at(0).at(1).toInt(), 3);
         QVERIFY(!paused.isEmpty());
         QCOMPARE(paused.last().at(0).toBool(), false);
-        QTRY_VERIFY(frames.count() >= 3);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, BrvTest::kEventTimeoutMs);
         host->setLoopPlayback(false);
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, BrvTest::kEventTimeoutMs);
         QCOMPARE(shownColor(host.get()), QColor(Qt::blue));
         BrvTest::saveScreenshot(host.get(), QStringLiteral("viewerwidget-animation"));
     }

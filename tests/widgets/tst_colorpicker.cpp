@@ -230,7 +230,7 @@ private slots:
         ColorPickerPopup *popup = picker.popup();
         QVERIFY(QTest::qWaitForWindowActive(popup));
         popup->widgetAt(from.y(), from.x())->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), popup->widgetAt(from.y(), from.x()));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), popup->widgetAt(from.y(), from.x()), BrvTest::kEventTimeoutMs);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(QApplication::focusWidget(), popup->widgetAt(to.y(), to.x()));
         QVERIFY(popup->isVisible());
@@ -245,7 +245,7 @@ private slots:
         picker.setChecked(true);
         ColorPickerPopup *popup = picker.popup();
         QVERIFY(QTest::qWaitForWindowActive(popup));
-        QTRY_COMPARE(QApplication::focusWidget(), popup->widgetAt(0, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), popup->widgetAt(0, 0), BrvTest::kEventTimeoutMs);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!popup->isVisible());
@@ -285,7 +285,7 @@ private slots:
         popup->hide();
 
         m_window->move(area.right() - 20, area.bottom() - 20);
-        QTRY_VERIFY(picker.mapToGlobal(QPoint(0, 0)).x() > area.right() - 40);
+        QTRY_VERIFY_WITH_TIMEOUT(picker.mapToGlobal(QPoint(0, 0)).x() > area.right() - 40, BrvTest::kEventTimeoutMs);
         picker.setChecked(true);
         const QRect shown(popup->pos(), popup->sizeHint());
         QVERIFY(area.adjusted(0, 0, kSlack, kSlack).contains(shown));

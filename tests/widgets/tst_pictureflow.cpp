@@ -140,7 +140,7 @@ private slots:
         QVERIFY(!changed.isEmpty());
         QCOMPARE(changed.last().at(0).toInt(), end);
         // At the target the row is at rest again.
-        QTRY_COMPARE(flow.view.state().centerSlide.cx, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(flow.view.state().centerSlide.cx, 0, BrvTest::kEventTimeoutMs);
         QCOMPARE(flow.view.state().centerSlide.angle, 0);
         QCOMPARE(flow.view.state().centerSlide.slideIndex, end);
     }
@@ -257,7 +257,7 @@ private slots:
         QVERIFY(centrePixel(rest) != QColor(0x22, 0x22, 0x22));
         BrvTest::saveScreenshot(&flow.view, QStringLiteral("pictureflow_rest"));
         flow.view.showSlide(9);
-        QTRY_VERIFY(flow.view.state().centerSlide.cx != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(flow.view.state().centerSlide.cx != 0, BrvTest::kEventTimeoutMs);
         QTest::qWait(60);
         BrvTest::saveScreenshot(&flow.view, QStringLiteral("pictureflow_moving"));
         QTRY_COMPARE_WITH_TIMEOUT(flow.view.centerIndex(), 9, 10000);

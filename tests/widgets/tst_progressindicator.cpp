@@ -113,12 +113,12 @@ private slots:
         QProgressIndicator indicator;
         indicator.setAnimationDelay(5);
         indicator.startAnimation();
-        QTRY_VERIFY(indicator.angle() != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(indicator.angle() != 0, BrvTest::kEventTimeoutMs);
         indicator.startAnimation();
         QCOMPARE(indicator.angle(), 0);
         QVERIFY(indicator.isAnimated());
         // The same timer keeps ticking.
-        QTRY_VERIFY(indicator.angle() != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(indicator.angle() != 0, BrvTest::kEventTimeoutMs);
         indicator.stopAnimation();
         QVERIFY(!indicator.isAnimated());
     }
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(indicator.isAnimated());
         indicator.setAnimationDelay(9);
         QVERIFY(indicator.isAnimated());
-        QTRY_VERIFY(indicator.angle() != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(indicator.angle() != 0, BrvTest::kEventTimeoutMs);
     }
 
     void waitingDialogForm()

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(stage.toast->opacity(), 0.0);
         stage.toast->StartShowAnimation();
         QVERIFY(stage.toast->isVisible());
-        QTRY_COMPARE(stage.toast->opacity(), 1.0);
+        QTRY_COMPARE_WITH_TIMEOUT(stage.toast->opacity(), 1.0, BrvTest::kEventTimeoutMs);
     }
 
     void placing_data()
@@ -109,20 +109,22 @@ private slots:
         if (hideAfter >= 0)
             stage.toast->hideAfter(hideAfter);
         if (hides) {
-            QTRY_VERIFY(!stage.toast->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!stage.toast->isVisible(), BrvTest::kEventTimeoutMs);
         } else {
             QTest::qWait(400);
             QVERIFY(stage.toast->isVisible());
         }
     }
 
+    // The hide waits for the toast to be fully shown, so that a late show animation cannot
+    // leave it nothing to fade from.
     void animatedHideFadesOut()
     {
         Stage stage;
-        stage.toast->setTimeout(50);
         stage.toast->StartShowAnimation();
-        QTRY_VERIFY(stage.toast->opacity() > 0.0);
-        QTRY_VERIFY_WITH_TIMEOUT(!stage.toast->isVisible(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(stage.toast->opacity(), 1.0, BrvTest::kEventTimeoutMs);
+        stage.toast->scheduleHide(50);
+        QTRY_VERIFY_WITH_TIMEOUT(!stage.toast->isVisible(), BrvTest::kEventTimeoutMs);
         QCOMPARE(stage.toast->opacity(), 0.0);
     }
 
@@ -134,7 +136,7 @@ private slots:
         toast->setDeleteOnHide(true);
         toast->setTimeout(50);
         toast->show();
-        QTRY_VERIFY(toast.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), BrvTest::kEventTimeoutMs);
     }
 
     void scheduledHideOfDeletedToastDoesNothing()
@@ -167,7 +169,7 @@ private slots:
         QCOMPARE(layout->count(), 1);
         QCOMPARE(layout->itemAt(0)->widget(), second);
         QCOMPARE(second->parentWidget(), stage.toast);
-        QTRY_VERIFY(firstGuard.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(firstGuard.isNull(), BrvTest::kEventTimeoutMs);
         stage.toast->setWidget(nullptr);
         QCOMPARE(stage.toast->widget(), second);
     }
@@ -187,7 +189,7 @@ private slots:
         toast->adjustSize();
         parent.show();
         toast->StartShowAnimation();
-        QTRY_COMPARE(toast->opacity(), 1.0);
+        QTRY_COMPARE_WITH_TIMEOUT(toast->opacity(), 1.0, BrvTest::kEventTimeoutMs);
         const QImage shot = parent.grab().toImage();
         const QRect area = toast->geometry();
         QVERIFY(qAbs(area.center().x() - 200) <= 1);
