@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <deque>
 #include <new>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -76,6 +77,8 @@ struct IQConvertThread::Batch
     };
     std::deque<Job> queue;      // jobs that no pool thread has taken yet
     bool closing = false;       // no more jobs come
+    bool allHandedOut = false;  // every job of the run is in the queue or taken
+    bool waitingForMemory = false; // the next job waits for jobs in flight to give bytes back
 };
 
 IQConvertThread::IQConvertThread() = default;
@@ -187,10 +190,17 @@ void IQConvertThread::run()
         Slot *slot = nullptr;
         {
             std::unique_lock<std::mutex> lock(stateMutex);
-            stateChanged.wait(lock, [&] {
+            const auto fits = [&] {
                 return b.bytesInFlight == 0 || b.bytesInFlight + bytes <= kPixelBudgetBytes
                        || abandons(i);
-            });
+            };
+            if (!fits()) {
+                // The idle pool threads give their cores to the encoders of the jobs in flight.
+                b.waitingForMemory = true;
+                stateChanged.notify_all();
+                stateChanged.wait(lock, fits);
+                b.waitingForMemory = false;
+            }
             if (abandons(i))
                 break;
             slot = b.idle.back();
@@ -203,6 +213,8 @@ void IQConvertThread::run()
     }
     {
         std::unique_lock<std::mutex> lock(stateMutex);
+        b.allHandedOut = true;
+        stateChanged.notify_all();
         stateChanged.wait(lock, [&] { return b.running == 0; });
         b.closing = true;
         stateChanged.notify_all();
@@ -223,21 +235,30 @@ void IQConvertThread::run()
 void IQConvertThread::work()
 {
     Batch &b = *batch;
+    // A core of the thread budget while the thread converts; its encoders share what is left.
+    // The thread keeps it while it waits for a job that is on its way, so that a full pool stays
+    // full from one source to the next: an encoder that took a helper in that gap would leave
+    // the pool a core short once the job came. It gives the core up while no job may come.
+    std::optional<IQThreadBudget::Seat> seat;
     for (;;) {
         Batch::Job job{};
         {
             std::unique_lock<std::mutex> lock(stateMutex);
-            stateChanged.wait(lock, [&] { return !b.queue.empty() || b.closing; });
+            while (b.queue.empty() && !b.closing) {
+                if (b.allHandedOut || b.waitingForMemory)
+                    seat.reset();
+                else if (!seat)
+                    seat.emplace();
+                stateChanged.wait(lock);
+            }
             if (b.queue.empty())
                 return;
             job = b.queue.front();
             b.queue.pop_front();
         }
-        {
-            // A core of the thread budget while it converts; its encoders share what is left.
-            const IQThreadBudget::Seat seat;
-            convertSource(job.index, *job.slot);
-        }
+        if (!seat)
+            seat.emplace();
+        convertSource(job.index, *job.slot);
         std::lock_guard<std::mutex> lock(stateMutex);
         b.ended[size_t(job.index)] = 1;
         b.idle.push_back(job.slot);
