@@ -12,6 +12,7 @@
 #include <QMimeDatabase>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QTimer>
 #if defined(Q_OS_WIN)
 #include <QProcess>
 #endif
@@ -30,6 +31,10 @@ constexpr qint64 kReadBufferSize = 256 * 1024;
 constexpr int kBlockSize = 64 * 1024;
 // The body of a redirect or an error page is read only to be dropped, and only up to this.
 constexpr qint64 kMaxDiscardedBody = 64 * 1024;
+
+// The progress of a transfer is judged this many times a window. The window is counted in
+// ticks, so a program held up by a busy machine gives the server more time, never less.
+constexpr int kProgressSlices = 10;
 
 // Estimates beyond this many seconds (about 30 years) say nothing more and would overflow the
 // whole numbers the texts are built from.
@@ -95,9 +100,11 @@ Downloader::Downloader(QWidget *parent)
     : QWidget(parent),
       m_downloadDir(QDir::homePath() + QStringLiteral("/Downloads/")),
       m_ui(std::make_unique<Ui::Downloader>()),
-      m_manager(new QNetworkAccessManager(this))
+      m_manager(new QNetworkAccessManager(this)),
+      m_progressTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
+    connect(m_progressTimer, &QTimer::timeout, this, &Downloader::checkProgress);
 
     setWindowIcon(QIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -129,6 +136,16 @@ void Downloader::setMaxInstallerSize(qint64 bytes)
 void Downloader::setTransferTimeout(int milliseconds)
 {
     m_transferTimeout = milliseconds;
+}
+
+void Downloader::setMinProgressBytes(qint64 bytes)
+{
+    m_minProgressBytes = bytes;
+}
+
+void Downloader::setProgressWindow(int milliseconds)
+{
+    m_progressWindow = milliseconds;
 }
 
 bool Downloader::useCustomInstallProcedures() const
@@ -222,6 +239,8 @@ void Downloader::finished()
 {
     if (!m_reply)
         return;
+    // The answer is complete or dead; the install prompt that may follow is no slow transfer.
+    m_progressTimer->stop();
 
     if (m_reply->error() == QNetworkReply::NoError && m_refusal.isEmpty()) {
         const RedirectPolicy::Decision redirect = RedirectPolicy::decide(m_reply, m_redirects);
@@ -446,6 +465,7 @@ void Downloader::onError(QNetworkReply::NetworkError error)
 
 void Downloader::clearUp()
 {
+    m_progressTimer->stop();
     if (!m_reply)
         return;
     disconnect(m_reply, nullptr, this, nullptr);
@@ -487,6 +507,10 @@ void Downloader::beginTransfer(const QUrl &url)
     m_reply = m_manager->get(request);
     m_reply->setReadBufferSize(kReadBufferSize);
     m_startTime = QDateTime::currentSecsSinceEpoch();
+    m_progressTicks = 0;
+    m_progressMarks.fill(0, kProgressSlices);
+    if (m_progressWindow > 0)
+        m_progressTimer->start(qMax(1, m_progressWindow / kProgressSlices));
 
     if (!m_downloadDir.exists())
         m_downloadDir.mkpath(QStringLiteral("."));
@@ -537,6 +561,23 @@ void Downloader::checkFraming()
         // A body that just ends where the connection closes cannot be told from a cut one.
         refuse(QStringLiteral("the answer gives no length"));
     }
+}
+
+void Downloader::checkProgress()
+{
+    if (!m_reply)
+        return;
+    // Everything read counts, a redirect's or an error page's body as much as the installer.
+    const qint64 taken = m_written + m_discarded;
+    ++m_progressTicks;
+    qint64 &mark = m_progressMarks[m_progressTicks % kProgressSlices];
+    if (m_progressTicks >= kProgressSlices && taken - mark < m_minProgressBytes) {
+        refuse(QStringLiteral("fewer than %1 bytes in %2 ms")
+                   .arg(m_minProgressBytes)
+                   .arg(m_progressWindow));
+        return;
+    }
+    mark = taken;
 }
 
 void Downloader::refuse(const QString &reason)

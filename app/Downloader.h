@@ -4,12 +4,14 @@
 #include <QNetworkReply>
 #include <QString>
 #include <QUrl>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
 
 class QFile;
 class QNetworkAccessManager;
+class QTimer;
 
 namespace Ui {
 class Downloader;
@@ -29,12 +31,19 @@ public:
     static constexpr qint64 kMaxInstallerSize = qint64(1) << 30;
     // A transfer that moves no byte for this long ends as failed.
     static constexpr int kTransferTimeoutMs = 30000;
+    // A transfer that brings fewer than kMinProgressBytes in any kProgressWindowMs ends as
+    // failed too, so a server that drips a byte now and then is not waited on for ever. Its
+    // first window is given in full.
+    static constexpr qint64 kMinProgressBytes = 1024;
+    static constexpr int kProgressWindowMs = 30000;
 
     explicit Downloader(QWidget *parent = nullptr);
     ~Downloader() override;
 
     void setMaxInstallerSize(qint64 bytes);
     void setTransferTimeout(int milliseconds);
+    void setMinProgressBytes(qint64 bytes);
+    void setProgressWindow(int milliseconds);
 
     bool useCustomInstallProcedures() const;
     QString downloadDir() const;
@@ -74,6 +83,7 @@ public slots:
 private:
     void beginTransfer(const QUrl &url);
     void checkFraming();
+    void checkProgress();
     void refuse(const QString &reason);
     void failTransfer(bool cancelled);
     bool mayBeOpened();
@@ -100,6 +110,8 @@ private:
     int m_redirects = 0;
     qint64 m_maxInstallerSize = kMaxInstallerSize;
     int m_transferTimeout = kTransferTimeoutMs;
+    qint64 m_minProgressBytes = kMinProgressBytes;
+    int m_progressWindow = kProgressWindowMs;
 
     // Why the current transfer was refused, for the log; empty while it is acceptable.
     QString m_refusal;
@@ -110,4 +122,11 @@ private:
     qint64 m_written = 0;
     qint64 m_discarded = 0;
     QByteArray m_block;
+
+    // Ticks kProgressSlices times a window while a transfer runs.
+    QTimer *m_progressTimer = nullptr;
+    int m_progressTicks = 0;
+    // A ring of the bytes taken so far at each of the last kProgressSlices ticks; the one a
+    // tick overwrites is from one window before it, tick 0 being the start.
+    QVector<qint64> m_progressMarks;
 };

@@ -10,6 +10,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QVector>
 
@@ -118,6 +119,11 @@ void Updater::setTransferTimeout(int milliseconds)
     m_transferTimeout = milliseconds;
 }
 
+void Updater::setFeedDeadline(int milliseconds)
+{
+    m_feedDeadline = milliseconds;
+}
+
 QString Updater::url() const
 {
     return m_url;
@@ -211,7 +217,7 @@ Downloader *Updater::downloader() const
 void Updater::checkForUpdates()
 {
     m_redirects = 0;
-    sendCheck();
+    sendCheck(QDeadlineTimer(m_feedDeadline));
 }
 
 void Updater::setUrl(const QString &url)
@@ -284,13 +290,14 @@ void Updater::onReply(QNetworkReply *reply)
 {
     reply->deleteLater();
     const bool withinCap = takeFeedBytes(reply);
-    const QByteArray data = m_feeds.take(reply);
+    const Feed feed = m_feeds.take(reply);
+    const QByteArray &data = feed.body;
 
     const RedirectPolicy::Decision redirect = RedirectPolicy::decide(reply, m_redirects);
     if (redirect.verdict == RedirectPolicy::Verdict::Follow) {
         ++m_redirects;
         m_url = redirect.target.toString();
-        sendCheck();
+        sendCheck(feed.deadline);
         return;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -371,7 +378,7 @@ void Updater::setUpdateAvailable(bool available)
     }
 }
 
-void Updater::sendCheck()
+void Updater::sendCheck(QDeadlineTimer deadline)
 {
     QNetworkRequest request(QUrl(m_url, QUrl::TolerantMode));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
@@ -383,13 +390,25 @@ void Updater::sendCheck()
         request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
     QNetworkReply *reply = m_manager->get(request);
     reply->setReadBufferSize(kFeedReadBufferSize);
-    m_feeds.insert(reply, QByteArray());
+    m_feeds.insert(reply, Feed{QByteArray(), deadline});
     const auto take = [this, reply]() {
         if (!takeFeedBytes(reply))
             reply->abort(); // ends in onReply as a failed check
     };
     connect(reply, &QNetworkReply::metaDataChanged, this, take);
     connect(reply, &QNetworkReply::readyRead, this, take);
+
+    // The time-out above only sees a feed that stops; one that trickles a byte now and then
+    // is given up here. The timer goes with the reply.
+    if (deadline.isForever())
+        return;
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, reply, [reply]() {
+        if (!reply->isFinished())
+            reply->abort(); // ends in onReply as a failed check
+    });
+    timer->start(int(deadline.remainingTime()));
 }
 
 // Moves what the reply holds into its feed body; false once the feed is known to be larger
@@ -402,14 +421,15 @@ bool Updater::takeFeedBytes(QNetworkReply *reply)
     const QByteArray length = reply->rawHeader("Content-Length").trimmed();
     if (!length.isEmpty() && length.toLongLong() > kMaxFeedSize)
         return false;
-    while (feed->size() <= kMaxFeedSize && reply->bytesAvailable() > 0) {
+    QByteArray &body = feed->body;
+    while (body.size() <= kMaxFeedSize && reply->bytesAvailable() > 0) {
         const QByteArray block =
-            reply->read(qMin(reply->bytesAvailable(), kMaxFeedSize + 1 - feed->size()));
+            reply->read(qMin(reply->bytesAvailable(), kMaxFeedSize + 1 - body.size()));
         if (block.isEmpty())
             break;
-        feed->append(block);
+        body.append(block);
     }
-    return feed->size() <= kMaxFeedSize;
+    return body.size() <= kMaxFeedSize;
 }
 
 void Updater::acceptUpdate()

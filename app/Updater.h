@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -23,6 +24,9 @@ public:
     static constexpr qint64 kMaxFeedSize = 1024 * 1024;
     // A version text longer than this is no version.
     static constexpr int kMaxVersionLength = 64;
+    // A check that has not ended this long after its first request gives up, however steadily
+    // the feed trickles in; redirects spend the same time.
+    static constexpr int kFeedDeadlineMs = 60000;
 
     Updater();
     ~Updater() override;
@@ -36,6 +40,8 @@ public:
 
     // How long the feed's transfer may go without a byte before the check gives up.
     void setTransferTimeout(int milliseconds);
+    // How long a whole check may take before it gives up.
+    void setFeedDeadline(int milliseconds);
 
     QString url() const;
     QString userAgentString() const;
@@ -80,7 +86,15 @@ public slots:
     void setUpdateAvailable(bool available);
 
 private:
-    void sendCheck();
+    // A feed transfer under way: its body so far, at most one byte past kMaxFeedSize, and the
+    // end of the check it belongs to.
+    struct Feed
+    {
+        QByteArray body;
+        QDeadlineTimer deadline;
+    };
+
+    void sendCheck(QDeadlineTimer deadline);
     bool takeFeedBytes(QNetworkReply *reply);
     void acceptUpdate();
     bool hasUsableAddress() const;
@@ -107,6 +121,6 @@ private:
     // Redirects followed since the check began.
     int m_redirects = 0;
     int m_transferTimeout;
-    // The body of each feed transfer so far, at most one byte past kMaxFeedSize.
-    QHash<QNetworkReply *, QByteArray> m_feeds;
+    int m_feedDeadline = kFeedDeadlineMs;
+    QHash<QNetworkReply *, Feed> m_feeds;
 };

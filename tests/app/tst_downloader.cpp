@@ -29,6 +29,9 @@ const QString kDownloadError = QStringLiteral("Cannot execute downloaded package
 // The installer cap of the hostile rows, and their time-out.
 constexpr qint64 kSmallCap = 100000;
 constexpr int kShortTimeoutMs = 300;
+// The progress window of the dripping rows: at least Downloader::kMinProgressBytes (1 KiB) in
+// any second. Their drips bring 160 bytes a second and would take minutes to end.
+constexpr int kShortWindowMs = 1000;
 // Large enough to need hundreds of reads, small enough for every run.
 constexpr qint64 kBigDownload = 48 * 1048576;
 
@@ -129,6 +132,17 @@ private slots:
         slow.pieces = 12;
         slow.pieceDelayMs = 350;
         server.setRoute("/slow/setup.exe", slow);
+        // 16 KiB every 100 ms: far above the least progress of a short window, and longer
+        // than several of them.
+        Route steady = LoopbackHttpServer::ok(installerBytes(400000));
+        steady.pieces = 25;
+        steady.pieceDelayMs = 100;
+        server.setRoute("/steady/setup.exe", steady);
+        // Fewer bytes than the least progress of a window, all of them well within the first.
+        Route tiny = LoopbackHttpServer::ok(installerBytes(500));
+        tiny.pieces = 5;
+        tiny.pieceDelayMs = 1000;
+        server.setRoute("/tiny-and-slow/setup.exe", tiny);
 
         // Hostile answers, refused with a cap of kSmallCap; each body is below it unless the
         // row says otherwise.
@@ -164,6 +178,22 @@ private slots:
             r.chunked = true;
         });
         serve("/no-location/setup.exe", small, [](Route &r) { r.status = 302; });
+        // 64 bytes every 400 ms: never still long enough for the time-out.
+        const auto drip = [](Route &r) {
+            r.pieces = 60000 / 64;
+            r.pieceDelayMs = 400;
+        };
+        serve("/drip/setup.exe", small, drip);
+        serve("/drip-chunked/setup.exe", small, [&drip](Route &r) {
+            drip(r);
+            r.chunked = true;
+        });
+        serve("/drip-redirect/setup.exe", small, [&drip](Route &r) {
+            drip(r);
+            r.status = 302;
+            r.headers << qMakePair(QByteArrayLiteral("Location"),
+                                   QByteArrayLiteral("/whole/setup.exe"));
+        });
         server.setRoute("/to-remote-address/setup.exe",
                         LoopbackHttpServer::redirect(302, "http://203.0.113.5/e.bin"));
         server.setRoute("/to-remote-name/setup.exe",
@@ -224,31 +254,34 @@ private slots:
         QTest::addColumn<QByteArray>("saved");
         QTest::addColumn<int>("requests");
         QTest::addColumn<QString>("folderInTheWay"); // a name in the download folder taken
+        QTest::addColumn<int>("windowMs");
 
         const QByteArray none;
-        QTest::newRow("content length") << QByteArray("/whole/setup.exe")
-                                        << installerBytes(200000) << 1 << QString();
-        QTest::newRow("chunked, in delayed pieces") << QByteArray("/chunked/setup.exe")
-                                                    << installerBytes(150000) << 1 << QString();
-        QTest::newRow("relative 302") << QByteArray("/relative/setup.exe")
-                                      << installerBytes(200000) << 2 << QString();
-        QTest::newRow("302, lower-case location") << QByteArray("/lower/setup.exe")
-                                                  << installerBytes(200000) << 2 << QString();
-        QTest::newRow("307") << QByteArray("/temporary/setup.exe") << installerBytes(200000)
-                             << 2 << QString();
+        const auto row = [](const char *name, const char *path, const QByteArray &saved,
+                            int requests = 1, const QString &folderInTheWay = QString(),
+                            int windowMs = Downloader::kProgressWindowMs) {
+            QTest::newRow(name) << QByteArray(path) << saved << requests << folderInTheWay
+                                << windowMs;
+        };
+        row("content length", "/whole/setup.exe", installerBytes(200000));
+        row("chunked, in delayed pieces", "/chunked/setup.exe", installerBytes(150000));
+        row("relative 302", "/relative/setup.exe", installerBytes(200000), 2);
+        row("302, lower-case location", "/lower/setup.exe", installerBytes(200000), 2);
+        row("307", "/temporary/setup.exe", installerBytes(200000), 2);
         // What follows the promised length is never read, so it never reaches the file.
-        QTest::newRow("sends more than it promises") << QByteArray("/promises-less/setup.exe")
-                                                     << installerBytes(60000).left(30000) << 1
-                                                     << QString();
-        QTest::newRow("404") << QByteArray("/missing/setup.exe") << none << 1 << QString();
-        QTest::newRow("redirect loop") << QByteArray("/loop/setup.exe") << none
-                                       << 1 + RedirectPolicy::kMaxRedirects << QString();
-        QTest::newRow("body cut short") << QByteArray("/cut/setup.exe") << none << 1 << QString();
-        QTest::newRow("empty body") << QByteArray("/empty/setup.exe") << none << 1 << QString();
-        QTest::newRow(".part cannot be opened") << QByteArray("/whole/setup.exe") << none << 1
-                                                << kFileName + ".part";
-        QTest::newRow("final name taken by a folder") << QByteArray("/whole/setup.exe") << none
-                                                      << 1 << kFileName;
+        row("sends more than it promises", "/promises-less/setup.exe",
+            installerBytes(60000).left(30000));
+        row("404", "/missing/setup.exe", none);
+        row("redirect loop", "/loop/setup.exe", none, 1 + RedirectPolicy::kMaxRedirects);
+        row("body cut short", "/cut/setup.exe", none);
+        row("empty body", "/empty/setup.exe", none);
+        row(".part cannot be opened", "/whole/setup.exe", none, 1, kFileName + ".part");
+        row("final name taken by a folder", "/whole/setup.exe", none, 1, kFileName);
+        row("fast, over several short windows", "/steady/setup.exe", installerBytes(400000), 1,
+            QString(), kShortWindowMs);
+        // A window is judged only once it has passed: the start of a transfer is never cut.
+        row("less than the least progress, within the first window", "/tiny-and-slow/setup.exe",
+            installerBytes(500), 1, QString(), 20000);
     }
 
     void downloads()
@@ -257,6 +290,7 @@ private slots:
         QFETCH(QByteArray, saved);
         QFETCH(int, requests);
         QFETCH(QString, folderInTheWay);
+        QFETCH(int, windowMs);
 
         if (!folderInTheWay.isEmpty())
             QVERIFY(QDir(folder->path()).mkpath(folderInTheWay + "/kept"));
@@ -265,6 +299,7 @@ private slots:
         Boxes boxes;
         boxes.answerAll(&step, QMessageBox::Close);
 
+        downloader->setProgressWindow(windowMs);
         start(path, true);
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !boxes.seen.isEmpty(), 15000);
         if (!folderInTheWay.isEmpty())
@@ -293,10 +328,12 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<int>("requests");
         QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<int>("windowMs");
 
         const auto row = [](const char *name, const char *path, int requests = 1,
-                            int timeoutMs = kShortTimeoutMs) {
-            QTest::newRow(name) << QByteArray(path) << requests << timeoutMs;
+                            int timeoutMs = kShortTimeoutMs,
+                            int windowMs = Downloader::kProgressWindowMs) {
+            QTest::newRow(name) << QByteArray(path) << requests << timeoutMs << windowMs;
         };
         row("promises more than it sends", "/promises-more/setup.exe");
         row("no length, ends at the close", "/no-length/setup.exe");
@@ -316,6 +353,10 @@ private slots:
             "/to-remote-scheme-relative/setup.exe");
         row("error page without end", "/endless-error/setup.exe", 1, 60000);
         row("redirect with a body without end", "/endless-redirect/setup.exe", 1, 60000);
+        row("drips", "/drip/setup.exe", 1, 60000, kShortWindowMs);
+        row("drips, chunked", "/drip-chunked/setup.exe", 1, 60000, kShortWindowMs);
+        row("a redirect that drips its body", "/drip-redirect/setup.exe", 1, 60000,
+            kShortWindowMs);
     }
 
     void refused()
@@ -323,6 +364,7 @@ private slots:
         QFETCH(QByteArray, path);
         QFETCH(int, requests);
         QFETCH(int, timeoutMs);
+        QFETCH(int, windowMs);
 
         UrlCatcher opened;
         QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
@@ -331,6 +373,7 @@ private slots:
         boxes.answerAll(&step, QMessageBox::Close);
         downloader->setMaxInstallerSize(kSmallCap);
         downloader->setTransferTimeout(timeoutMs);
+        downloader->setProgressWindow(windowMs);
         start(path, false);
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
 
@@ -414,8 +457,19 @@ private slots:
                  LoopbackHttpServer::generatedBytes(kBigDownload - 100000, 100000));
     }
 
+    void failureKeepsThePreviousInstaller_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<int>("windowMs");
+        QTest::newRow("404") << QByteArray("/missing/setup.exe") << Downloader::kProgressWindowMs;
+        QTest::newRow("drips") << QByteArray("/drip/setup.exe") << kShortWindowMs;
+    }
+
     void failureKeepsThePreviousInstaller()
     {
+        QFETCH(QByteArray, path);
+        QFETCH(int, windowMs);
+
         QFile previous(finalPath());
         QVERIFY(previous.open(QIODevice::WriteOnly));
         previous.write("the installer downloaded before");
@@ -424,9 +478,11 @@ private slots:
         QObject step;
         Boxes boxes;
         boxes.answerAll(&step, QMessageBox::Close);
-        start("/missing/setup.exe", true);
-        QTRY_VERIFY(!boxes.seen.isEmpty());
+        downloader->setProgressWindow(windowMs);
+        start(path, true);
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
 
+        QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: ") + kDownloadError));
         QCOMPARE(savedBytes(), QByteArray("the installer downloaded before"));
         QVERIFY(!QFile::exists(partPath()));
     }
@@ -641,23 +697,31 @@ private slots:
     {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("windowMs");
         QTest::newRow("download fails") << QByteArray("/missing/setup.exe")
-                                        << QStringLiteral("Error: ") + kDownloadError;
+                                        << QStringLiteral("Error: ") + kDownloadError
+                                        << Downloader::kProgressWindowMs;
         QTest::newRow("install prompt refused")
             << QByteArray("/whole/setup.exe")
             << QStringLiteral(": <h3>In order to install the update, you may need to quit the "
                               "application. This is a mandatory update, exiting now will close "
-                              "the application</h3>");
+                              "the application</h3>")
+            << Downloader::kProgressWindowMs;
+        QTest::newRow("download drips") << QByteArray("/drip/setup.exe")
+                                        << QStringLiteral("Error: ") + kDownloadError
+                                        << kShortWindowMs;
     }
 
     void mandatoryUpdateQuits()
     {
         QFETCH(QByteArray, path);
         QFETCH(QString, box);
+        QFETCH(int, windowMs);
 
         QObject step;
         Boxes boxes;
         boxes.answerAll(&step, QMessageBox::Cancel);
+        downloader->setProgressWindow(windowMs);
         start(path, false, true);
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
 

@@ -98,6 +98,12 @@ private slots:
         QVERIFY(server.listen());
         server.setRoute("/files/BrivaneWebP-1.3.1.exe",
                         LoopbackHttpServer::ok("an installer of sorts"));
+        // An offer that takes over a second to come, though it never stops for long.
+        LoopbackHttpServer::Route slowFeed = LoopbackHttpServer::ok(
+            feed({entry(kModule, 1, "1.3.1", {{"download-url", installerUrl()}})}));
+        slowFeed.pieces = 5;
+        slowFeed.pieceDelayMs = 250;
+        server.setRoute("/drip/update.json", slowFeed);
     }
 
     void init()
@@ -260,6 +266,8 @@ private slots:
     {
         QTest::addColumn<LoopbackHttpServer::Route>("route");
         QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<int>("deadlineMs");
+        QTest::addColumn<int>("requests");
 
         using Route = LoopbackHttpServer::Route;
         const QByteArray offer =
@@ -269,47 +277,63 @@ private slots:
             return offer + QByteArray(int(size - offer.size()), ' ');
         };
         const int wait = 60000; // rows that must end without waiting for the time-out
+        const auto row = [](const char *name, const Route &route, int timeoutMs,
+                            int deadlineMs = Updater::kFeedDeadlineMs, int requests = 1) {
+            QTest::newRow(name) << route << timeoutMs << deadlineMs << requests;
+        };
 
-        QTest::newRow("just over 1 MiB")
-            << LoopbackHttpServer::ok(padded(Updater::kMaxFeedSize + 1)) << wait;
+        row("just over 1 MiB", LoopbackHttpServer::ok(padded(Updater::kMaxFeedSize + 1)), wait);
         Route chunkedOver = LoopbackHttpServer::ok(padded(Updater::kMaxFeedSize + 1));
         chunkedOver.chunked = true;
         chunkedOver.pieces = 8;
-        QTest::newRow("just over 1 MiB, chunked") << chunkedOver << wait;
+        row("just over 1 MiB, chunked", chunkedOver, wait);
         Route endless = LoopbackHttpServer::generated(qint64(6) << 30, 1);
         endless.chunked = true;
-        QTest::newRow("6 GiB chunked") << endless << wait;
+        row("6 GiB chunked", endless, wait);
         Route lying = LoopbackHttpServer::ok(offer);
         lying.declaredLength = qint64(6) << 30;
         lying.stallAfter = offer.size();
-        QTest::newRow("promises 6 GiB") << lying << wait;
+        row("promises 6 GiB", lying, wait);
         Route stalled = LoopbackHttpServer::ok(offer);
         stalled.stallAfter = offer.size() / 2;
-        QTest::newRow("stalls midway") << stalled << 300;
+        row("stalls midway", stalled, 300);
         stalled.stallAfter = 0;
-        QTest::newRow("stalls after the head") << stalled << 300;
+        row("stalls after the head", stalled, 300);
+        // A byte every 300 ms never trips the time-out and would take 20 minutes to end.
+        Route drip = LoopbackHttpServer::ok(padded(4000));
+        drip.pieces = 4000;
+        drip.pieceDelayMs = 300;
+        row("drips a byte every 300 ms", drip, wait, 1500);
+        drip.chunked = true;
+        row("drips a byte every 300 ms, chunked", drip, wait, 1500);
+        // Each step ends within the deadline, both together do not: a redirect starts no new
+        // clock.
+        Route slowRedirect = LoopbackHttpServer::redirect(302, "/drip/update.json");
+        slowRedirect.body = "Moved";
+        slowRedirect.pieces = 5;
+        slowRedirect.pieceDelayMs = 250;
+        row("redirects slowly to a slow feed", slowRedirect, wait, 1500, 2);
         Route noLocation = LoopbackHttpServer::ok(offer);
         noLocation.status = 302;
-        QTest::newRow("302 without Location, a feed as its body") << noLocation << wait;
+        row("302 without Location, a feed as its body", noLocation, wait);
         noLocation.status = 300;
-        QTest::newRow("300 without Location") << noLocation << wait;
+        row("300 without Location", noLocation, wait);
         Route error = LoopbackHttpServer::ok(offer);
         error.status = 500;
-        QTest::newRow("500 with a feed as its body") << error << wait;
-        QTest::newRow("to a remote address over http")
-            << LoopbackHttpServer::redirect(302, "http://203.0.113.5/update.json") << wait;
-        QTest::newRow("a web page") << LoopbackHttpServer::html("<html><body>Sign in to the "
-                                                                "network</body></html>")
-                                    << wait;
+        row("500 with a feed as its body", error, wait);
+        row("to a remote address over http",
+            LoopbackHttpServer::redirect(302, "http://203.0.113.5/update.json"), wait);
+        row("a web page",
+            LoopbackHttpServer::html("<html><body>Sign in to the network</body></html>"), wait);
         const QByteArray longVersion =
             feed({entry(kModule, 1, "2.0" + QString(1000000, 'A'),
                         {{"download-url", installerUrl()}})});
-        QTest::newRow("a version of a million letters")
-            << LoopbackHttpServer::ok(longVersion) << wait;
+        row("a version of a million letters", LoopbackHttpServer::ok(longVersion), wait);
         for (const char *version : {"99999999999999999999.1", "1.3.0.80.", "1..2"}) {
-            QTest::newRow(version) << LoopbackHttpServer::ok(feed(
-                {entry(kModule, 1, version, {{"download-url", installerUrl()}})}))
-                                   << wait;
+            row(version,
+                LoopbackHttpServer::ok(
+                    feed({entry(kModule, 1, version, {{"download-url", installerUrl()}})})),
+                wait);
         }
     }
 
@@ -317,9 +341,12 @@ private slots:
     {
         QFETCH(LoopbackHttpServer::Route, route);
         QFETCH(int, timeoutMs);
+        QFETCH(int, deadlineMs);
+        QFETCH(int, requests);
 
         server.setRoute("/hostile/update.json", route);
         updater->setTransferTimeout(timeoutMs);
+        updater->setFeedDeadline(deadlineMs);
         updater->setNotifyOnFinish(false);
         QObject step;
         answerBox(&step, QMessageBox::Yes);
@@ -329,7 +356,7 @@ private slots:
         QCOMPARE(events.size(), 1);
         QVERIFY(events.first().startsWith(QStringLiteral("finished: ")));
         QVERIFY(!updater->updateAvailable());
-        QCOMPARE(server.requests().size(), 1);
+        QCOMPARE(server.requests().size(), requests);
         QVERIFY(!updater->downloader()->isVisible());
         QVERIFY2(BrvTest::peakMemoryKiB() - peakBefore < 64 * 1024,
                  QByteArray::number(BrvTest::peakMemoryKiB() - peakBefore));
