@@ -427,7 +427,7 @@ private slots:
         QVERIFY(opened.urls.isEmpty());
         QCOMPARE(BrvTest::takeQuitRequest(), mandatory);
         QVERIFY(findNamed<QPushButton>(downloader.get(), "openButton")->isHidden());
-        QTRY_VERIFY(!downloader->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!downloader->isVisible(), BrvTest::kEventTimeoutMs);
         // The Open button, were it reached, refuses as well.
         boxes.seen.clear();
         QVERIFY(!downloader->openDownload());
@@ -628,7 +628,7 @@ private slots:
         findNamed<QPushButton>(downloader.get(), "stopButton")->click();
 
         QCOMPARE(question, QStringLiteral("Updater: Are you sure you want to cancel the download?"));
-        QTRY_VERIFY(!QFile::exists(partPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(partPath()), BrvTest::kEventTimeoutMs);
         QVERIFY(!downloader->isVisible());
         QVERIFY(!QFile::exists(finalPath()));
         QCOMPARE(finished.size(), 0);
@@ -655,7 +655,7 @@ private slots:
         QCOMPARE(savedBytes(), installerBytes(200000));
         QVERIFY(!hasExecuteBit(finalPath()));
         QVERIFY(BrvTest::takeQuitRequest());
-        QTRY_VERIFY(!downloader->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!downloader->isVisible(), BrvTest::kEventTimeoutMs);
     }
 
     void installCancelKeepsTheWindowWithItsOpenButton()
@@ -672,7 +672,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(prompted && finished.size() == 1, 15000);
 
         auto *open = findNamed<QPushButton>(downloader.get(), "openButton");
-        QTRY_VERIFY(open->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(open->isVisible(), BrvTest::kEventTimeoutMs);
         QVERIFY(downloader->isVisible());
         QVERIFY(open->isEnabled());
         QCOMPARE(findNamed<QLabel>(downloader.get(), "timeLabel")->text(),

@@ -476,7 +476,7 @@ private slots:
             window.checkForUpdates();
         else
             facade->checkForUpdates(server.url(otherPath).toString());
-        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.wait(BrvTest::kEventTimeoutMs));
         QCOMPARE(finished.size(), 1);
         QCOMPARE(server.requests().size(), requests);
         QCOMPARE(log.lines(),
