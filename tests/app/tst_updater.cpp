@@ -98,10 +98,10 @@ private slots:
         QVERIFY(server.listen());
         server.setRoute("/files/BrivaneWebP-1.3.1.exe",
                         LoopbackHttpServer::ok("an installer of sorts"));
-        // An offer that takes over a second to come, though it never stops for long.
+        // An offer that takes 4 s to come, though it never stops for long.
         LoopbackHttpServer::Route slowFeed = LoopbackHttpServer::ok(
             feed({entry(kModule, 1, "1.3.1", {{"download-url", installerUrl()}})}));
-        slowFeed.pieces = 5;
+        slowFeed.pieces = 17;
         slowFeed.pieceDelayMs = 250;
         server.setRoute("/drip/update.json", slowFeed);
     }
@@ -309,10 +309,12 @@ private slots:
         // Each step ends within the deadline, both together do not: a redirect starts no new
         // clock.
         Route slowRedirect = LoopbackHttpServer::redirect(302, "/drip/update.json");
-        slowRedirect.body = "Moved";
-        slowRedirect.pieces = 5;
+        slowRedirect.body = "Moved to the feed's new place.";
+        // The redirect takes 1.5 s, far within the deadline however busy the machine; the offer
+        // would come within a deadline of its own, but not within what is left of the first.
+        slowRedirect.pieces = 7;
         slowRedirect.pieceDelayMs = 250;
-        row("redirects slowly to a slow feed", slowRedirect, wait, 1500, 2);
+        row("redirects slowly to a slow feed", slowRedirect, wait, 5000, 2);
         Route noLocation = LoopbackHttpServer::ok(offer);
         noLocation.status = 302;
         row("302 without Location, a feed as its body", noLocation, wait);
