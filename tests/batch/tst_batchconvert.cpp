@@ -137,8 +137,11 @@ private:
 
     // Answers the next batch dialog as a user does: format, folder through the folder
     // dialog, then Convert or Cancel. The dialog's own answer records what it saw.
+    // Answers the batch dialog with the format and folder; afterAnswer runs once it has been
+    // answered, before the dialog returns and so before any worker starts.
     static void answerBatchDialog(int format, const QString &folder, bool convert,
-                                  bool *answered = nullptr)
+                                  bool *answered = nullptr,
+                                  const std::function<void()> &afterAnswer = {})
     {
         BrvTest::answerNextModal([=](QWidget *modal) {
             auto *dialog = qobject_cast<IQBatchDialog *>(modal);
@@ -159,6 +162,8 @@ private:
             });
             findNamed<QPushButton>(dialog, "selectButton")->click();
             findNamed<QPushButton>(dialog, convert ? "convertButton" : "cancelButton")->click();
+            if (afterAnswer)
+                afterAnswer();
         });
     }
     static QStringList filesIn(const QString &folder)
@@ -326,14 +331,14 @@ private slots:
         page.addFiles(files);
         page.show();
         ProgressWatcher watcher;
-        if (readOnlyFolder) {
-            // Once the worker runs, the folder that the dialog found writable turns read-only.
-            watcher.onFirstStep = [&out](QProgressDialog *) {
-                QFile::setPermissions(out.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            };
-        }
         qApp->installEventFilter(&watcher);
-        answerBatchDialog(format, out.path(), true);
+        // The folder that the dialog has just found writable turns read-only before the worker
+        // starts, so that no output is written first, however fast the worker is.
+        const QString outPath = out.path();
+        answerBatchDialog(format, outPath, true, nullptr, [readOnlyFolder, outPath] {
+            if (readOnlyFolder)
+                QFile::setPermissions(outPath, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        });
         // Duplicates are listed once as tiles; the batch gets every path.
         page.startConvert(files);
         QVERIFY(waitForBatch(page));
