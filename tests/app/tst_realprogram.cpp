@@ -27,6 +27,9 @@ constexpr int kWindowTimeoutMs = 60000;
 constexpr int kToolTimeoutMs = 60000;
 const QColor kSheet(0x22, 0x22, 0x22);
 const QColor kMenuStrip(0x1A, 0x1A, 0x1A);
+// Light pixels that the start page's texts and the menu titles give at the least.
+constexpr int kPageTextPixels = 100;
+constexpr int kMenuTextPixels = 10;
 
 // Runs a tool to its end; its standard output, or nothing when it failed.
 QByteArray runTool(const QString &program, const QStringList &arguments)
@@ -198,8 +201,9 @@ private:
     // steps, and a busy machine may show any of them first.
     static bool textsPainted(const QImage &window)
     {
-        return band(window, window.height() / 4, window.height() * 3 / 4, kSheet).light > 100
-            && band(window, 0, 16, kMenuStrip).light > 10;
+        return band(window, window.height() / 4, window.height() * 3 / 4, kSheet).light
+                   > kPageTextPixels
+            && band(window, 0, 16, kMenuStrip).light > kMenuTextPixels;
     }
 
     // The window as the screen shows it, once its start page has painted its texts.
@@ -221,10 +225,10 @@ private:
         const Band whole = band(window, 0, window.height(), kSheet);
         QVERIFY2(whole.share > 0.6, qPrintable(QString::number(whole.share)));
         const Band page = band(window, window.height() / 4, window.height() * 3 / 4, kSheet);
-        QVERIFY2(page.light > 100, qPrintable(QString::number(page.light)));
+        QVERIFY2(page.light > kPageTextPixels, qPrintable(QString::number(page.light)));
         const Band strip = band(window, 0, 16, kMenuStrip);
         QVERIFY2(strip.share > 0.6, qPrintable(QString::number(strip.share)));
-        QVERIFY2(strip.light > 10, qPrintable(QString::number(strip.light)));
+        QVERIFY2(strip.light > kMenuTextPixels, qPrintable(QString::number(strip.light)));
     }
 
 private slots:

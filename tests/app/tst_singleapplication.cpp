@@ -1152,23 +1152,25 @@ QString tst_SingleApplication::prepareAccounts()
     // The build usually lies under a folder that only its owner may enter (a home, a folder
     // of mktemp -d), so the other accounts run a copy of the helper and read copies of the
     // sanitizers' suppression files, all in the shared folder.
+    const auto copyWithMode = [](const QString &from, const QString &to, mode_t mode) {
+        return QFile::copy(from, to) && ::chmod(QFile::encodeName(to).constData(), mode) == 0;
+    };
     const QString program = shared->path() + "/singleinstance_helper";
-    if (!QFile::copy(QStringLiteral(BRV_SINGLEINSTANCE_HELPER), program)
-        || ::chmod(QFile::encodeName(program).constData(), 0755) != 0)
+    if (!copyWithMode(QStringLiteral(BRV_SINGLEINSTANCE_HELPER), program, 0755))
         return QStringLiteral("the helper cannot be copied to %1").arg(program);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QLatin1String suppressions("suppressions=");
     for (const char *variable : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "TSAN_OPTIONS"}) {
         const QString name = QString::fromLatin1(variable);
         QStringList options = environment.value(name).split(QLatin1Char(':'));
         for (QString &option : options) {
-            const QLatin1String key("suppressions=");
-            if (!option.startsWith(key))
+            if (!option.startsWith(suppressions))
                 continue;
+            const QString original = option.mid(suppressions.size());
             const QString copy = shared->path() + '/' + name.toLower() + QLatin1String(".supp");
-            if (!QFile::copy(option.mid(key.size()), copy)
-                || ::chmod(QFile::encodeName(copy).constData(), 0644) != 0)
-                return QStringLiteral("%1 cannot be copied to %2").arg(option.mid(key.size()), copy);
-            option = key + copy;
+            if (!copyWithMode(original, copy, 0644))
+                return QStringLiteral("%1 cannot be copied to %2").arg(original, copy);
+            option = suppressions + copy;
         }
         if (environment.contains(name))
             environment.insert(name, options.join(QLatin1Char(':')));

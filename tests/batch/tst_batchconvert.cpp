@@ -330,8 +330,6 @@ private slots:
         IQImageBrowserFrame page;
         page.addFiles(files);
         page.show();
-        ProgressWatcher watcher;
-        qApp->installEventFilter(&watcher);
         // The folder that the dialog has just found writable turns read-only before the worker
         // starts, so that no output is written first, however fast the worker is.
         const QString outPath = out.path();
@@ -342,7 +340,6 @@ private slots:
         // Duplicates are listed once as tiles; the batch gets every path.
         page.startConvert(files);
         QVERIFY(waitForBatch(page));
-        qApp->removeEventFilter(&watcher);
         QFile::setPermissions(out.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner);
 
