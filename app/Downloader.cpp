@@ -532,6 +532,14 @@ void Downloader::failTransfer(bool cancelled)
     clearUp();
     if (cancelled)
         return;
+    // A refused or timed-out reply gets here from inside its abort(), which lets go of the
+    // connection only after its signals have returned. The box waits for the event loop, so
+    // that no modal loop runs under a half-aborted reply and no server is kept waiting on it.
+    QMetaObject::invokeMethod(this, &Downloader::reportFailure, Qt::QueuedConnection);
+}
+
+void Downloader::reportFailure()
+{
     QMessageBox::critical(this, tr("Error"), tr("Cannot execute downloaded package!"),
                           QMessageBox::Close);
     // Nothing is left to show: the window would only hold the dead transfer's progress.

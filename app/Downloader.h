@@ -86,6 +86,7 @@ private:
     void checkProgress();
     void refuse(const QString &reason);
     void failTransfer(bool cancelled);
+    void reportFailure();
     bool mayBeOpened();
     bool finishFile();
     void discardPartFile();

@@ -304,8 +304,13 @@ void Updater::onReply(QNetworkReply *reply)
     if (redirect.verdict == RedirectPolicy::Verdict::Refuse
         || reply->error() != QNetworkReply::NoError || status < 200 || status > 299
         || !withinCap) {
-        setUpdateAvailable(false);
-        emit checkingFinished(m_url);
+        // A refused or timed-out feed gets here from inside its abort(), which lets go of the
+        // connection only after its signals have returned. The check ends, and a box it may
+        // show opens, from the event loop, never under a half-aborted reply.
+        QMetaObject::invokeMethod(this, [this, url = m_url]() {
+            setUpdateAvailable(false);
+            emit checkingFinished(url);
+        }, Qt::QueuedConnection);
         return;
     }
 

@@ -53,12 +53,22 @@ QByteArray installerBytes(int size)
 struct Boxes
 {
     QStringList seen;
+    // With a server set, each box stays up until that server has no connection open, or the
+    // shared ceiling has passed; whether it came to that while the box was up, for each box.
+    const LoopbackHttpServer *server = nullptr;
+    QList<bool> closedWhileShown;
 
     // Answers every message box that comes while context lives with the button given.
     void answerAll(QObject *context, QMessageBox::StandardButton button)
     {
         BrvTest::answerNextMessageBox(context, [this, context, button](QMessageBox *box) {
             seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+            if (server) {
+                closedWhileShown << QTest::qWaitFor(
+                    [this]() { return server->openConnections() == 0; },
+                    BrvTest::kEventTimeoutMs);
+            }
+            // Armed only now: the wait for the next box would take this one again.
             answerAll(context, button);
             box->button(button) ? box->button(button)->click() : box->reject();
         }, 20000);
@@ -370,6 +380,7 @@ private slots:
         QSignalSpy finished(downloader.get(), &Downloader::downloadFinished);
         QObject step;
         Boxes boxes;
+        boxes.server = &server;
         boxes.answerAll(&step, QMessageBox::Close);
         downloader->setMaxInstallerSize(kSmallCap);
         downloader->setTransferTimeout(timeoutMs);
@@ -378,6 +389,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
 
         QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: ") + kDownloadError));
+        // The refused transfer let go of its connection before its box: no server waits on
+        // a user who leaves the box up.
+        QCOMPARE(boxes.closedWhileShown, QList<bool>{true});
         QCOMPARE(finished.size(), 0);
         QVERIFY(opened.urls.isEmpty());
         QCOMPARE(server.requests().size(), requests);
@@ -477,12 +491,14 @@ private slots:
 
         QObject step;
         Boxes boxes;
+        boxes.server = &server;
         boxes.answerAll(&step, QMessageBox::Close);
         downloader->setProgressWindow(windowMs);
         start(path, true);
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
 
         QCOMPARE(boxes.seen, QStringList(QStringLiteral("Error: ") + kDownloadError));
+        QCOMPARE(boxes.closedWhileShown, QList<bool>{true});
         QCOMPARE(savedBytes(), QByteArray("the installer downloaded before"));
         QVERIFY(!QFile::exists(partPath()));
     }
@@ -720,12 +736,14 @@ private slots:
 
         QObject step;
         Boxes boxes;
+        boxes.server = &server;
         boxes.answerAll(&step, QMessageBox::Cancel);
         downloader->setProgressWindow(windowMs);
         start(path, false, true);
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.isEmpty(), 15000);
 
         QCOMPARE(boxes.seen, QStringList{box});
+        QCOMPARE(boxes.closedWhileShown, QList<bool>{true});
         QVERIFY(BrvTest::takeQuitRequest());
         QVERIFY(findNamed<QPushButton>(downloader.get(), "openButton")->isHidden());
     }

@@ -364,6 +364,63 @@ private slots:
                  QByteArray::number(BrvTest::peakMemoryKiB() - peakBefore));
     }
 
+    // Told of every ending, the user hears of a refused or timed-out feed only once its
+    // connection is gone, and the check ends after the box, as it does for a feed read whole.
+    void notifiedFailureComesAfterTheConnection_data()
+    {
+        QTest::addColumn<LoopbackHttpServer::Route>("route");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<int>("deadlineMs");
+
+        using Route = LoopbackHttpServer::Route;
+        const int wait = 60000;
+        const QByteArray offer =
+            feed({entry(kModule, 1, "1.3.1", {{"download-url", installerUrl()}})});
+        QTest::newRow("up to date")
+            << LoopbackHttpServer::ok(feed({entry(kModule, 1, kInstalled)})) << wait
+            << Updater::kFeedDeadlineMs;
+        Route lying = LoopbackHttpServer::ok(offer);
+        lying.declaredLength = qint64(6) << 30;
+        lying.stallAfter = 0;
+        QTest::newRow("promises 6 GiB, refused at the head") << lying << wait
+                                                             << Updater::kFeedDeadlineMs;
+        Route stalled = LoopbackHttpServer::ok(offer);
+        stalled.stallAfter = offer.size() / 2;
+        QTest::newRow("stalls midway") << stalled << 300 << Updater::kFeedDeadlineMs;
+        Route drip = LoopbackHttpServer::ok(offer);
+        drip.pieces = offer.size();
+        drip.pieceDelayMs = 300;
+        QTest::newRow("drips past the deadline") << drip << wait << 1500;
+    }
+
+    void notifiedFailureComesAfterTheConnection()
+    {
+        QFETCH(LoopbackHttpServer::Route, route);
+        QFETCH(int, timeoutMs);
+        QFETCH(int, deadlineMs);
+
+        server.setRoute("/told/update.json", route);
+        updater->setTransferTimeout(timeoutMs);
+        updater->setFeedDeadline(deadlineMs);
+        updater->setNotifyOnFinish(true);
+        QObject step;
+        bool closedWhileShown = false;
+        answerBox(&step, QMessageBox::Close, [&]() {
+            closedWhileShown = QTest::qWaitFor([this]() { return server.openConnections() == 0; },
+                                               BrvTest::kEventTimeoutMs);
+        });
+        QVERIFY(check(QStringLiteral("/told/update.json")));
+
+        QCOMPARE(events,
+                 QStringList({QStringLiteral("box: <h3>Congratulations! You are running the latest "
+                                             "version of Brivane WebP</h3>|No updates are "
+                                             "available for the moment"),
+                              QStringLiteral("finished: ")
+                                  + server.url("/told/update.json").toString()}));
+        QVERIFY(closedWhileShown);
+        QVERIFY(!updater->updateAvailable());
+    }
+
     // Feed texts are shown as the text they are: no link to click, no image to load.
     void feedTextsShowAsText_data()
     {

@@ -144,6 +144,11 @@ void LoopbackHttpServer::clearRequests()
     m_requests.clear();
 }
 
+int LoopbackHttpServer::openConnections() const
+{
+    return m_openConnections;
+}
+
 LoopbackHttpServer::Route LoopbackHttpServer::ok(const QByteArray &body,
                                                  const QByteArray &contentType)
 {
@@ -189,6 +194,17 @@ void LoopbackHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         auto buffer = std::make_shared<QByteArray>();
+        ++m_openConnections;
+        // A connection closes once, whether the client, this server or a failed write ends it.
+        const auto closed = std::make_shared<bool>(false);
+        const auto noteClosed = [this, closed]() {
+            if (*closed)
+                return;
+            *closed = true;
+            --m_openConnections;
+        };
+        connect(socket, &QTcpSocket::disconnected, this, noteClosed);
+        connect(socket, &QObject::destroyed, this, noteClosed);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer]() {
             buffer->append(socket->readAll());

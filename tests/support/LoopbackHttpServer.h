@@ -14,8 +14,8 @@ class QTcpSocket;
 // A small HTTP/1.1 server on 127.0.0.1 for tests of network code. It answers each GET from a
 // table of routes (status, headers, a body by Content-Length, chunked or until the connection
 // closes, sent whole, in delayed pieces, cut short or stalled, with a true or a lying length)
-// and records the path and User-Agent of every request. Unknown paths get a 404. Every answer
-// closes its connection.
+// and records the path and User-Agent of every request and which connections are still open.
+// Unknown paths get a 404. Every answer closes its connection.
 class LoopbackHttpServer : public QObject
 {
     Q_OBJECT
@@ -60,6 +60,9 @@ public:
     QList<Request> requests() const;
     void clearRequests();
 
+    // The connections accepted that neither side has closed yet, as this server has seen.
+    int openConnections() const;
+
     // A 200 answer carrying body.
     static Route ok(const QByteArray &body,
                     const QByteArray &contentType = QByteArrayLiteral("application/octet-stream"));
@@ -81,4 +84,5 @@ private:
     QTcpServer *m_server = nullptr;
     QMap<QByteArray, Route> m_routes;
     QList<Request> m_requests;
+    int m_openConnections = 0;
 };
