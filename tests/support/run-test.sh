@@ -33,8 +33,10 @@ if [ -n "${BRV_TEST_XVFB:-}" ]; then
     # look theirs up by the display number, which is known only once the server has chosen it.
     xauth -q -f "$XAUTHORITY" add :0 . "$cookie" 2>/dev/null || exit 1
     mkfifo "$home/displayfd" || exit 1
-    "$BRV_TEST_XVFB" -displayfd 3 -auth "$XAUTHORITY" -nolisten tcp -screen 0 1280x800x24 \
-        3>"$home/displayfd" >"$home/xvfb.log" 2>&1 &
+    # No reset when the last client leaves: a test starts one program after another, and a
+    # program that connects while the server resets is refused.
+    "$BRV_TEST_XVFB" -displayfd 3 -auth "$XAUTHORITY" -noreset -nolisten tcp \
+        -screen 0 1280x800x24 3>"$home/displayfd" >"$home/xvfb.log" 2>&1 &
     xvfb_pid=$!
     # Xvfb writes the number once it accepts clients; a server that dies first closes the pipe.
     read -r display <"$home/displayfd"
